@@ -1,0 +1,15 @@
+# Warnings and floating-point rules shared by every target.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+# Every figure must be reproducible: no contraction into fused multiply-adds and
+# no value-changing optimisations of floating-point expressions.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+
+if(TAVOLIN_SANITIZE)
+  set(TAVOLIN_SANITIZER_FLAGS
+      -fsanitize=address,undefined,float-cast-overflow
+      -fno-sanitize-recover=all
+      -fno-omit-frame-pointer)
+  add_compile_options(${TAVOLIN_SANITIZER_FLAGS})
+  add_link_options(${TAVOLIN_SANITIZER_FLAGS})
+endif()

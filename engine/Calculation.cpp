@@ -1,0 +1,245 @@
+#include "Calculation.h"
+
+#include <cmath>
+#include <optional>
+
+#include "DifferenceToScore.h"
+#include "Messages.h"
+#include "NumberText.h"
+#include "Precision.h"
+#include "TextReading.h"
+
+namespace tavolin {
+
+namespace {
+
+// The working values every system starts from.
+struct Totals {
+    int n = 0;       // games
+    double S = 0;    // points scored
+    double A = 0;    // opponents' average
+    double p = 0;    // score fraction S / n
+    double R = 0;    // current rating
+    bool ratingReadable = false;
+};
+
+struct Range {
+    double lowest;
+    double highest;
+};
+
+constexpr Range kEloRange{1000, 3000};
+constexpr Range kInjesRange{700, 3000};
+constexpr Range kFideRange{1000, 3000};
+constexpr int kInjesWeight = 7;
+constexpr int kAdultEloWeight = 16;
+constexpr int kYoungEloWeight = 8;
+
+bool ratingAccepted(const Totals& totals, Range range) {
+    return totals.ratingReadable && totals.R >= range.lowest && totals.R <= range.highest;
+}
+
+Totals sumGames(const CalculationInput& input) {
+    Totals totals;
+    const RatingText rating = readRatingText(input.ratingText);
+    totals.R = rating.value;
+    totals.ratingReadable = rating.errorPosition == 0;
+    totals.n = static_cast<int>(input.games.size());
+
+    double opponents = 0;
+    for (const GameEntry& game : input.games) {
+        opponents = stored(static_cast<long double>(opponents) + game.eloadv);
+        totals.S = stored(static_cast<long double>(totals.S) + game.resultat);
+    }
+    totals.p = stored(static_cast<long double>(totals.S) / totals.n);
+    totals.A = stored(static_cast<long double>(opponents) / totals.n);
+    return totals;
+}
+
+// What a system's calculation leaves for the frame: its labels and the new rating N.
+struct SystemOutcome {
+    std::vector<LabelText> labels;
+    double N = 0;
+};
+
+class Calculation {
+public:
+    explicit Calculation(const CalculationInput& input) : input_(input) {}
+
+    CalculationResult run() {
+        result_.fideCoefficient = input_.fideCoefficient;
+        if (input_.games.empty()) {
+            return result_;
+        }
+        totals_ = sumGames(input_);
+
+        std::optional<SystemOutcome> outcome;
+        switch (input_.system) {
+            case RatingSystem::Elo:
+                outcome = elo();
+                break;
+            case RatingSystem::Injes:
+                outcome = injes();
+                break;
+            case RatingSystem::Fide:
+                outcome = fide();
+                break;
+            case RatingSystem::Perf:
+                outcome = perf();
+                break;
+        }
+        if (!outcome) {
+            return result_;
+        }
+
+        double N = outcome->N;
+        if (input_.arrondi) {
+            N = stored(roundHalfEven(N / 10.0L) * 10);
+        }
+        result_.labels = std::move(outcome->labels);
+        result_.labels.push_back({ResultLabel::moy, general(totals_.A)});
+        result_.labels.push_back({ResultLabel::nvelo, general(N)});
+        return result_;
+    }
+
+private:
+    std::string general(long double value) const {
+        return FormatGeneral4(value, input_.decimalSeparator);
+    }
+
+    void refuse(std::string_view message, bool clearRating) {
+        result_.message = message;
+        result_.clearRating = clearRating;
+    }
+
+    // The steps ELO and INJES share: the difference, the performance and their labels.
+    struct Performance {
+        double P;
+        std::vector<LabelText> labels;
+    };
+
+    Performance performance() const {
+        const int difference = input_.interpolation
+                                   ? DifferenceByIntegration(totals_.p, input_.progress)
+                                   : DifferenceFromTable(totals_.p);
+        const double dp = difference;
+        const double P = stored(static_cast<long double>(totals_.A) + dp);
+        const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
+        return {P,
+                {{ResultLabel::gain, integerText(percentage)},
+                 {ResultLabel::performance, general(P)}}};
+    }
+
+    std::optional<SystemOutcome> elo() {
+        if (!ratingAccepted(totals_, kEloRange)) {
+            refuse(messages::kEloIncorrect, true);
+            return std::nullopt;
+        }
+        Performance perf = performance();
+        const long double P = perf.P, R = totals_.R;
+        const int n = totals_.n;
+        const int w = input_.young ? kYoungEloWeight : kAdultEloWeight;
+        long double N;
+        if (P < R) {
+            // Losing points always weighs 16, young or not.
+            N = (n * P + kAdultEloWeight * R) / (n + kAdultEloWeight);
+        } else if (P == R) {
+            N = R;
+        } else if (n < w) {
+            N = (n * P + (w - n) * R) / w;
+        } else {
+            N = P;
+        }
+        return SystemOutcome{std::move(perf.labels), stored(N)};
+    }
+
+    std::optional<SystemOutcome> injes() {
+        if (!ratingAccepted(totals_, kInjesRange)) {
+            refuse(messages::kInjesIncorrect, true);
+            return std::nullopt;
+        }
+        Performance perf = performance();
+        const long double P = perf.P, R = totals_.R;
+        const int n = totals_.n;
+        long double N;
+        if (P > R && n >= kInjesWeight) {
+            N = P;
+        } else if (P > R) {
+            N = (n * P + (kInjesWeight - n) * R) / kInjesWeight;
+        } else {
+            N = (n * P + kInjesWeight * R) / (n + kInjesWeight);
+        }
+        return SystemOutcome{std::move(perf.labels), stored(N)};
+    }
+
+    std::optional<SystemOutcome> fide() {
+        // An unreadable rating, or one outside 1000..3000, would give a meaningless rating.
+        if (!ratingAccepted(totals_, kFideRange)) {
+            refuse(messages::kFideIncorrect, true);
+            return std::nullopt;
+        }
+        const std::string_view text = input_.coefficientText;
+        if (text == "25") {
+            result_.fideCoefficient = 25;
+        }
+        if (text == "15") {
+            result_.fideCoefficient = 15;
+        }
+        if (text == "10") {
+            result_.fideCoefficient = 10;
+        }
+        const int K = result_.fideCoefficient;
+        const long double R = totals_.R, S = totals_.S, A = totals_.A;
+        const int n = totals_.n;
+
+        const double D = stored(R - A);
+        const long double We = A == R ? 0.5L : ExpectedScore(D);
+        const long double expected = n * We;
+        const double E = theoreticalScore(expected);
+        const long double change = K * (S - expected);
+        const double N = stored(R + change);
+
+        return SystemOutcome{{{ResultLabel::performance, integerText(roundHalfEven(change))},
+                              {ResultLabel::gain, general(E) + "/" + general(S)}},
+                             N};
+    }
+
+    // n × We to the hundredth, then to the half point: hundredths 0-24 down, 25-74 to the
+    // half, 75-99 up.
+    static double theoreticalScore(long double expected) {
+        double E = stored(roundHalfEven(expected * 100) / 100);
+        const long double whole = std::trunc(static_cast<long double>(E));
+        const long double fraction = E - whole;
+        if (fraction > 0.749L) {
+            E = stored(roundHalfEven(E));
+        } else if (fraction >= 0.25L) {
+            E = stored(whole + 0.5L);
+        } else {
+            E = stored(roundHalfEven(E));
+        }
+        return E;
+    }
+
+    std::optional<SystemOutcome> perf() {
+        const int n = totals_.n;
+        if (n > kPerformanceMaxGames || n < kPerformanceMinGames) {
+            refuse(messages::kPerfGameCount, false);
+            return std::nullopt;
+        }
+        const int dp = PerformanceTable(n, totals_.S);
+        const double N = stored(static_cast<long double>(totals_.A) + dp);
+        return SystemOutcome{{{ResultLabel::gain, integerText(dp)}}, N};
+    }
+
+    const CalculationInput& input_;
+    Totals totals_;
+    CalculationResult result_;
+};
+
+}  // namespace
+
+CalculationResult calculate(const CalculationInput& input) {
+    return Calculation(input).run();
+}
+
+}  // namespace tavolin

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "GameEntry.h"
+#include "RatingSystem.h"
+#include "ScoreToDifference.h"
+
+namespace tavolin {
+
+// "CALCUL": from the fields of the main window to the texts of its four result labels.
+
+enum class ResultLabel { moy, gain, performance, nvelo };
+
+struct LabelText {
+    ResultLabel label;
+    std::string text;
+    bool operator==(const LabelText&) const = default;
+};
+
+inline constexpr int kDefaultFideCoefficient = 25;
+
+struct CalculationInput {
+    std::string_view ratingText;        // eloactuel, as typed
+    std::span<const GameEntry> games;   // the games listed, oldest first
+    bool young = false;                 // CheckBox1, "Jeune"
+    std::string_view coefficientText;   // ComboBox1, read by FIDE only
+    int fideCoefficient = kDefaultFideCoefficient;  // in force before the calculation
+    RatingSystem system = RatingSystem::Elo;
+    bool interpolation = false;  // ELO and INJES convert by the normal curve
+    bool arrondi = false;        // the new rating is rounded to the tens
+    std::string_view decimalSeparator = ",";
+    IntegrationProgress progress;  // the normal curve's scan, when one runs
+};
+
+struct CalculationResult {
+    // The label texts in the order they are written; none when the calculation stopped.
+    std::vector<LabelText> labels;
+    // A message for the warning box, shown when not empty.
+    std::string message;
+    // eloactuel is emptied after the message.
+    bool clearRating = false;
+    // FideCoefficient after the calculation.
+    int fideCoefficient = kDefaultFideCoefficient;
+};
+
+CalculationResult calculate(const CalculationInput& input);
+
+}  // namespace tavolin

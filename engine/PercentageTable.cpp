@@ -1,0 +1,22 @@
+#include "PercentageTable.h"
+
+#include "Precision.h"
+#include "ScoreToDifference.h"
+
+namespace tavolin {
+
+double percentToScoreFraction(int percent) {
+    return stored(percent / 100.0L);
+}
+
+std::array<PercentageRow, 100> percentageTable() {
+    std::array<PercentageRow, 100> rows{};
+    int percent = 100;
+    for (PercentageRow& row : rows) {
+        row = {percent, DifferenceFromTable(percentToScoreFraction(percent))};
+        --percent;
+    }
+    return rows;
+}
+
+}  // namespace tavolin

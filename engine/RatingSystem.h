@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tavolin {
+
+// The calculation selected by the four radio buttons; the values are stored in the player file.
+enum class RatingSystem : std::int32_t {
+    Elo = 1,
+    Injes = 2,
+    Fide = 3,
+    Perf = 4,
+};
+
+// The stored value as a system, or nothing for a value outside 1 to 4.
+std::optional<RatingSystem> ratingSystemFromValue(std::int32_t value);
+
+// The captions beside the result labels, which change with the system.
+struct ResultCaptions {
+    std::string_view gain;         // Label6
+    std::string_view performance;  // Label7; empty when hidden
+    std::string_view nvelo;        // Label9
+    bool performanceShown = true;
+    bool coefficientShown = false;  // ComboBox1 and Label11
+};
+
+ResultCaptions resultCaptions(RatingSystem system);
+
+// The caption beside `moy`, the same for every system.
+inline constexpr std::string_view kAverageCaption = "Moyenne des adversaires : ";
+
+}  // namespace tavolin

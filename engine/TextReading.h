@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace tavolin {
+
+// A whole number read from a text: leading blanks, an optional sign, then decimal digits,
+// or hexadecimal digits after "$", "x" or "0x".
+struct WholeNumber {
+    // The number when `complete`; otherwise the value of the leading digits (0 when none).
+    std::int32_t value = 0;
+    // The whole text was a number.
+    bool complete = false;
+};
+
+WholeNumber readWholeNumber(std::string_view text);
+
+// The current rating as typed: optional blanks, an optional sign, digits, optionally a "."
+// and digits, optionally "E" or "e" with an optional sign and digits, and nothing after.
+struct RatingText {
+    double value = 0;
+    // 0 when the text was read without error, else the position (from 1) at which reading
+    // failed; `value` is then the digits read before it taken as a whole number.
+    int errorPosition = 0;
+};
+
+RatingText readRatingText(std::string_view text);
+
+}  // namespace tavolin

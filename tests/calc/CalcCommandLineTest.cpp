@@ -1,0 +1,221 @@
+#include "CalcCommandLine.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tavolin {
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+struct CalcRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CalcRun calc(std::vector<std::string_view> arguments, std::string_view localeSeparator = ",") {
+    std::ostringstream out, err;
+    const int status = runCalcCommandLine(arguments, localeSeparator, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CalcCommandLineTest, PrintsTheLabelsOfTheSystem) {
+    const CalcRun run = calc({"-r", "1500", "1600+", "1600-", "1600=", "1600="});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "Pourcentage : 50\n"
+              "PERFORMANCE : 1600\n"
+              "Moyenne des adversaires : 1600\n"
+              "NOUVEL ELO : 1525\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CalcCommandLineTest, EachSystemHasItsCaptions) {
+    EXPECT_EQ(calc({"-s", "injes", "-r", "1500", "1600+", "1600-", "1600=", "1600="}).out,
+              "Pourcentage : 50\nPERFORMANCE : 1600\nMoyenne des adversaires : 1600\n"
+              "NOUVEL INJES : 1557\n");  // (4 × 1600 + 3 × 1500) / 7
+    EXPECT_EQ(calc({"--system=fide", "-r", "1600", "1600+", "1600+", "1600+", "1600-", "1600-"}).out,
+              "Variation : 12\nScore théorique/réalisé : 2,5/3\nMoyenne des adversaires : 1600\n"
+              "NOUVEAU FIDE : 1613\n");
+    EXPECT_EQ(calc({"-sperf", "1600+", "1600+", "1600+", "1600+"}).out,
+              "Bonus\\Malus : 736\nMoyenne des adversaires : 1600\nPERFORMANCE : 2336\n");
+}
+
+TEST(CalcCommandLineTest, TakesTheSwitches) {
+    // Young, 8 games at 0.75: N = P.
+    const std::vector<std::string_view> games{"1600+", "1600+", "1600+", "1600+",
+                                              "1600+", "1600+", "1600-", "1600-"};
+    std::vector<std::string_view> arguments{"-r", "1500", "-j"};
+    arguments.insert(arguments.end(), games.begin(), games.end());
+    EXPECT_THAT(calc(arguments).out, HasSubstr("NOUVEL ELO : 1793\n"));
+    arguments.push_back("-i");
+    EXPECT_THAT(calc(arguments).out, HasSubstr("NOUVEL ELO : 1791\n"));
+    arguments.push_back("--round");
+    EXPECT_THAT(calc(arguments).out, HasSubstr("NOUVEL ELO : 1790\n"));
+    EXPECT_THAT(calc({"-r1500", "-ia", "1600+", "1600-", "1600=", "1600="}).out,
+                HasSubstr("NOUVEL ELO : 1520\n"));
+}
+
+TEST(CalcCommandLineTest, DecimalSeparatorComesFromTheLocaleUnlessGiven) {
+    const std::vector<std::string_view> base{"-s", "fide", "-r", "1600", "1600+", "1600-", "1600+"};
+    EXPECT_THAT(calc(base, ",").out, HasSubstr(" : 1,5/2\n"));
+    EXPECT_THAT(calc(base, ".").out, HasSubstr(" : 1.5/2\n"));
+    std::vector<std::string_view> withSeparator = base;
+    withSeparator.push_back("-d");
+    withSeparator.push_back("\u066B");
+    EXPECT_THAT(calc(withSeparator, ",").out, HasSubstr(" : 1\u066B5/2\n"));
+}
+
+TEST(CalcCommandLineTest, CoefficientTextOtherThanTheThreeKeeps25) {
+    const std::vector<std::string_view> games{"1600+", "1600+", "1600+", "1600-", "1600-"};
+    auto variation = [&](std::string_view coefficient) {
+        std::vector<std::string_view> arguments{"-s", "fide", "-r", "1600", "-k", coefficient};
+        arguments.insert(arguments.end(), games.begin(), games.end());
+        const std::string out = calc(arguments).out;
+        return out.substr(0, out.find('\n'));
+    };
+    EXPECT_EQ(variation("10"), "Variation : 5");
+    EXPECT_EQ(variation("15"), "Variation : 8");
+    EXPECT_EQ(variation("25"), "Variation : 12");
+    EXPECT_EQ(variation("20"), "Variation : 12");
+}
+
+TEST(CalcCommandLineTest, GamesAreCheckedAsTheyAreEntered) {
+    struct Case {
+        std::string_view game;
+        std::string_view message;
+    };
+    for (const Case& c : {Case{"999+", "Erreur sur le elo\n"}, Case{"3001=", "Erreur sur le elo\n"},
+                          Case{"18a0+", "Erreur sur le elo\n"}, Case{"+", "Erreur sur le elo\n"},
+                          Case{"", "Erreur sur le elo\n"}, Case{"-", "Erreur sur le elo\n"},
+                          Case{"-1500+", "Erreur sur le elo\n"},
+                          Case{"1850", "Erreur sur le elo\n"},  // the sign is the 0: rating 185
+                          Case{"1850p", "Erreur sur le résultat de la partie \n"},
+                          Case{"18500", "Erreur sur le résultat de la partie \n"},
+                          Case{"1850+ ", "Erreur sur le elo\n"}}) {
+        const CalcRun run = calc({"-r", "1500", "1700+", c.game});
+        EXPECT_EQ(run.status, 1) << '"' << c.game << '"';
+        EXPECT_EQ(run.err, c.message) << '"' << c.game << '"';
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CalcCommandLineTest, ReadsRatingsAsWholeNumbers) {
+    EXPECT_THAT(calc({"-r", "1500", "$7D0+", "1000-"}).out,
+                HasSubstr("Moyenne des adversaires : 1500\n"));
+    EXPECT_THAT(calc({"-r", "1500", "1000+", "3000-"}).out,
+                HasSubstr("Moyenne des adversaires : 2000\n"));
+    // No four-character limit here.
+    EXPECT_THAT(calc({"-r", "1500.000", "  01600+", "1600-"}).out, HasSubstr("NOUVEL ELO : 1513\n"));
+}
+
+TEST(CalcCommandLineTest, FiftyGamesAtMost) {
+    std::vector<std::string_view> arguments{"-r", "1500"};
+    arguments.insert(arguments.end(), 50, "1600=");
+    const CalcRun fifty = calc(arguments);
+    EXPECT_EQ(fifty.status, 0);
+    EXPECT_THAT(fifty.out, HasSubstr("Pourcentage : 50\n"));
+    arguments.push_back("1600=");
+    const CalcRun fiftyOne = calc(arguments);
+    EXPECT_EQ(fiftyOne.status, 1);
+    EXPECT_EQ(fiftyOne.err, "Impossible d'ajouter plus de 50 parties\n");
+    EXPECT_EQ(fiftyOne.out, "");
+}
+
+TEST(CalcCommandLineTest, RefusedCalculationsGoToStandardError) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        std::string_view message;
+    };
+    const std::vector<Case> cases{
+        {{"-r", "999", "1600+"}, " Votre ELO actuel est incorrect\n"},
+        {{"1600+"}, " Votre ELO actuel est incorrect\n"},
+        {{"-s", "injes", "-r", "3001", "1600+"}, " Votre INJES actuel est incorrect\n"},
+        {{"-s", "fide", "1600+"}, " Votre FIDE actuel est incorrect\n"},
+        {{"-s", "perf", "1600+", "1600+", "1600+"},
+         "Pour calculer la performance le nombre de parties doit être compris entre 4 et 13\n"},
+    };
+    for (const Case& c : cases) {
+        const CalcRun run = calc(c.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CalcCommandLineTest, NoGamesPrintsNothing) {
+    for (const auto& arguments : {std::vector<std::string_view>{},
+                                  std::vector<std::string_view>{"-r", "abc", "-s", "perf"}}) {
+        const CalcRun run = calc(arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(CalcCommandLineTest, PrintsThePercentageTable) {
+    const CalcRun run = calc({"--table"});
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        rows.push_back(line);
+    }
+    ASSERT_EQ(rows.size(), 100u);
+    EXPECT_EQ(rows[0], "100\t470");
+    EXPECT_EQ(rows[6], "94\t444");
+    EXPECT_EQ(rows[50], "50\t0");
+    EXPECT_EQ(rows[51], "49\t-7");
+    EXPECT_EQ(rows[94], "6\t-444");
+    EXPECT_EQ(rows[99], "1\t-470");
+    EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST(CalcCommandLineTest, PrintsOneDifference) {
+    EXPECT_EQ(calc({"--difference", "0.9"}).out, "366\n");
+    EXPECT_EQ(calc({"--difference=0.9", "-i"}).out, "363\n");
+    EXPECT_EQ(calc({"--difference", "0.825"}).out, "262\n");
+    EXPECT_EQ(calc({"--difference", "0.495"}).out, "-7\n");
+    EXPECT_EQ(calc({"-i", "--difference", "0.75"}).out, "191\n");
+    EXPECT_EQ(calc({"--difference", "1e-1"}).status, 0);
+}
+
+TEST(CalcCommandLineTest, HelpGoesToStandardOutput) {
+    for (std::string_view option : {"-h", "--help"}) {
+        const CalcRun run = calc({option});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_THAT(run.out, StartsWith("Usage: tavolin-calc [OPTIONS] GAME...\n"));
+        EXPECT_THAT(run.out, HasSubstr("--difference P"));
+        EXPECT_EQ(run.err, "");
+    }
+}
+
+TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string_view>> wrong{
+        {"-x"},          {"--frobnicate"},       {"-s"},          {"-s", "uscf", "1600+"},
+        {"--system"},    {"-d", ",,"},           {"-d", ""},      {"--difference", "half"},
+        {"--difference", "0.5x"}, {"--table", "--difference", "0.5"}, {"--table", "1600+"},
+        {"--young=yes"}, {"-r"},                 {"--difference"}};
+    for (const auto& arguments : wrong) {
+        const CalcRun run = calc(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.front();
+        EXPECT_THAT(run.err, StartsWith("tavolin-calc: "));
+        EXPECT_THAT(run.err, HasSubstr("Usage: tavolin-calc"));
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CalcCommandLineTest, DoubleDashEndsTheOptions) {
+    const CalcRun run = calc({"-r", "1500", "--", "1600+", "-s"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Erreur sur le elo\n");
+}
+
+}  // namespace
+}  // namespace tavolin
