@@ -45,7 +45,7 @@ void BM_DifferenceByIntegrationFirstCall(benchmark::State& state) {
         benchmark::DoNotOptimize(difference);
     }
 }
-BENCHMARK(BM_DifferenceByIntegrationFirstCall)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DifferenceByIntegrationFirstCall)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DifferenceByIntegrationWarm(benchmark::State& state) {
     DifferenceByIntegration(kWorstCase);

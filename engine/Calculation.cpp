@@ -15,11 +15,11 @@ namespace {
 
 // The working values every system starts from.
 struct Totals {
-    int n = 0;       // games
-    double S = 0;    // points scored
-    double A = 0;    // opponents' average
-    double p = 0;    // score fraction S / n
-    double R = 0;    // current rating
+    int n = 0;     // games
+    double S = 0;  // points scored
+    double A = 0;  // opponents' average
+    double p = 0;  // score fraction S / n
+    double R = 0;  // current rating
     bool ratingReadable = false;
 };
 
@@ -125,9 +125,9 @@ private:
         const double dp = difference;
         const double P = stored(static_cast<long double>(totals_.A) + dp);
         const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
-        return {P,
-                {{ResultLabel::gain, integerText(percentage)},
-                 {ResultLabel::performance, general(P)}}};
+        return {
+            P,
+            {{ResultLabel::gain, integerText(percentage)}, {ResultLabel::performance, general(P)}}};
     }
 
     std::optional<SystemOutcome> elo() {

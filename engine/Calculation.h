@@ -24,10 +24,10 @@ struct LabelText {
 inline constexpr int kDefaultFideCoefficient = 25;
 
 struct CalculationInput {
-    std::string_view ratingText;        // eloactuel, as typed
-    std::span<const GameEntry> games;   // the games listed, oldest first
-    bool young = false;                 // CheckBox1, "Jeune"
-    std::string_view coefficientText;   // ComboBox1, read by FIDE only
+    std::string_view ratingText;                    // eloactuel, as typed
+    std::span<const GameEntry> games;               // the games listed, oldest first
+    bool young = false;                             // CheckBox1, "Jeune"
+    std::string_view coefficientText;               // ComboBox1, read by FIDE only
     int fideCoefficient = kDefaultFideCoefficient;  // in force before the calculation
     RatingSystem system = RatingSystem::Elo;
     bool interpolation = false;  // ELO and INJES convert by the normal curve

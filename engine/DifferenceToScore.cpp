@@ -40,7 +40,8 @@ int PerformanceTable(int games, double score) {
     }
     // Half points scored, 0 to 2 × games; NaN counts as nothing scored.
     const long double halves = std::floor(2.0L * score);
-    const int halfPoints = halves >= 2 * games ? 2 * games : (halves > 0 ? static_cast<int>(halves) : 0);
+    const int halfPoints =
+        halves >= 2 * games ? 2 * games : (halves > 0 ? static_cast<int>(halves) : 0);
 
     if (halfPoints == 2 * games) {
         return kAllWon;

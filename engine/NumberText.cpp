@@ -27,8 +27,8 @@ struct Decimal {
 // alone; that double rounding is how results have always been shown (987.25 -> 987.3).
 Decimal fourSignificantDigits(long double magnitude) {
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::scientific, 17);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
     const std::string_view text(buffer, written.ptr - buffer);  // d.ddddddddddddddddde+XX
     const std::size_t e = text.find('e');
 

@@ -50,7 +50,8 @@ WholeNumber readWholeNumber(std::string_view text) {
     if (at < text.size() && (text[at] == '$' || text[at] == 'x' || text[at] == 'X')) {
         base = 16;
         ++at;
-    } else if (at + 1 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X')) {
+    } else if (at + 1 < text.size() && text[at] == '0' &&
+               (text[at + 1] == 'x' || text[at + 1] == 'X')) {
         base = 16;
         at += 2;
     }
@@ -61,7 +62,8 @@ WholeNumber readWholeNumber(std::string_view text) {
     std::int64_t magnitude = 0;
     std::size_t digitCount = 0;
     for (; at < text.size(); ++at) {
-        const int digit = base == 16 ? hexDigitValue(text[at]) : (isDigit(text[at]) ? text[at] - '0' : -1);
+        const int digit =
+            base == 16 ? hexDigitValue(text[at]) : (isDigit(text[at]) ? text[at] - '0' : -1);
         if (digit < 0) {
             break;
         }

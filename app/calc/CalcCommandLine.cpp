@@ -61,7 +61,18 @@ struct UsageError {
     std::string message;
 };
 
-enum class Option { System, Rating, Young, Coefficient, Interpolation, Round, Separator, Table, Difference, Help };
+enum class Option {
+    System,
+    Rating,
+    Young,
+    Coefficient,
+    Interpolation,
+    Round,
+    Separator,
+    Table,
+    Difference,
+    Help
+};
 
 struct OptionSpec {
     Option option;
@@ -112,12 +123,17 @@ bool looksLikeOption(std::string_view argument) {
 
 std::optional<RatingSystem> systemNamed(std::string_view name) {
     std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-    if (lower == "elo") return RatingSystem::Elo;
-    if (lower == "injes") return RatingSystem::Injes;
-    if (lower == "fide") return RatingSystem::Fide;
-    if (lower == "perf") return RatingSystem::Perf;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    });
+    if (lower == "elo")
+        return RatingSystem::Elo;
+    if (lower == "injes")
+        return RatingSystem::Injes;
+    if (lower == "fide")
+        return RatingSystem::Fide;
+    if (lower == "perf")
+        return RatingSystem::Perf;
     return std::nullopt;
 }
 
@@ -127,7 +143,11 @@ bool isOneCharacter(std::string_view text) {
         return false;
     }
     const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
     if (length != text.size()) {
         return false;
     }
@@ -144,14 +164,16 @@ std::optional<double> readDouble(std::string_view text) {
     return value;
 }
 
-std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value, CalcOptions& options) {
+std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value,
+                                CalcOptions& options) {
     switch (spec.option) {
         case Option::System:
             if (const auto system = systemNamed(value)) {
                 options.system = *system;
                 return std::nullopt;
             }
-            return UsageError{"unknown system '" + std::string(value) + "' (elo, injes, fide or perf)"};
+            return UsageError{"unknown system '" + std::string(value) +
+                              "' (elo, injes, fide or perf)"};
         case Option::Rating:
             options.rating = value;
             break;
@@ -272,8 +294,10 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
 
 // A game as "Valider" takes it: the rating, then its result sign as the last character.
 std::variant<GameEntry, std::string_view> readGame(std::string_view argument) {
-    const std::string_view rating = argument.empty() ? argument : argument.substr(0, argument.size() - 1);
-    const std::string_view sign = argument.empty() ? argument : argument.substr(argument.size() - 1);
+    const std::string_view rating =
+        argument.empty() ? argument : argument.substr(0, argument.size() - 1);
+    const std::string_view sign =
+        argument.empty() ? argument : argument.substr(argument.size() - 1);
     const auto eloadv = readOpponentRating(rating);
     if (!eloadv) {
         return messages::kOpponentRatingError;
@@ -307,8 +331,8 @@ std::string_view withoutTrailingBlanks(std::string_view text) {
     return text;
 }
 
-int calculateGames(const CalcOptions& options, std::string_view decimalSeparator,
-                   std::ostream& out, std::ostream& err) {
+int calculateGames(const CalcOptions& options, std::string_view decimalSeparator, std::ostream& out,
+                   std::ostream& err) {
     std::vector<GameEntry> games;
     for (std::string_view argument : options.games) {
         if (games.size() == kMaxGames) {
@@ -369,11 +393,12 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
     }
     if (options.difference) {
         const double p = *options.difference;
-        out << (options.interpolation ? DifferenceByIntegration(p) : DifferenceFromTable(p)) << '\n';
+        out << (options.interpolation ? DifferenceByIntegration(p) : DifferenceFromTable(p))
+            << '\n';
         return kExitDone;
     }
-    return calculateGames(options, options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
-                          out, err);
+    return calculateGames(
+        options, options.decimalSeparator.value_or(std::string(localeDecimalSeparator)), out, err);
 }
 
 }  // namespace tavolin

@@ -40,9 +40,10 @@ TEST(CalcCommandLineTest, EachSystemHasItsCaptions) {
     EXPECT_EQ(calc({"-s", "injes", "-r", "1500", "1600+", "1600-", "1600=", "1600="}).out,
               "Pourcentage : 50\nPERFORMANCE : 1600\nMoyenne des adversaires : 1600\n"
               "NOUVEL INJES : 1557\n");  // (4 × 1600 + 3 × 1500) / 7
-    EXPECT_EQ(calc({"--system=fide", "-r", "1600", "1600+", "1600+", "1600+", "1600-", "1600-"}).out,
-              "Variation : 12\nScore théorique/réalisé : 2,5/3\nMoyenne des adversaires : 1600\n"
-              "NOUVEAU FIDE : 1613\n");
+    EXPECT_EQ(
+        calc({"--system=fide", "-r", "1600", "1600+", "1600+", "1600+", "1600-", "1600-"}).out,
+        "Variation : 12\nScore théorique/réalisé : 2,5/3\nMoyenne des adversaires : 1600\n"
+        "NOUVEAU FIDE : 1613\n");
     EXPECT_EQ(calc({"-sperf", "1600+", "1600+", "1600+", "1600+"}).out,
               "Bonus\\Malus : 736\nMoyenne des adversaires : 1600\nPERFORMANCE : 2336\n");
 }
@@ -112,7 +113,8 @@ TEST(CalcCommandLineTest, ReadsRatingsAsWholeNumbers) {
     EXPECT_THAT(calc({"-r", "1500", "1000+", "3000-"}).out,
                 HasSubstr("Moyenne des adversaires : 2000\n"));
     // No four-character limit here.
-    EXPECT_THAT(calc({"-r", "1500.000", "  01600+", "1600-"}).out, HasSubstr("NOUVEL ELO : 1513\n"));
+    EXPECT_THAT(calc({"-r", "1500.000", "  01600+", "1600-"}).out,
+                HasSubstr("NOUVEL ELO : 1513\n"));
 }
 
 TEST(CalcCommandLineTest, FiftyGamesAtMost) {
@@ -197,11 +199,20 @@ TEST(CalcCommandLineTest, HelpGoesToStandardOutput) {
 }
 
 TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
-    const std::vector<std::vector<std::string_view>> wrong{
-        {"-x"},          {"--frobnicate"},       {"-s"},          {"-s", "uscf", "1600+"},
-        {"--system"},    {"-d", ",,"},           {"-d", ""},      {"--difference", "half"},
-        {"--difference", "0.5x"}, {"--table", "--difference", "0.5"}, {"--table", "1600+"},
-        {"--young=yes"}, {"-r"},                 {"--difference"}};
+    const std::vector<std::vector<std::string_view>> wrong{{"-x"},
+                                                           {"--frobnicate"},
+                                                           {"-s"},
+                                                           {"-s", "uscf", "1600+"},
+                                                           {"--system"},
+                                                           {"-d", ",,"},
+                                                           {"-d", ""},
+                                                           {"--difference", "half"},
+                                                           {"--difference", "0.5x"},
+                                                           {"--table", "--difference", "0.5"},
+                                                           {"--table", "1600+"},
+                                                           {"--young=yes"},
+                                                           {"-r"},
+                                                           {"--difference"}};
     for (const auto& arguments : wrong) {
         const CalcRun run = calc(arguments);
         EXPECT_EQ(run.status, 2) << arguments.front();

@@ -128,8 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
         EloCase{"EighteenAndAHalfOfTwenty", RatingSystem::Elo, "1500", scoring(20, 18.5, 1500),
                 false, "93", "1922", "1500", "1922"},  // the stored 0.925 lies above: 93
         // Averages that are not whole numbers.
-        EloCase{"FractionalAverage", RatingSystem::Elo, "1500",
-                {{1850, 1}, {1700, 0.5}, {2010, 0}}, false, "50", "1853", "1853", "1566"},  // (3 × 1853.3 + 13 × 1500) / 16
+        EloCase{"FractionalAverage",
+                RatingSystem::Elo,
+                "1500",
+                {{1850, 1}, {1700, 0.5}, {2010, 0}},
+                false,
+                "50",
+                "1853",
+                "1853",
+                "1566"},  // (3 × 1853.3 + 13 × 1500) / 16
         // INJES: 7 games and P > R takes P; 6 games weigh (6P + R) / 7.
         EloCase{"InjesSevenGames", RatingSystem::Injes, "1500", scoring(7, 5, 1600), false, "71",
                 "1758", "1600", "1758"},
@@ -232,9 +239,9 @@ TEST(CalculationFideTest, CoefficientComesFromTheComboText) {
         int after;
         const char* variation;
     };
-    for (const Case& c : {Case{"10", 25, 10, "5"}, Case{"15", 25, 15, "8"}, Case{"25", 10, 25, "12"},
-                          Case{"20", 15, 15, "8"}, Case{"", 10, 10, "5"}, Case{" 10", 25, 25, "12"},
-                          Case{"10 ", 15, 15, "8"}}) {
+    for (const Case& c : {Case{"10", 25, 10, "5"}, Case{"15", 25, 15, "8"},
+                          Case{"25", 10, 25, "12"}, Case{"20", 15, 15, "8"}, Case{"", 10, 10, "5"},
+                          Case{" 10", 25, 25, "12"}, Case{"10 ", 15, 15, "8"}}) {
         CalculationInput in = input(RatingSystem::Fide, "1600", games);
         in.coefficientText = c.text;
         in.fideCoefficient = c.before;
@@ -266,9 +273,9 @@ TEST(CalculationFideTest, TheoreticalScoreGoesToTheHalfPoint) {
         const char* gain;
     };
     // One game: We itself. 1600 + d for a few d.
-    for (const Case& c : {Case{"1600", "0,5/1"}, Case{"1700", "0,5/1"}, Case{"1800", "1/1"},
-                          Case{"1500", "0,5/1"}, Case{"1400", "0/1"}, Case{"2400", "1/1"},
-                          Case{"1000", "0/1"}}) {
+    for (const Case& c :
+         {Case{"1600", "0,5/1"}, Case{"1700", "0,5/1"}, Case{"1800", "1/1"}, Case{"1500", "0,5/1"},
+          Case{"1400", "0/1"}, Case{"2400", "1/1"}, Case{"1000", "0/1"}}) {
         EXPECT_EQ(textOf(calculate(input(RatingSystem::Fide, c.rating, games)), L::gain), c.gain)
             << c.rating;
     }
@@ -310,7 +317,7 @@ TEST(CalculationTest, RoundingToTheTensAppliesToEverySystem) {
     };
     const std::vector<Case> cases{
         {RatingSystem::Elo, "1500", scoring(4, 2, 1600), "1525", "1520"},
-        {RatingSystem::Elo, "1540", scoring(4, 2, 1600), "1555", "1560"},  // 155.5 tens
+        {RatingSystem::Elo, "1540", scoring(4, 2, 1600), "1555", "1560"},      // 155.5 tens
         {RatingSystem::Injes, "1601", scoring(7, 3.5, 1600), "1601", "1600"},  // 1600.5
         {RatingSystem::Fide, "1600", scoring(5, 3, 1600), "1613", "1610"},
         {RatingSystem::Perf, "", scoring(4, 2.5, 1603), "1698", "1700"},  // 1603 + 95

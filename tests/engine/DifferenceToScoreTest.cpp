@@ -53,7 +53,8 @@ TEST_P(PerformanceTableTest, GivesEveryScoreOfTheRow) {
     for (std::size_t k = 0; k < row.size(); ++k) {
         const double score = 0.5 * (k + 1);
         EXPECT_EQ(PerformanceTable(games, score), row[k]) << score << " of " << games;
-        EXPECT_EQ(PerformanceTable(games, games - score), -row[k]) << games - score << " of " << games;
+        EXPECT_EQ(PerformanceTable(games, games - score), -row[k])
+            << games - score << " of " << games;
     }
 }
 

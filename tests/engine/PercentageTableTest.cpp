@@ -15,11 +15,10 @@ TEST(PercentageTableTest, RunsFromOneHundredDownToOne) {
 }
 
 TEST(PercentageTableTest, GivesTheListedRows) {
-    const std::map<int, int> expected{{100, 470}, {99, 470}, {98, 470}, {97, 470}, {96, 470},
-                                      {95, 470},  {94, 444}, {81, 251}, {80, 240}, {60, 72},
-                                      {51, 7},    {50, 0},   {49, -7},  {41, -65}, {40, -72},
-                                      {21, -230}, {20, -240}, {6, -444}, {5, -470}, {4, -470},
-                                      {3, -470},  {2, -470}, {1, -470}, {61, 80}};
+    const std::map<int, int> expected{
+        {100, 470}, {99, 470}, {98, 470}, {97, 470}, {96, 470}, {95, 470}, {94, 444}, {81, 251},
+        {80, 240},  {60, 72},  {51, 7},   {50, 0},   {49, -7},  {41, -65}, {40, -72}, {21, -230},
+        {20, -240}, {6, -444}, {5, -470}, {4, -470}, {3, -470}, {2, -470}, {1, -470}, {61, 80}};
     for (const PercentageRow& row : percentageTable()) {
         if (const auto it = expected.find(row.percent); it != expected.end()) {
             EXPECT_EQ(row.difference, it->second) << row.percent << " %";

@@ -26,28 +26,30 @@ TEST_P(DifferenceFromTableTest, GivesTheRowThatHoldsP) {
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, DifferenceFromTableTest,
-    testing::Values(ConversionCase{0.5, 0}, ConversionCase{0.505, 7}, ConversionCase{0.496, 0},
-                    ConversionCase{0.494, -7}, ConversionCase{1, 470}, ConversionCase{0, -470},
-                    ConversionCase{0.95, 470}, ConversionCase{0.05, -470},
-                    // The double nearest 0.495 lies below the extended constant.
-                    ConversionCase{0.495, -7},
-                    // Exact binary fractions compare exactly.
-                    ConversionCase{7.0 / 8, 336}, ConversionCase{1.0 / 8, -322},
-                    ConversionCase{3.0 / 8, -87}, ConversionCase{5.0 / 8, 95},
-                    // Decimal thresholds hit by scores of 20 games: the extended constant
-                    // for 0.825 lies above the double, that for 0.925 below it.
-                    ConversionCase{16.5 / 20, 262}, ConversionCase{18.5 / 20, 422},
-                    // The double nearest 0.945 lies below the extended constant, that for 0.055 above.
-                    ConversionCase{0.945, 444}, ConversionCase{0.9450000000000001, 470},
-                    ConversionCase{0.055, -444}, ConversionCase{0.0549999, -470},
-                    ConversionCase{0.9449999, 444},
-                    // Out of range and not a number stay inside ±470.
-                    ConversionCase{2, 470}, ConversionCase{-1, -470},
-                    ConversionCase{std::numeric_limits<double>::quiet_NaN(), 470}));
+    testing::Values(
+        ConversionCase{0.5, 0}, ConversionCase{0.505, 7}, ConversionCase{0.496, 0},
+        ConversionCase{0.494, -7}, ConversionCase{1, 470}, ConversionCase{0, -470},
+        ConversionCase{0.95, 470}, ConversionCase{0.05, -470},
+        // The double nearest 0.495 lies below the extended constant.
+        ConversionCase{0.495, -7},
+        // Exact binary fractions compare exactly.
+        ConversionCase{7.0 / 8, 336}, ConversionCase{1.0 / 8, -322}, ConversionCase{3.0 / 8, -87},
+        ConversionCase{5.0 / 8, 95},
+        // Decimal thresholds hit by scores of 20 games: the extended constant
+        // for 0.825 lies above the double, that for 0.925 below it.
+        ConversionCase{16.5 / 20, 262}, ConversionCase{18.5 / 20, 422},
+        // The double nearest 0.945 lies below the extended constant, that for 0.055 above.
+        ConversionCase{0.945, 444}, ConversionCase{0.9450000000000001, 470},
+        ConversionCase{0.055, -444}, ConversionCase{0.0549999, -470},
+        ConversionCase{0.9449999, 444},
+        // Out of range and not a number stay inside ±470.
+        ConversionCase{2, 470}, ConversionCase{-1, -470},
+        ConversionCase{std::numeric_limits<double>::quiet_NaN(), 470}));
 
 TEST(DifferenceFromTableTest, IsSymmetricAtWholePercentages) {
     for (int percent = 1; percent <= 99; ++percent) {
-        EXPECT_EQ(DifferenceFromTable(percent / 100.0), -DifferenceFromTable((100 - percent) / 100.0))
+        EXPECT_EQ(DifferenceFromTable(percent / 100.0),
+                  -DifferenceFromTable((100 - percent) / 100.0))
             << percent << " %";
     }
 }

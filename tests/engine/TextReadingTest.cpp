@@ -30,9 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
         WholeCase{"+1850", 1850, true}, WholeCase{"-5", -5, true}, WholeCase{"007", 7, true},
         // Hexadecimal after $, x or 0x.
         WholeCase{"$7D0", 2000, true}, WholeCase{"$7d0", 2000, true}, WholeCase{"x7D0", 2000, true},
-        WholeCase{"X7D0", 2000, true}, WholeCase{"0x7D0", 2000, true}, WholeCase{"0X7d0", 2000, true},
-        WholeCase{"-$10", -16, true}, WholeCase{"$", 0, false}, WholeCase{"0x", 0, false},
-        WholeCase{"$7G", 7, false},
+        WholeCase{"X7D0", 2000, true}, WholeCase{"0x7D0", 2000, true},
+        WholeCase{"0X7d0", 2000, true}, WholeCase{"-$10", -16, true}, WholeCase{"$", 0, false},
+        WholeCase{"0x", 0, false}, WholeCase{"$7G", 7, false},
         // Not wholly a number: the leading digits are kept.
         WholeCase{"", 0, false}, WholeCase{"   ", 0, false}, WholeCase{"+", 0, false},
         WholeCase{"-", 0, false}, WholeCase{"1850 ", 1850, false}, WholeCase{"12a", 12, false},
