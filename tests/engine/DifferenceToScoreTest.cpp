@@ -66,6 +66,11 @@ struct PerfCase {
     int expected;
 };
 
+void PrintTo(const PerfCase& c, std::ostream* os) {
+    *os << c.score << " of " << c.games << " -> " << c.expected;
+}
+
+
 class PerformanceTableFigures : public testing::TestWithParam<PerfCase> {};
 
 TEST_P(PerformanceTableFigures, Match) {

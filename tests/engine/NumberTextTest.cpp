@@ -14,6 +14,11 @@ struct FormatCase {
     const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << static_cast<double>(c.value) << " -> " << c.expected;
+}
+
+
 class FormatGeneral4Test : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatGeneral4Test, ShowsFourSignificantDigits) {
@@ -71,6 +76,11 @@ struct RoundCase {
     long double value;
     long double expected;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << static_cast<double>(c.value) << " -> " << static_cast<double>(c.expected);
+}
+
 
 class RoundHalfEvenTest : public testing::TestWithParam<RoundCase> {};
 

@@ -14,6 +14,11 @@ struct WholeCase {
     bool complete;
 };
 
+void PrintTo(const WholeCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+
 class ReadWholeNumberTest : public testing::TestWithParam<WholeCase> {};
 
 TEST_P(ReadWholeNumberTest, ReadsAsTheEntryFieldsDo) {
@@ -49,6 +54,11 @@ struct RatingCase {
     double value;
     int errorPosition;
 };
+
+void PrintTo(const RatingCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 
 class ReadRatingTextTest : public testing::TestWithParam<RatingCase> {};
 
