@@ -199,8 +199,11 @@ private:
         const long double change = K * (S - expected);
         const double N = stored(R + change);
 
+        std::string scores = general(E);  // theoretical/real, e.g. 2,5/3
+        scores += '/';
+        scores += general(S);
         return SystemOutcome{{{ResultLabel::performance, integerText(roundHalfEven(change))},
-                              {ResultLabel::gain, general(E) + "/" + general(S)}},
+                              {ResultLabel::gain, std::move(scores)}},
                              N};
     }
 

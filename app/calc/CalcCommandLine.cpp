@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "Calculation.h"
-#include "GameEntry.h"
 #include "GameEntryReading.h"
+#include "GameList.h"
 #include "Messages.h"
 #include "PercentageTable.h"
 #include "RatingSystem.h"

@@ -157,7 +157,6 @@ void PrintTo(const RefusalCase& c, std::ostream* os) {
     *os << "system " << static_cast<int>(c.system) << " rating \"" << c.rating << '"';
 }
 
-
 class CalculationRefusals : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CalculationRefusals, RefuseTheRatingAndChangeNoLabel) {

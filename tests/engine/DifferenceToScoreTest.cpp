@@ -70,7 +70,6 @@ void PrintTo(const PerfCase& c, std::ostream* os) {
     *os << c.score << " of " << c.games << " -> " << c.expected;
 }
 
-
 class PerformanceTableFigures : public testing::TestWithParam<PerfCase> {};
 
 TEST_P(PerformanceTableFigures, Match) {

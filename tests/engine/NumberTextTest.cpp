@@ -18,7 +18,6 @@ void PrintTo(const FormatCase& c, std::ostream* os) {
     *os << static_cast<double>(c.value) << " -> " << c.expected;
 }
 
-
 class FormatGeneral4Test : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatGeneral4Test, ShowsFourSignificantDigits) {
@@ -80,7 +79,6 @@ struct RoundCase {
 void PrintTo(const RoundCase& c, std::ostream* os) {
     *os << static_cast<double>(c.value) << " -> " << static_cast<double>(c.expected);
 }
-
 
 class RoundHalfEvenTest : public testing::TestWithParam<RoundCase> {};
 

@@ -18,7 +18,6 @@ void PrintTo(const WholeCase& c, std::ostream* os) {
     *os << '"' << c.text << '"';
 }
 
-
 class ReadWholeNumberTest : public testing::TestWithParam<WholeCase> {};
 
 TEST_P(ReadWholeNumberTest, ReadsAsTheEntryFieldsDo) {
@@ -58,7 +57,6 @@ struct RatingCase {
 void PrintTo(const RatingCase& c, std::ostream* os) {
     *os << '"' << c.text << '"';
 }
-
 
 class ReadRatingTextTest : public testing::TestWithParam<RatingCase> {};
 

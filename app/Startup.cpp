@@ -1,0 +1,32 @@
+#include "Startup.h"
+
+#include <QApplication>
+
+#include "DataFileCheck.h"
+#include "MessageBoxes.h"
+#include "TForm1.h"
+
+namespace tavolin {
+
+std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes) {
+    if (!prepareDataFile(kPlayerFileName)) {
+        boxes.warning(nullptr, QStringLiteral("Impossible d'accéder à tavo.lin"));
+        return nullptr;
+    }
+    return std::make_unique<TForm1>(boxes);
+}
+
+int runTavolin(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+
+    DialogMessageBoxes boxes;
+    const std::unique_ptr<TForm1> mainWindow = startTavolin(boxes);
+    if (!mainWindow) {
+        return 1;
+    }
+    mainWindow->show();
+    return QApplication::exec();
+}
+
+}  // namespace tavolin

@@ -1,0 +1,134 @@
+// The main window's controls: places, tab order, tooltips.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "MainWindowFixture.h"
+
+namespace tavolin::testing {
+namespace {
+
+TEST_F(MainWindowTest, ClientAreaIs640By480AndHoldsEveryControl) {
+    EXPECT_EQ(form->size(), QSize(640, 480));
+    for (QWidget* child : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) {
+            continue;
+        }
+        EXPECT_TRUE(form->rect().contains(child->geometry()))
+            << child->objectName().toStdString() << " lies outside the window";
+    }
+}
+
+struct Placement {
+    const char* name;
+    QRect geometry;
+};
+
+void PrintTo(const Placement& placement, std::ostream* os) {
+    *os << placement.name;
+}
+
+class MainWindowPlacementTest : public MainWindowTest,
+                                public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(MainWindowPlacementTest, ControlsSitWhereTheyAlwaysHave) {
+    const QWidget* control = form->findChild<QWidget*>(GetParam().name);
+    ASSERT_NE(control, nullptr) << GetParam().name;
+    EXPECT_EQ(control->geometry(), GetParam().geometry) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, MainWindowPlacementTest,
+    ::testing::Values(
+        Placement{"StringGrid1", {12, 34, 69, 163}}, Placement{"RadioButton1", {140, 44, 13, 17}},
+        Placement{"RadioButton4", {140, 116, 13, 17}}, Placement{"RadioGroup1", {120, 28, 89, 113}},
+        Placement{"eloactuel", {316, 68, 33, 21}}, Placement{"CheckBox1", {368, 72, 13, 13}},
+        Placement{"ComboBox1", {336, 116, 49, 21}}, Placement{"Bevel1", {40, 232, 265, 105}},
+        Placement{"adv", {104, 252, 41, 21}}, Placement{"adv2", {260, 252, 25, 21}},
+        Placement{"Button1", {140, 296, 73, 25}}, Placement{"Button2", {384, 196, 121, 41}},
+        Placement{"Memo1", {564, 28, 65, 353}}, Placement{"Infos", {12, 384, 73, 25}},
+        Placement{"Button5", {104, 384, 69, 25}}, Placement{"Button3", {12, 416, 75, 25}},
+        Placement{"Button6", {104, 416, 69, 25}}, Placement{"Button4", {388, 416, 75, 25}},
+        Placement{"Button7", {488, 416, 85, 25}}, Placement{"effa", {572, 416, 25, 21}}),
+    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
+    EXPECT_TRUE(form->RadioButton1->isChecked());
+    EXPECT_FALSE(form->ComboBox1->isVisible());
+    EXPECT_FALSE(form->Label11->isVisible());
+    EXPECT_FALSE(form->RadioGroup1->isVisible());
+    EXPECT_EQ(form->ComboBox1->currentText(), "25");
+    EXPECT_TRUE(form->ComboBox1->isEditable());
+    EXPECT_EQ(form->ComboBox1->count(), 3);
+    EXPECT_TRUE(form->Memo1->isReadOnly());
+    EXPECT_EQ(form->StringGrid1->rowCount(), 10);
+    EXPECT_EQ(form->StringGrid1->columnCount(), 1);
+    EXPECT_EQ(form->Label5->text(), "Moyenne des adversaires : ");
+    EXPECT_EQ(form->Label7->text(), "PERFORMANCE : ");
+    EXPECT_EQ(form->Label9->text(), "NOUVEL ELO : ");
+    EXPECT_EQ(form->Label4->text(), "Résultat (+,=,-) : ");
+    EXPECT_EQ(form->Button7->text(), "Effacer partie n°");
+    EXPECT_TRUE(form->Label2->font().underline());
+    EXPECT_TRUE(form->Label13->font().bold());
+    EXPECT_TRUE(form->nvelo->font().bold());
+}
+
+TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QList<QWidget*> expected{
+        form->eloactuel, form->adv,     form->adv2,        form->CheckBox1,   form->Button1,
+        form->Button2,   form->Button3, form->Button4,     form->Memo1,       form->Infos,
+        form->Button7,   form->effa,    form->StringGrid1, form->RadioButton1};
+    form->eloactuel->setFocus();
+    for (int k = 1; k < expected.size(); ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected[k])
+            << "after " << expected[k - 1]->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, OnlyFourTooltipsShowWithoutHelp) {
+    EXPECT_EQ(form->Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
+    EXPECT_EQ(form->Label13->toolTip(), "Nombre de parties jouées");
+    EXPECT_EQ(form->Label14->toolTip(), "Cochez cette case si vous êtes jeune");
+    EXPECT_EQ(form->Button2->toolTip(), "Cliquez pour calculer votre nouveau classement");
+    for (QWidget* helped :
+         {static_cast<QWidget*>(form->eloactuel), static_cast<QWidget*>(form->adv),
+          static_cast<QWidget*>(form->adv2), static_cast<QWidget*>(form->CheckBox1),
+          static_cast<QWidget*>(form->Memo1)}) {
+        EXPECT_EQ(helped->toolTip(), "") << helped->objectName().toStdString();
+    }
+
+    enableSwitches([](Settings& s) { s.aide = true; });
+    EXPECT_EQ(form->eloactuel->toolTip(), "Entrez ici votre classement");
+    EXPECT_EQ(form->adv->toolTip(), "Elo de votre adversaire");
+    EXPECT_EQ(form->adv2->toolTip(), "Résultat de la partie : + , = , - ");
+    EXPECT_EQ(form->CheckBox1->toolTip(), "Cochez cette case si vous êtes jeune");
+    EXPECT_EQ(form->Memo1->toolTip(), "Liste de vos parties");
+    EXPECT_EQ(form->RadioGroup1->toolTip(), "Choisissez le ce que vous souhaitez calculer");
+    EXPECT_EQ(form->Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
+}
+
+TEST_F(MainWindowTest, TitleTurnsToTheVersionOnActivation) {
+    EXPECT_EQ(form->windowTitle().trimmed(), form->windowTitle().trimmed());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(form->windowTitle(), "Tavolin v3.2");
+    EXPECT_EQ(form->Label10->text(), "Tavolin v3.2");
+    EXPECT_TRUE(form->rect().contains(form->Label10->geometry()));
+}
+
+TEST_F(MainWindowTest, CaptionHasATrailingBlankBeforeActivation) {
+    TForm1 fresh(boxes);
+    EXPECT_EQ(fresh.windowTitle(), "Tavolin ");
+    EXPECT_EQ(fresh.Label10->text(), "Tavolin ");
+}
+
+}  // namespace
+}  // namespace tavolin::testing

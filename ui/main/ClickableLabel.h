@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tavolin {
+
+// A label that answers a click, as the main window's title does.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tavolin

@@ -1,0 +1,18 @@
+#include "ErrorBoundary.h"
+
+#include <QString>
+#include <exception>
+
+#include "MessageBoxes.h"
+
+namespace tavolin {
+
+void runHandler(MessageBoxes& boxes, QWidget* parent, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        boxes.error(parent, QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace tavolin

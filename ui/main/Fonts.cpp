@@ -1,0 +1,24 @@
+#include "Fonts.h"
+
+#include <QStringList>
+
+namespace tavolin {
+
+QFont interfaceFont() {
+    QFont font;
+    // Liberation Sans has Arial's widths, the nearest to MS Sans Serif of the free fonts.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont titleFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Harrington"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
+    font.setPixelSize(27);
+    return font;
+}
+
+}  // namespace tavolin

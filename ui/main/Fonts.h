@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+namespace tavolin {
+
+// The fonts the windows were drawn for, with the closest fonts a Linux desktop has when
+// those are missing. Sizes are in pixels so that the layout holds at any screen resolution.
+
+// The windows' font: MS Sans Serif, 8 points (11 pixels).
+QFont interfaceFont();
+
+// The main window's title: Harrington, 27 pixels high.
+QFont titleFont();
+
+}  // namespace tavolin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tavolin {
+
+// Every box the program shows goes through here, so that tests can replace them all and
+// read what they would have shown.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // A message of the program: title "Avertissement", warning icon, one "OK".
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+
+    // The application's error box, for a failure of the platform: title "Tavolin", error
+    // icon, one "OK".
+    virtual void error(QWidget* parent, const QString& text) = 0;
+};
+
+// The real boxes, modal, shown one at a time.
+class DialogMessageBoxes : public MessageBoxes {
+public:
+    void warning(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+};
+
+inline const QString kWarningTitle = QStringLiteral("Avertissement");
+inline const QString kApplicationTitle = QStringLiteral("Tavolin");
+
+}  // namespace tavolin

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "Calculation.h"
+#include "GameList.h"
+#include "RatingSystem.h"
+#include "Settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace tavolin {
+
+class ClickableLabel;
+class MessageBoxes;
+class RightAlignedLabel;
+
+// The main window: the current rating, the entry and list of games, the choice of rating
+// system and "CALCUL". Controls and handlers bear the names they have always had.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The switches of the Options window in force.
+    const Settings& settings() const { return settings_; }
+    void setSettings(const Settings& settings);
+
+    const GameList& gameList() const { return gameList_; }
+    const GameListText& liste() const { return liste_; }
+    RatingSystem mode() const { return mode_; }
+    int fideCoefficient() const { return FideCoefficient_; }
+    // The progress text of the last normal-curve scan while it still shows; empty after.
+    const QString& progressText() const { return progressText_; }
+
+    // Handlers.
+    void valide();        // "Valider": adds one game
+    void Button7Click();  // "Effacer partie n°": deletes the game numbered in effa
+    void Button4Click();  // "Tout Effacer": empties the game list and the results
+    void Button3Click();  // "Quitter"
+    void Button2Click();  // "CALCUL"
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void InfosClick();     // "Infos" and the title: the About box
+    void Tableau1Click();  // "Tableau": the percentage table
+    void options();        // "Options"
+    void Button5Click();   // saves the current player
+    void Button6Click();   // loads the current player, at every activation
+    void gridclick();      // switches to the player selected in the names grid
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createHelp();
+    void setTabOrder();
+    void connectHandlers();
+    void connectHandler(QPushButton* button, void (TForm1::*handler)());
+    void run(void (TForm1::*handler)());
+    void applyHelp();
+
+    void selectSystem(RatingSystem system, QRadioButton* button);
+    RatingSystem checkedSystem() const;
+    void clearResults();
+    void setResult(QLabel* label, const QString& text);
+    void showGameCount();
+    void showList();
+    void warn(std::string_view message);
+    void showProgress(int percent);
+    QRect progressArea() const;
+
+public:
+    // Controls, as placed on the window.
+    ClickableLabel* Label10;
+    QLabel* Label12;
+    QTableWidget* StringGrid1;
+    QLabel* Label19;
+    QRadioButton* RadioButton1;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton3;
+    QRadioButton* RadioButton4;
+    QLabel* Label15;
+    QLabel* Label16;
+    QLabel* Label17;
+    QLabel* Label18;
+    QGroupBox* RadioGroup1;
+    QLabel* Label1;
+    QLineEdit* eloactuel;
+    QCheckBox* CheckBox1;
+    QLabel* Label14;
+    QLabel* Label11;
+    QComboBox* ComboBox1;
+    QLabel* Label2;
+    QFrame* Bevel1;
+    QLabel* Label3;
+    QLineEdit* adv;
+    QLabel* Label4;
+    QLineEdit* adv2;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    RightAlignedLabel* Label5;
+    QLabel* moy;
+    RightAlignedLabel* Label6;
+    QLabel* gain;
+    RightAlignedLabel* Label7;
+    QLabel* performance;
+    RightAlignedLabel* Label9;
+    QLabel* nvelo;
+    QLabel* Label8;
+    QLabel* Label13;
+    QPlainTextEdit* Memo1;
+    QPushButton* Infos;
+    QPushButton* Button5;
+    QPushButton* Button3;
+    QPushButton* Button6;
+    QPushButton* Button4;
+    QPushButton* Button7;
+    QLineEdit* effa;
+
+private:
+    MessageBoxes& boxes_;
+    Settings settings_;
+    GameList gameList_;
+    GameListText liste_;
+    RatingSystem mode_ = RatingSystem::Elo;
+    int FideCoefficient_ = kDefaultFideCoefficient;
+
+    // The progress text of the normal-curve scan, drawn beside the new rating until that
+    // part of the window is painted again.
+    QString progressText_;
+    bool paintingProgress_ = false;
+    int lastProgressPercent_ = -1;
+
+    // Controls whose tooltips follow the "aide" switch, with their texts.
+    QList<QPair<QWidget*, QString>> helpTips_;
+};
+
+}  // namespace tavolin
