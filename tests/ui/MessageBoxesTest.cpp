@@ -1,0 +1,63 @@
+#include "MessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace tavolin::testing {
+namespace {
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Shows a box for real and closes it with its button as soon as it is on screen.
+template <typename Show>
+ShownBox showAndClose(Show show) {
+    ShownBox shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        poll.stop();
+        shown.title = box->windowTitle();
+        shown.text = box->text();
+        shown.icon = box->icon();
+        for (QAbstractButton* button : box->buttons()) {
+            shown.buttons.append(button->text());
+        }
+        box->buttons().front()->click();
+    });
+    poll.start(10);
+    show();
+    return shown;
+}
+
+TEST(MessageBoxesTest, WarningIsTitledAvertissementWithOneOk) {
+    DialogMessageBoxes boxes;
+    const ShownBox shown = showAndClose([&] { boxes.warning(nullptr, "Erreur sur le elo"); });
+    EXPECT_EQ(shown.title, "Avertissement");
+    EXPECT_EQ(shown.text, "Erreur sur le elo");
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
+    EXPECT_EQ(shown.buttons, QStringList{"OK"});
+}
+
+TEST(MessageBoxesTest, ErrorIsTitledTavolinWithOneOk) {
+    DialogMessageBoxes boxes;
+    const ShownBox shown = showAndClose([&] { boxes.error(nullptr, "Disque plein"); });
+    EXPECT_EQ(shown.title, "Tavolin");
+    EXPECT_EQ(shown.text, "Disque plein");
+    EXPECT_EQ(shown.icon, QMessageBox::Critical);
+    EXPECT_EQ(shown.buttons, QStringList{"OK"});
+}
+
+}  // namespace
+}  // namespace tavolin::testing
