@@ -69,15 +69,20 @@ void GameListText::clear() {
 
 void GameListText::append(const GameEntry& game) {
     if (game.resultat == gagne) {
-        signe_ = "+";
+        signe_ = '+';
     }
     if (game.resultat == nulle) {
-        signe_ = "=";
+        signe_ = '=';
     }
     if (game.resultat == perdu) {
-        signe_ = "-";
+        signe_ = '-';
     }
-    std::string piece = " " + ratingText(game.eloadv) + "    " + signe_;
+    std::string piece(1, ' ');
+    piece += ratingText(game.eloadv);
+    piece.append(4, ' ');
+    if (signe_ != kNoSign) {
+        piece += signe_;
+    }
     liste_ += piece;
     pieces_.push_back(std::move(piece));
 }

@@ -60,7 +60,8 @@ public:
 private:
     std::string liste_;
     std::vector<std::string> pieces_;
-    std::string signe_;  // kept across clear(), as the sign of the last piece listed
+    static constexpr char kNoSign = '\0';
+    char signe_ = kNoSign;  // kept across clear(), as the sign of the last piece listed
 };
 
 }  // namespace tavolin

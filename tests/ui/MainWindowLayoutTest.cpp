@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"Button5", {104, 384, 69, 25}}, Placement{"Button3", {12, 416, 75, 25}},
         Placement{"Button6", {104, 416, 69, 25}}, Placement{"Button4", {388, 416, 75, 25}},
         Placement{"Button7", {488, 416, 85, 25}}, Placement{"effa", {572, 416, 25, 21}}),
-    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Placement>& param) { return std::string(param.param.name); });
 
 TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
     EXPECT_TRUE(form->RadioButton1->isChecked());
