@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "MessageBoxes.h"
+#include "QtPrinters.h"
 
 namespace tavolin::testing {
 

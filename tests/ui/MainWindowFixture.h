@@ -10,26 +10,54 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "ClickableLabel.h"
+#include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "RightAlignedLabel.h"
 #include "TForm1.h"
 
 namespace tavolin::testing {
 
-// A main window on the offscreen platform, driven through its real widgets.
+// A main window on the offscreen platform, driven through its real widgets, with its player
+// file in a folder of its own. The window is active, so player 1 is loaded.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TForm1>(boxes);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ASSERT_TRUE(folder.isValid());
+        playerFile = folder.filePath("tavo.lin");
+        writeFile(playerFile, initialPlayerFile());
+        openWindow();
     }
 
     void TearDown() override { form.reset(); }
+
+    // The player file the window starts with.
+    virtual QByteArray initialPlayerFile() { return blankPlayerFile(); }
+
+    void openWindow() {
+        form = std::make_unique<TForm1>(boxes, playerFile);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        activate();
+    }
+
+    void activate() {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // Another window takes the focus, then the main window gets it back.
+    void leaveAndComeBack() {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        activate();
+    }
 
     void type(QLineEdit* field, const QString& text) {
         field->clear();
@@ -60,6 +88,8 @@ protected:
                "|" + form->nvelo->text();
     }
 
+    QTemporaryDir folder;
+    QString playerFile;
     RecordingMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
 };

@@ -28,7 +28,6 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 const QString kCaptionAtStart = QStringLiteral("Tavolin ");
-const QString kCaptionVersion = QStringLiteral("Tavolin v3.2");
 constexpr QPoint kProgressPosition{520, 368};
 
 QString fromUtf8(std::string_view text) {
@@ -37,7 +36,8 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-TForm1::TForm1(MessageBoxes& boxes, QWidget* parent) : QWidget(parent), boxes_(boxes) {
+TForm1::TForm1(MessageBoxes& boxes, const QString& playerFilePath, QWidget* parent)
+    : QWidget(parent), boxes_(boxes), playerFile_(playerFilePath) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaptionAtStart);
     createControls();
@@ -62,7 +62,12 @@ void TForm1::connectHandler(QPushButton* button, void (TForm1::*handler)()) {
 }
 
 void TForm1::run(void (TForm1::*handler)()) {
+    if (handlerDepth_ == 0) {
+        messagesThisAction_.clear();  // a new user action
+    }
+    ++handlerDepth_;
     runHandler(boxes_, this, [this, handler] { (this->*handler)(); });
+    --handlerDepth_;
 }
 
 void TForm1::connectHandlers() {
@@ -97,8 +102,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        run(&TForm1::Button6Click);
+    switch (event->type()) {
+        case QEvent::WindowDeactivate:
+            // Leaving the window saves the player, so that the load on coming back brings
+            // back exactly what was on screen; one of our own boxes is no leaving.
+            if (boxes_.isOpen()) {
+                deactivatedByOwnBox_ = true;
+            } else {
+                run(&TForm1::Button5Click);
+            }
+            break;
+        case QEvent::WindowActivate:
+            if (deactivatedByOwnBox_) {
+                deactivatedByOwnBox_ = false;
+            } else if (!lastSaveFailed_) {
+                run(&TForm1::Button6Click);
+            }
+            break;
+        default:
+            break;
     }
     return QWidget::event(event);
 }
@@ -182,7 +204,12 @@ void TForm1::showList() {
 }
 
 void TForm1::warn(std::string_view message) {
-    boxes_.warning(this, fromUtf8(message));
+    const QString text = fromUtf8(message);
+    if (messagesThisAction_.contains(text)) {
+        return;
+    }
+    messagesThisAction_.append(text);
+    boxes_.warning(this, text);
 }
 
 // --- Rating system ------------------------------------------------------------------------
@@ -205,7 +232,7 @@ void TForm1::RadioButton4Click() {
 
 void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
     Button5Click();
-    mode_ = system;
+    mode_ = static_cast<std::int32_t>(system);
     button->setChecked(true);
 
     const ResultCaptions captions = resultCaptions(system);
@@ -335,22 +362,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, progressText_);
 }
 
-// --- Player file and other windows --------------------------------------------------------
-
-void TForm1::Button5Click() {
-    // Saving the current player into the player file comes here.
-}
-
-void TForm1::Button6Click() {
-    Label10->setText(kCaptionVersion);
-    Label10->adjustSize();
-    setWindowTitle(kCaptionVersion);
-    // Loading the current player from the player file comes here.
-}
-
-void TForm1::gridclick() {
-    // Switching to the player selected in the names grid comes here.
-}
+// --- Other windows -----------------------------------------------------------------------
 
 void TForm1::Tableau1Click() {
     Button5Click();
@@ -358,10 +370,12 @@ void TForm1::Tableau1Click() {
 }
 
 void TForm1::InfosClick() {
+    Button5Click();  // the reload on coming back must find what is on screen
     // The About box opens here.
 }
 
 void TForm1::options() {
+    Button5Click();  // the reload on coming back must find what is on screen
     // The Options window opens here.
 }
 

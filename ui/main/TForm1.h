@@ -1,14 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
 #include "Calculation.h"
+#include "DataFileCheck.h"
 #include "GameList.h"
+#include "PlayerFile.h"
 #include "RatingSystem.h"
 #include "Settings.h"
+#include "TrackedMessageBoxes.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,7 +36,9 @@ class RightAlignedLabel;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(MessageBoxes& boxes, QWidget* parent = nullptr);
+    // `playerFilePath` is the player file, "tavo.lin" in the current directory.
+    explicit TForm1(MessageBoxes& boxes, const QString& playerFilePath = kPlayerFileName,
+                    QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The switches of the Options window in force.
@@ -41,7 +47,10 @@ public:
 
     const GameList& gameList() const { return gameList_; }
     const GameListText& liste() const { return liste_; }
-    RatingSystem mode() const { return mode_; }
+    // The player's rating system as stored: 1 to 4, or any value a damaged file held.
+    std::int32_t mode() const { return mode_; }
+    // The player whose data the window shows, 1 to 10; 0 until one has been loaded.
+    int playerOnScreen() const { return playerOnScreen_; }
     int fideCoefficient() const { return FideCoefficient_; }
     // The progress text of the last normal-curve scan while it still shows; empty after.
     const QString& progressText() const { return progressText_; }
@@ -85,6 +94,8 @@ private:
     void showGameCount();
     void showList();
     void warn(std::string_view message);
+    int selectedPlayer() const;
+    void savePlayer(int number, double lowestCountedRating);
     void showProgress(int percent);
     QRect progressArea() const;
 
@@ -137,11 +148,24 @@ public:
     QLineEdit* effa;
 
 private:
-    MessageBoxes& boxes_;
+    TrackedMessageBoxes boxes_;
+    PlayerFile playerFile_;
+    // The ten records as last read, so that the bytes without meaning go back unchanged.
+    std::array<PlayerRecord, kPlayerCount> records_{};
+    int playerOnScreen_ = 0;
+    // Whether the last save failed: coming back to the window must not reload the file
+    // over what it shows, which the file does not hold.
+    bool lastSaveFailed_ = false;
+    // The window lost the focus to one of its own boxes: getting it back is no return.
+    bool deactivatedByOwnBox_ = false;
+    // Messages already shown by the user action under way: chained handlers
+    // (load, system, "CALCUL") show each at most once.
+    QStringList messagesThisAction_;
+    int handlerDepth_ = 0;
     Settings settings_;
     GameList gameList_;
     GameListText liste_;
-    RatingSystem mode_ = RatingSystem::Elo;
+    std::int32_t mode_ = static_cast<std::int32_t>(RatingSystem::Elo);
     int FideCoefficient_ = kDefaultFideCoefficient;
 
     // The progress text of the normal-curve scan, drawn beside the new rating until that

@@ -22,7 +22,6 @@ namespace {
 
 // Figures start at x 492 (the new rating at 491); their captions end just before.
 constexpr int kCaptionRight = 488;
-constexpr int kPlayerCount = 10;
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {

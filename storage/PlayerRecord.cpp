@@ -1,0 +1,126 @@
+#include "PlayerRecord.h"
+
+#include <QList>
+#include <algorithm>
+#include <bit>
+
+#include "Windows1252.h"
+
+namespace tavolin {
+
+namespace {
+
+constexpr std::size_t kNameOffset = 0;
+constexpr std::size_t kEloOffset = 24;
+constexpr std::size_t kCountOffset = 28;
+constexpr std::size_t kYoungOffset = 32;
+constexpr std::size_t kGamesOffset = 40;
+constexpr std::size_t kGameSize = 16;
+constexpr std::size_t kModeOffset = 840;
+constexpr std::size_t kCoefOffset = 844;
+
+}  // namespace
+
+std::int32_t PlayerRecord::readInt32(std::size_t offset) const {
+    std::uint32_t value = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        value |= std::uint32_t{bytes_[offset + k]} << (8 * k);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+void PlayerRecord::writeInt32(std::size_t offset, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t k = 0; k < 4; ++k) {
+        bytes_[offset + k] = static_cast<std::uint8_t>(bits >> (8 * k));
+    }
+}
+
+double PlayerRecord::readDouble(std::size_t offset) const {
+    std::uint64_t bits = 0;
+    for (std::size_t k = 0; k < 8; ++k) {
+        bits |= std::uint64_t{bytes_[offset + k]} << (8 * k);
+    }
+    return std::bit_cast<double>(bits);
+}
+
+void PlayerRecord::writeDouble(std::size_t offset, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (std::size_t k = 0; k < 8; ++k) {
+        bytes_[offset + k] = static_cast<std::uint8_t>(bits >> (8 * k));
+    }
+}
+
+QString PlayerRecord::nom() const {
+    const int length = std::min<int>(bytes_[kNameOffset], kNameLength);
+    const auto* first = reinterpret_cast<const char*>(bytes_.data() + kNameOffset + 1);
+    return fromWindows1252(QByteArrayView(first, length));
+}
+
+void PlayerRecord::setNom(const QString& name) {
+    QList<uint> characters = name.toUcs4();
+    characters.resize(std::min<qsizetype>(characters.size(), kNameLength));
+    const QByteArray encoded = toWindows1252(
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.data()), characters.size()));
+    bytes_[kNameOffset] = static_cast<std::uint8_t>(encoded.size());
+    std::copy(encoded.begin(), encoded.end(), bytes_.begin() + kNameOffset + 1);
+}
+
+std::int32_t PlayerRecord::elo() const {
+    return readInt32(kEloOffset);
+}
+
+void PlayerRecord::setElo(std::int32_t elo) {
+    writeInt32(kEloOffset, elo);
+}
+
+std::int32_t PlayerRecord::nbparties() const {
+    return readInt32(kCountOffset);
+}
+
+void PlayerRecord::setNbparties(std::int32_t count) {
+    writeInt32(kCountOffset, count);
+}
+
+bool PlayerRecord::jeune() const {
+    return bytes_[kYoungOffset] != 0;
+}
+
+void PlayerRecord::setJeune(bool young) {
+    bytes_[kYoungOffset] = young ? 1 : 0;
+}
+
+std::array<GameEntry, kMaxGames> PlayerRecord::parties() const {
+    std::array<GameEntry, kMaxGames> games{};
+    for (std::size_t slot = 0; slot < games.size(); ++slot) {
+        const std::size_t offset = kGamesOffset + slot * kGameSize;
+        games[slot] = {readDouble(offset), readDouble(offset + 8)};
+    }
+    return games;
+}
+
+void PlayerRecord::setParties(const std::array<GameEntry, kMaxGames>& games) {
+    for (std::size_t slot = 0; slot < games.size(); ++slot) {
+        const std::size_t offset = kGamesOffset + slot * kGameSize;
+        writeDouble(offset, games[slot].eloadv);
+        writeDouble(offset + 8, games[slot].resultat);
+    }
+}
+
+std::int32_t PlayerRecord::mode() const {
+    return readInt32(kModeOffset);
+}
+
+void PlayerRecord::setMode(std::int32_t mode) {
+    writeInt32(kModeOffset, mode);
+}
+
+std::int32_t PlayerRecord::coef() const {
+    return readInt32(kCoefOffset);
+}
+
+void PlayerRecord::setCoef(std::int32_t coef) {
+    writeInt32(kCoefOffset, coef);
+}
+
+}  // namespace tavolin

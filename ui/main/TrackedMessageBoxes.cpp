@@ -1,0 +1,31 @@
+#include "TrackedMessageBoxes.h"
+
+namespace tavolin {
+
+namespace {
+
+// Counts a box as open for as long as it is shown, even when showing it throws.
+class OpenBox {
+public:
+    explicit OpenBox(int& open) : open_(open) { ++open_; }
+    ~OpenBox() { --open_; }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+
+private:
+    int& open_;
+};
+
+}  // namespace
+
+void TrackedMessageBoxes::warning(QWidget* parent, const QString& text) {
+    const OpenBox open(open_);
+    inner_.warning(parent, text);
+}
+
+void TrackedMessageBoxes::error(QWidget* parent, const QString& text) {
+    const OpenBox open(open_);
+    inner_.error(parent, text);
+}
+
+}  // namespace tavolin

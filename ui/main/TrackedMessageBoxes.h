@@ -1,0 +1,23 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+namespace tavolin {
+
+// Passes boxes on and knows whether one is open, so that the main window can tell the
+// focus its own box takes and gives back from the user leaving and coming back.
+class TrackedMessageBoxes : public MessageBoxes {
+public:
+    explicit TrackedMessageBoxes(MessageBoxes& inner) : inner_(inner) {}
+
+    void warning(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+
+    bool isOpen() const { return open_ > 0; }
+
+private:
+    MessageBoxes& inner_;
+    int open_ = 0;
+};
+
+}  // namespace tavolin
