@@ -18,6 +18,9 @@ char encode(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
     }
+    if (c >= 0x80 && c < 0xA0 && kHighControls[c - 0x80] == 0) {
+        return static_cast<char>(c);  // an undefined byte, read as its control character
+    }
     for (std::size_t k = 0; k < kHighControls.size(); ++k) {
         if (kHighControls[k] != 0 && kHighControls[k] == c) {
             return static_cast<char>(0x80 + k);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "MessageBoxes.h"
 #include "QtPrinters.h"
@@ -11,11 +12,23 @@ namespace tavolin::testing {
 // Records the boxes the program would show instead of showing them.
 class RecordingMessageBoxes : public MessageBoxes {
 public:
-    void warning(QWidget*, const QString& text) override { warnings.append(text); }
-    void error(QWidget*, const QString& text) override { errors.append(text); }
+    void warning(QWidget*, const QString& text) override {
+        warnings.append(text);
+        if (whileShown) {
+            whileShown();
+        }
+    }
+    void error(QWidget*, const QString& text) override {
+        errors.append(text);
+        if (whileShown) {
+            whileShown();
+        }
+    }
 
     QStringList warnings;
     QStringList errors;
+    // Runs while a box would be on screen, as the event loop of a real box would.
+    std::function<void()> whileShown;
 };
 
 }  // namespace tavolin::testing

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -35,11 +36,13 @@ protected:
 
     void TearDown() override { form.reset(); }
 
-    // The player file the window starts with.
+    // The player file and the switches the window starts with.
     virtual QByteArray initialPlayerFile() { return blankPlayerFile(); }
+    virtual Settings initialSettings() { return {}; }
 
     void openWindow() {
         form = std::make_unique<TForm1>(boxes, playerFile);
+        form->setSettings(initialSettings());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         activate();
@@ -52,12 +55,17 @@ protected:
 
     // Another window takes the focus, then the main window gets it back.
     void leaveAndComeBack() {
-        QWidget other;
+        leave();
+        activate();
+    }
+
+    void leave() {
         other.show();
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        activate();
     }
+
+    void selectPlayer(int number) { form->StringGrid1->setCurrentCell(number - 1, 0); }
 
     void type(QLineEdit* field, const QString& text) {
         field->clear();
@@ -90,6 +98,7 @@ protected:
 
     QTemporaryDir folder;
     QString playerFile;
+    QWidget other;  // another program's window
     RecordingMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
 };

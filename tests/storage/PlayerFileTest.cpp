@@ -1,0 +1,135 @@
+#include "PlayerFile.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "FileError.h"
+#include "PlayerFiles.h"
+
+namespace tavolin::testing {
+namespace {
+
+class PlayerFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath("tavo.lin");
+    }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+TEST_F(PlayerFileTest, ReadsTenRecords) {
+    QByteArray bytes = blankPlayerFile();
+    putInt32(bytes, recordOffset(7) + 24, 1999);
+    writeFile(path, bytes);
+    const auto records = PlayerFile(path).readAll();
+    EXPECT_EQ(records[6].elo(), 1999);
+    EXPECT_EQ(records[9].coef(), 25);
+}
+
+TEST_F(PlayerFileTest, FewerThanTenRecordsIsAnError) {
+    writeFile(path, blankPlayerFile().left(9 * kRecordBytes + 847));
+    try {
+        PlayerFile(path).readAll();
+        FAIL() << "a short file was read";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("tavo.lin"), std::string::npos);
+    }
+    EXPECT_THROW(PlayerFile(path).writeRecord(1, PlayerRecord()), FileError);
+}
+
+TEST_F(PlayerFileTest, AMissingFileIsAnError) {
+    EXPECT_THROW(PlayerFile(path).readAll(), FileError);
+    EXPECT_THROW(PlayerFile(path).writeRecord(1, PlayerRecord()), FileError);
+    EXPECT_FALSE(QFile::exists(path));  // never created
+}
+
+TEST_F(PlayerFileTest, WritingChangesOnlyItsRecord) {
+    QByteArray bytes = blankPlayerFile();
+    for (qsizetype k = 0; k < bytes.size(); ++k) {
+        bytes[k] = static_cast<char>(k * 7 + 3);
+    }
+    bytes.append("trailing bytes of another program");
+    writeFile(path, bytes);
+    QFile::setPermissions(
+        path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+
+    PlayerRecord record;
+    record.setElo(2100);
+    PlayerFile(path).writeRecord(4, record);
+
+    const QByteArray written = readFile(path);
+    ASSERT_EQ(written.size(), bytes.size());
+    EXPECT_EQ(written.left(recordOffset(4)), bytes.left(recordOffset(4)));
+    EXPECT_EQ(written.mid(recordOffset(5)), bytes.mid(recordOffset(5)));
+    EXPECT_EQ(getInt32(written, recordOffset(4) + 24), 2100);
+    EXPECT_EQ(QFile::permissions(path), permissions);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(PlayerFileTest, AFailedSaveLeavesTheOldFileWhole) {
+    writeFile(path, blankPlayerFile());
+    PlayerFile file(path);
+    file.setBeforeReplace([] { throw FileError("No space left on device"); });
+    PlayerRecord record;
+    record.setElo(2100);
+    EXPECT_THROW(file.writeRecord(1, record), FileError);
+    EXPECT_EQ(readFile(path), blankPlayerFile());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(PlayerFileTest, ASaveKilledHalfwayLeavesAReadableFile) {
+    writeFile(path, blankPlayerFile());
+    PlayerRecord record;
+    record.setElo(2100);
+    EXPECT_EXIT(
+        {
+            PlayerFile file(path);
+            file.setBeforeReplace([] { _exit(9); });  // killed between writing and replacing
+            file.writeRecord(1, record);
+        },
+        ::testing::ExitedWithCode(9), "");
+    EXPECT_EQ(readFile(path), blankPlayerFile());
+    EXPECT_NO_THROW(PlayerFile(path).readAll());
+}
+
+TEST_F(PlayerFileTest, AReadOnlyFileCannotBeSaved) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes through permissions";
+    }
+    writeFile(path, blankPlayerFile());
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    EXPECT_THROW(PlayerFile(path).writeRecord(1, PlayerRecord()), FileError);
+    EXPECT_EQ(readFile(path), blankPlayerFile());
+}
+
+TEST_F(PlayerFileTest, AFolderThatTakesNoTemporaryFileIsWrittenInPlace) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes through permissions";
+    }
+    writeFile(path, blankPlayerFile());
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    PlayerRecord record;
+    record.setElo(2100);
+    EXPECT_NO_THROW(PlayerFile(path).writeRecord(2, record));
+    QFile::setPermissions(folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(getInt32(readFile(path), recordOffset(2) + 24), 2100);
+}
+
+TEST_F(PlayerFileTest, RecordNumbersOutsideOneToTenAreRefused) {
+    writeFile(path, blankPlayerFile());
+    EXPECT_THROW(PlayerFile(path).writeRecord(0, PlayerRecord()), FileError);
+    EXPECT_THROW(PlayerFile(path).writeRecord(11, PlayerRecord()), FileError);
+    EXPECT_EQ(readFile(path), blankPlayerFile());
+}
+
+}  // namespace
+}  // namespace tavolin::testing

@@ -1,0 +1,244 @@
+// The ten players of the player file, as the main window saves, loads and switches them.
+#include <QApplication>
+#include <QTableWidget>
+
+#include "MainWindowFixture.h"
+#include "PlayerFiles.h"
+
+namespace tavolin::testing {
+namespace {
+
+const QString kModeError = QStringLiteral("Erreur sur le mode");
+const QString kEloIncorrect = QStringLiteral(" Votre ELO actuel est incorrect");
+
+// A window started on a file written by hand: record 1 as `edit` leaves it.
+class PlayerFileWindowTest : public MainWindowTest {
+protected:
+    QByteArray initialPlayerFile() override {
+        QByteArray bytes = blankPlayerFile();
+        if (edit) {
+            edit(bytes);
+        }
+        return bytes;
+    }
+    Settings initialSettings() override { return settings; }
+
+    void start(std::function<void(QByteArray&)> change, Settings startSettings = {}) {
+        form.reset();
+        edit = std::move(change);
+        settings = startSettings;
+        writeFile(playerFile, initialPlayerFile());
+        boxes.warnings.clear();
+        boxes.errors.clear();
+        openWindow();
+    }
+
+    std::function<void(QByteArray&)> edit;
+    Settings settings;
+};
+
+TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
+    start([](QByteArray& bytes) { bytes.fill('\0'); });
+    EXPECT_EQ(boxes.warnings, QStringList{kModeError});
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    for (int row = 0; row < 10; ++row) {
+        EXPECT_EQ(form->StringGrid1->item(row, 0)->text(), "");
+    }
+    EXPECT_EQ(form->eloactuel->text(), "");
+    EXPECT_EQ(form->Memo1->toPlainText(), "");
+    EXPECT_EQ(form->Label13->text(), "0");
+    EXPECT_TRUE(form->RadioButton1->isChecked());  // the system last shown stays
+}
+
+TEST_F(PlayerFileWindowTest, StoredRatingsBelow500ShowEmpty) {
+    start([](QByteArray& bytes) { putInt32(bytes, 24, 499); });
+    EXPECT_EQ(form->eloactuel->text(), "");
+    start([](QByteArray& bytes) { putInt32(bytes, 24, 500); });
+    EXPECT_EQ(form->eloactuel->text(), "500");
+
+    type(form->eloactuel, "");
+    QTest::mouseClick(form->adv, Qt::LeftButton);  // a click in adv saves
+    EXPECT_EQ(getInt32(readFile(playerFile), 24), 0);
+    type(form->eloactuel, "17x");
+    QTest::mouseClick(form->adv, Qt::LeftButton);
+    EXPECT_EQ(getInt32(readFile(playerFile), 24), 17);
+}
+
+TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
+    QTableWidget* grid = form->StringGrid1;
+    grid->setFocus();
+    QTest::keyClick(grid, 'B');  // typing starts the editing in place
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid);
+    QTest::keyClicks(editor, "artholomew Fitzgerald-Smythe");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // Return commits through a queued call
+    EXPECT_EQ(grid->item(0, 0)->text(), "Bartholomew Fitzgerald-Smythe");
+    QTest::mouseClick(form->adv, Qt::LeftButton);
+
+    const QByteArray bytes = readFile(playerFile);
+    EXPECT_EQ(bytes[0], 20);
+    EXPECT_EQ(bytes.mid(1, 20), "Bartholomew Fitzgera");
+    leaveAndComeBack();
+    EXPECT_EQ(grid->item(0, 0)->text(), "Bartholomew Fitzgera");
+}
+
+TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
+    form->StringGrid1->item(0, 0)->setText("Anna");
+    type(form->eloactuel, "1650");
+    click(form->CheckBox1);
+    addGame("1850", "+");
+    addGame("1700", "=");
+    click(form->RadioButton3);
+    form->ComboBox1->setCurrentText("15");
+
+    selectPlayer(3);
+    EXPECT_EQ(form->playerOnScreen(), 3);
+    EXPECT_EQ(form->eloactuel->text(), "");
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_EQ(form->Memo1->toPlainText(), "");
+    EXPECT_TRUE(form->RadioButton1->isChecked());
+    form->StringGrid1->item(2, 0)->setText("Carl");
+    type(form->eloactuel, "2200");
+    addGame("2300", "-");
+
+    selectPlayer(1);
+    EXPECT_EQ(form->playerOnScreen(), 1);
+    EXPECT_EQ(form->StringGrid1->item(0, 0)->text(), "Anna");
+    EXPECT_EQ(form->eloactuel->text(), "1650");
+    EXPECT_TRUE(form->CheckBox1->isChecked());
+    EXPECT_EQ(form->liste().liste(), " 1850    + 1700    =");
+    EXPECT_EQ(form->Label13->text(), "2");
+    EXPECT_TRUE(form->RadioButton3->isChecked());
+    EXPECT_EQ(form->mode(), 3);
+    EXPECT_TRUE(form->ComboBox1->isVisible());
+    EXPECT_EQ(form->ComboBox1->currentText(), "15");
+    EXPECT_EQ(form->fideCoefficient(), 15);
+
+    selectPlayer(3);
+    EXPECT_EQ(form->StringGrid1->item(2, 0)->text(), "Carl");
+    EXPECT_EQ(form->eloactuel->text(), "2200");
+    EXPECT_EQ(form->liste().liste(), " 2300    -");
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(PlayerFileWindowTest, FideWithCoefficient15IsShownSo) {
+    start([](QByteArray& bytes) {
+        putInt32(bytes, 840, 3);
+        putInt32(bytes, 844, 15);
+    });
+    EXPECT_TRUE(form->RadioButton3->isChecked());
+    EXPECT_TRUE(form->ComboBox1->isVisible());
+    EXPECT_EQ(form->ComboBox1->currentText(), "15");
+    EXPECT_EQ(form->Label9->text(), "NOUVEAU FIDE :");
+}
+
+TEST_F(PlayerFileWindowTest, GamesFrom700AreCountedOnlyWhenLeavingThroughTheGrid) {
+    start([](QByteArray& bytes) {
+        putInt32(bytes, 28, 3);
+        putDouble(bytes, 40, 1500);
+        putDouble(bytes, 48, 1);
+        putDouble(bytes, 56, 800);
+        putDouble(bytes, 64, 0);
+        putDouble(bytes, 72, 1200);
+        putDouble(bytes, 80, 0.5);
+    });
+    // Loaded as stored, then written back by the system's radio button, counted from 1000.
+    EXPECT_EQ(form->liste().liste(), " 1500    + 800    - 1200    =");
+    EXPECT_EQ(getInt32(readFile(playerFile), 28), 2);
+    EXPECT_EQ(form->Label13->text(), "2");
+
+    selectPlayer(2);  // leaving player 1 through the grid counts from 700
+    EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
+}
+
+TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
+    start([](QByteArray& bytes) { bytes.truncate(5 * kRecordBytes); });
+    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(boxes.errors.front().contains("tavo.lin"));
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_EQ(form->playerOnScreen(), 0);
+
+    // Nothing was loaded, so nothing is written over the file either.
+    addGame("1850", "+");
+    QTest::mouseClick(form->adv, Qt::LeftButton);
+    EXPECT_EQ(readFile(playerFile).size(), 5 * kRecordBytes);
+}
+
+TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
+    type(form->eloactuel, "1500");
+    addGame("1850", "+");
+    click(form->Infos);
+    leaveAndComeBack();
+    addGame("1700", "=");
+    click(form->Button6);
+    leaveAndComeBack();
+    addGame("2010", "-");
+    leaveAndComeBack();
+    EXPECT_EQ(form->liste().liste(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(form->eloactuel->text(), "1500");
+    EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
+    EXPECT_EQ(getDouble(readFile(playerFile), 72), 2010);
+}
+
+TEST_F(MainWindowTest, EverythingIsSavedOnClosing) {
+    type(form->eloactuel, "1720");
+    addGame("1850", "+");
+    click(form->Button3);  // "Quitter"
+    EXPECT_FALSE(form->isVisible());
+    openWindow();
+    EXPECT_EQ(form->eloactuel->text(), "1720");
+    EXPECT_EQ(form->liste().liste(), " 1850    +");
+}
+
+TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerAction) {
+    start([](QByteArray& bytes) { putInt32(bytes, 840, 9); });
+    ASSERT_EQ(boxes.warnings, QStringList{kModeError});
+    // Closing the box gives the focus back: that is no return to the window.
+    boxes.whileShown = [this] { leave(); };
+    boxes.warnings.clear();
+    leaveAndComeBack();
+    EXPECT_EQ(boxes.warnings, QStringList{kModeError});
+    activate();
+    EXPECT_EQ(boxes.warnings, QStringList{kModeError});
+}
+
+TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
+    Settings automatic;
+    automatic.autocalcul = true;
+    start(
+        [](QByteArray& bytes) {
+            putInt32(bytes, 24, 999);
+            putInt32(bytes, 28, 1);
+            putDouble(bytes, 40, 1500);
+            putDouble(bytes, 48, 1);
+        },
+        automatic);
+    // The load selects the system (which recalculates) and recalculates: one message.
+    EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
+    EXPECT_EQ(form->eloactuel->text(), "");
+
+    boxes.whileShown = [this] { leave(); };
+    boxes.warnings.clear();
+    selectPlayer(1);
+    form->StringGrid1->setCurrentCell(1, 0);
+    form->StringGrid1->setCurrentCell(0, 0);
+    activate();  // the focus given back by the last box
+    EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
+}
+
+TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
+    addGame("1850", "+");
+    QFile::remove(playerFile);
+    leave();
+    EXPECT_EQ(boxes.errors.size(), 1);
+    activate();  // no reload over the games the file could not take
+    EXPECT_EQ(form->liste().liste(), " 1850    +");
+    writeFile(playerFile, blankPlayerFile());
+    leaveAndComeBack();
+    EXPECT_EQ(form->liste().liste(), " 1850    +");
+}
+
+}  // namespace
+}  // namespace tavolin::testing
