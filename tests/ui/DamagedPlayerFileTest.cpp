@@ -159,7 +159,7 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
             continue;
         }
         ++loaded;
-        ASSERT_EQ(form->playerOnScreen(), player);
+        ASSERT_EQ(form->ancienjoueur(), player);
         ASSERT_GE(form->gameList().nbparties, 0);
         ASSERT_LE(form->gameList().nbparties, 50);
         ASSERT_LE(form->StringGrid1->item(player - 1, 0)->text().size(), 20);

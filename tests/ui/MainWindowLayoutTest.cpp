@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, CaptionHasATrailingBlankBeforeActivation) {
     EXPECT_EQ(fresh.Label10->text(), "Tavolin ");
     EXPECT_EQ(fresh.Label7->text(), "PERFORMANCE : ");
     EXPECT_EQ(fresh.Label9->text(), "NOUVEL ELO : ");
-    EXPECT_EQ(fresh.playerOnScreen(), 0);
+    EXPECT_EQ(fresh.ancienjoueur(), 0);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
     form->ComboBox1->setCurrentText("15");
 
     selectPlayer(3);
-    EXPECT_EQ(form->playerOnScreen(), 3);
+    EXPECT_EQ(form->ancienjoueur(), 3);
     EXPECT_EQ(form->eloactuel->text(), "");
     EXPECT_FALSE(form->CheckBox1->isChecked());
     EXPECT_EQ(form->Memo1->toPlainText(), "");
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
     addGame("2300", "-");
 
     selectPlayer(1);
-    EXPECT_EQ(form->playerOnScreen(), 1);
+    EXPECT_EQ(form->ancienjoueur(), 1);
     EXPECT_EQ(form->StringGrid1->item(0, 0)->text(), "Anna");
     EXPECT_EQ(form->eloactuel->text(), "1650");
     EXPECT_TRUE(form->CheckBox1->isChecked());
@@ -158,7 +158,7 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
     ASSERT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(boxes.errors.front().contains("tavo.lin"));
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->playerOnScreen(), 0);
+    EXPECT_EQ(form->ancienjoueur(), 0);
 
     // Nothing was loaded, so nothing is written over the file either.
     addGame("1850", "+");
@@ -232,6 +232,25 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
     form->StringGrid1->setCurrentCell(0, 0);
     activate();  // the focus given back by the last box
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
+}
+
+TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) {
+    addGame("1850", "+");
+    QFile::remove(playerFile);
+    click(form->Button3);
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(form->isVisible());
+
+    writeFile(playerFile, blankPlayerFile());  // the user makes room again
+    click(form->Button3);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(getDouble(readFile(playerFile), 40), 1850);
+
+    openWindow();
+    QFile::remove(playerFile);
+    click(form->Button3);
+    click(form->Button3);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {

@@ -127,6 +127,14 @@ bool TForm1::event(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     run(&TForm1::Button5Click);
+    // A player that could not be saved would be lost with the window: it stays open once,
+    // the error box having said why; closing again leaves all the same.
+    if (lastSaveFailed_ && !closeRefusedForSave_) {
+        closeRefusedForSave_ = true;
+        event->ignore();
+        return;
+    }
+    closeRefusedForSave_ = false;
     QWidget::closeEvent(event);
 }
 

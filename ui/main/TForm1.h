@@ -49,8 +49,9 @@ public:
     const GameListText& liste() const { return liste_; }
     // The player's rating system as stored: 1 to 4, or any value a damaged file held.
     std::int32_t mode() const { return mode_; }
-    // The player whose data the window shows, 1 to 10; 0 until one has been loaded.
-    int playerOnScreen() const { return playerOnScreen_; }
+    // The player whose data the window shows, the one a switch in the names grid leaves:
+    // 1 to 10, or 0 until a player has been loaded.
+    int ancienjoueur() const { return ancienjoueur_; }
     int fideCoefficient() const { return FideCoefficient_; }
     // The progress text of the last normal-curve scan while it still shows; empty after.
     const QString& progressText() const { return progressText_; }
@@ -152,7 +153,9 @@ private:
     PlayerFile playerFile_;
     // The ten records as last read, so that the bytes without meaning go back unchanged.
     std::array<PlayerRecord, kPlayerCount> records_{};
-    int playerOnScreen_ = 0;
+    int ancienjoueur_ = 0;
+    // Closing was refused once because the player could not be saved; the next close goes.
+    bool closeRefusedForSave_ = false;
     // Whether the last save failed: coming back to the window must not reload the file
     // over what it shows, which the file does not hold.
     bool lastSaveFailed_ = false;

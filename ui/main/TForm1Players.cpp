@@ -44,16 +44,17 @@ void TForm1::savePlayer(int number, double lowestCountedRating) {
 void TForm1::Button5Click() {
     // The screen holds a player's data only once one has been loaded; it is saved as the
     // player it came from.
-    if (playerOnScreen_ == 0) {
+    if (ancienjoueur_ == 0) {
         return;
     }
     try {
-        savePlayer(playerOnScreen_, kCountedRating);
+        savePlayer(ancienjoueur_, kCountedRating);
     } catch (...) {
         lastSaveFailed_ = true;
         throw;
     }
     lastSaveFailed_ = false;
+    closeRefusedForSave_ = false;
     showGameCount();
 }
 
@@ -80,7 +81,7 @@ void TForm1::Button6Click() {
         StringGrid1->item(row, 0)->setText(records_[row].nom());
     }
     showGameCount();
-    playerOnScreen_ = joueur;
+    ancienjoueur_ = joueur;
 
     switch (mode_) {
         case 1:
@@ -106,8 +107,8 @@ void TForm1::Button6Click() {
 
 void TForm1::gridclick() {
     // The player being left is the one on screen, saved with the games from 700 counted.
-    if (playerOnScreen_ != 0) {
-        savePlayer(playerOnScreen_, kCountedWhenLeaving);
+    if (ancienjoueur_ != 0) {
+        savePlayer(ancienjoueur_, kCountedWhenLeaving);
     }
     clearResults();
     Button6Click();
