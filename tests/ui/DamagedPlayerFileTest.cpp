@@ -128,7 +128,7 @@ private:
 
 class DamagedPlayerFileTest : public MainWindowTest {
 protected:
-    Settings initialSettings() override {
+    std::optional<Settings> initialSettings() override {
         Settings settings;
         settings.autocalcul = true;  // every load also calculates
         return settings;

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "ClickableLabel.h"
 #include "PlayerFiles.h"
@@ -30,6 +31,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         playerFile = folder.filePath("tavo.lin");
+        settingsFile = folder.filePath("tavolin.ini");
         writeFile(playerFile, initialPlayerFile());
         openWindow();
     }
@@ -38,11 +40,14 @@ protected:
 
     // The player file and the switches the window starts with.
     virtual QByteArray initialPlayerFile() { return blankPlayerFile(); }
-    virtual Settings initialSettings() { return {}; }
+    // Switches set directly; nothing to take them from the settings file.
+    virtual std::optional<Settings> initialSettings() { return Settings{}; }
 
     void openWindow() {
-        form = std::make_unique<TForm1>(boxes, playerFile);
-        form->setSettings(initialSettings());
+        form = std::make_unique<TForm1>(boxes, playerFile, settingsFile);
+        if (const auto settings = initialSettings()) {
+            form->setSettings(*settings);
+        }
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         activate();
@@ -98,6 +103,7 @@ protected:
 
     QTemporaryDir folder;
     QString playerFile;
+    QString settingsFile;
     QWidget other;  // another program's window
     RecordingMessageBoxes boxes;
     std::unique_ptr<TForm1> form;

@@ -3,7 +3,9 @@
 #include <QTableWidget>
 
 #include "MainWindowFixture.h"
+#include "ModalHelper.h"
 #include "PlayerFiles.h"
+#include "TOptions.h"
 
 namespace tavolin::testing {
 namespace {
@@ -21,7 +23,7 @@ protected:
         }
         return bytes;
     }
-    Settings initialSettings() override { return settings; }
+    std::optional<Settings> initialSettings() override { return settings; }
 
     void start(std::function<void(QByteArray&)> change, Settings startSettings = {}) {
         form.reset();
@@ -172,6 +174,7 @@ TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
     click(form->Infos);
     leaveAndComeBack();
     addGame("1700", "=");
+    whenModalShown<TOptions>([](TOptions* options) { options->close(); });
     click(form->Button6);
     leaveAndComeBack();
     addGame("2010", "-");

@@ -19,6 +19,7 @@
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "RightAlignedLabel.h"
+#include "TOptions.h"
 #include "TextReading.h"
 
 namespace tavolin {
@@ -36,12 +37,14 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-TForm1::TForm1(MessageBoxes& boxes, const QString& playerFilePath, QWidget* parent)
-    : QWidget(parent), boxes_(boxes), playerFile_(playerFilePath) {
+TForm1::TForm1(MessageBoxes& boxes, const QString& playerFilePath, const QString& settingsPath,
+               QWidget* parent)
+    : QWidget(parent), boxes_(boxes), settingsPath_(settingsPath), playerFile_(playerFilePath) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaptionAtStart);
     createControls();
     createHelp();
+    lireoptions();
     setTabOrder();
     connectHandlers();
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -51,6 +54,10 @@ TForm1::TForm1(MessageBoxes& boxes, const QString& playerFilePath, QWidget* pare
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::lireoptions() {
+    setSettings(readSettings(settingsPath_));
+}
 
 void TForm1::setSettings(const Settings& settings) {
     settings_ = settings;
@@ -384,7 +391,9 @@ void TForm1::InfosClick() {
 
 void TForm1::options() {
     Button5Click();  // the reload on coming back must find what is on screen
-    // The Options window opens here.
+    TOptions window(
+        settingsPath_, boxes_, [this] { lireoptions(); }, this);
+    window.exec();
 }
 
 }  // namespace tavolin

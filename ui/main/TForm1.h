@@ -12,6 +12,7 @@
 #include "PlayerFile.h"
 #include "RatingSystem.h"
 #include "Settings.h"
+#include "SettingsFile.h"
 #include "TrackedMessageBoxes.h"
 
 class QCheckBox;
@@ -36,14 +37,18 @@ class RightAlignedLabel;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // `playerFilePath` is the player file, "tavo.lin" in the current directory.
+    // `playerFilePath` is the player file, "tavo.lin" in the current directory;
+    // `settingsPath` the settings file, "tavolin.ini" beside the program.
     explicit TForm1(MessageBoxes& boxes, const QString& playerFilePath = kPlayerFileName,
+                    const QString& settingsPath = settingsPathBesideProgram(),
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The switches of the Options window in force.
     const Settings& settings() const { return settings_; }
     void setSettings(const Settings& settings);
+    // Loads the switches from the settings file and applies "aide" to the tooltips.
+    void lireoptions();
 
     const GameList& gameList() const { return gameList_; }
     const GameListText& liste() const { return liste_; }
@@ -150,6 +155,7 @@ public:
 
 private:
     TrackedMessageBoxes boxes_;
+    QString settingsPath_;
     PlayerFile playerFile_;
     // The ten records as last read, so that the bytes without meaning go back unchanged.
     std::array<PlayerRecord, kPlayerCount> records_{};

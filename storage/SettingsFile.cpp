@@ -1,0 +1,44 @@
+#include "SettingsFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "ProfileFile.h"
+
+namespace tavolin {
+
+QString settingsPathBesideProgram() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(kSettingsFileName);
+}
+
+Settings readSettings(const QString& path) {
+    const ProfileFile file(path);
+    auto on = [&](const char* key) {
+        return file.readInteger(kSettingsSection, QString::fromLatin1(key), 0) != 0;
+    };
+    Settings settings;
+    settings.autocalcul = on("autocalcul");
+    settings.arrondi = on("arrondi");
+    settings.effacement = on("effacement");
+    settings.interpolation = on("interpolation");
+    settings.aide = on("aide");
+    return settings;
+}
+
+void writeSettings(const Settings& settings, const SettingWriter& writeKey) {
+    auto value = [](bool on) { return on ? QByteArray("1") : QByteArray("0"); };
+    writeKey(QStringLiteral("aide"), value(settings.aide));
+    writeKey(QStringLiteral("autocalcul"), value(settings.autocalcul));
+    writeKey(QStringLiteral("arrondi"), value(settings.arrondi));
+    writeKey(QStringLiteral("effacement"), value(settings.effacement));
+    writeKey(QStringLiteral("interpolation"), value(settings.interpolation));
+}
+
+void writeSettings(const QString& path, const Settings& settings) {
+    const ProfileFile file(path);
+    writeSettings(settings, [&](const QString& key, const QByteArray& value) {
+        file.writeValue(kSettingsSection, key, value);
+    });
+}
+
+}  // namespace tavolin
