@@ -4,6 +4,7 @@
 
 #include "DataFileCheck.h"
 #include "MessageBoxes.h"
+#include "ProgramIcon.h"
 #include "TForm1.h"
 
 namespace tavolin {
@@ -19,6 +20,7 @@ std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes) {
 int runTavolin(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setWindowIcon(programIcon());
 
     DialogMessageBoxes boxes;
     const std::unique_ptr<TForm1> mainWindow = startTavolin(boxes);

@@ -44,13 +44,17 @@ protected:
     virtual std::optional<Settings> initialSettings() { return Settings{}; }
 
     void openWindow() {
-        form = std::make_unique<TForm1>(boxes, playerFile, settingsFile);
+        form = std::make_unique<TForm1>(boxes, files());
         if (const auto settings = initialSettings()) {
             form->setSettings(*settings);
         }
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         activate();
+    }
+
+    MainWindowFiles files() const {
+        return {playerFile, settingsFile, folder.filePath("tavolin.bmp")};
     }
 
     void activate() {

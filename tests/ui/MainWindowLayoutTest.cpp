@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, TitleTurnsToTheVersionOnActivation) {
 }
 
 TEST_F(MainWindowTest, CaptionHasATrailingBlankBeforeActivation) {
-    TForm1 fresh(boxes, playerFile);
+    TForm1 fresh(boxes, files());
     EXPECT_EQ(fresh.windowTitle(), "Tavolin ");
     EXPECT_EQ(fresh.Label10->text(), "Tavolin ");
     EXPECT_EQ(fresh.Label7->text(), "PERFORMANCE : ");

@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 #include "PlayerFiles.h"
+#include "TAboutBox.h"
 #include "TOptions.h"
 
 namespace tavolin::testing {
@@ -171,6 +172,7 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
 TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
     type(form->eloactuel, "1500");
     addGame("1850", "+");
+    whenModalShown<TAboutBox>([](TAboutBox* about) { about->close(); });
     click(form->Infos);
     leaveAndComeBack();
     addGame("1700", "=");

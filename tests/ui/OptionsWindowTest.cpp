@@ -33,7 +33,8 @@ protected:
     }
 
     void open() {
-        window = std::make_unique<TOptions>(settingsPath, boxes, [this] { ++loads; });
+        window = std::make_unique<TOptions>(settingsPath, folder.filePath("tavolin.bmp"), boxes,
+                                            [this] { ++loads; });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }

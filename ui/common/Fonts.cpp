@@ -21,4 +21,14 @@ QFont titleFont() {
     return font;
 }
 
+QFont productNameFont() {
+    QFont font;
+    // Comic Neue was drawn after Comic Sans, without its faults.
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(19);
+    font.setBold(true);
+    return font;
+}
+
 }  // namespace tavolin

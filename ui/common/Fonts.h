@@ -13,4 +13,7 @@ QFont interfaceFont();
 // The main window's title: Harrington, 27 pixels high.
 QFont titleFont();
 
+// The product name in the About box: Comic Sans MS, bold, 19 pixels high.
+QFont productNameFont();
+
 }  // namespace tavolin

@@ -9,13 +9,12 @@
 
 #include "ErrorBoundary.h"
 #include "Fonts.h"
+#include "ProgramIcon.h"
 #include "SettingsFile.h"
 
 namespace tavolin {
 
 namespace {
-
-const QString kBackgroundPicture = QStringLiteral("tavolin.bmp");
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -38,20 +37,21 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 
 }  // namespace
 
-TOptions::TOptions(QString settingsPath, MessageBoxes& boxes, std::function<void()> lireoptions,
-                   QWidget* parent)
+TOptions::TOptions(QString settingsPath, const QString& picturePath, MessageBoxes& boxes,
+                   std::function<void()> lireoptions, QWidget* parent)
     : QDialog(parent),
       settingsPath_(std::move(settingsPath)),
       boxes_(boxes),
       lireoptions_(std::move(lireoptions)) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Options"));
+    setWindowIcon(programIcon());
     setFont(interfaceFont());
     resize(320, 240);
     createControls();
     // The picture of the main window, when it can be read; nothing is said otherwise.
-    if (QFile::exists(kBackgroundPicture)) {
-        background_.load(kBackgroundPicture);
+    if (QFile::exists(picturePath)) {
+        background_.load(picturePath);
     }
     initialisation();
 }

@@ -18,9 +18,10 @@ class MessageBoxes;
 class TOptions : public QDialog {
     Q_OBJECT
 public:
-    // `lireoptions` loads the saved switches into the main window after "Sauver".
-    TOptions(QString settingsPath, MessageBoxes& boxes, std::function<void()> lireoptions,
-             QWidget* parent = nullptr);
+    // `lireoptions` loads the saved switches into the main window after "Sauver";
+    // `picturePath` is the main window's background picture, drawn behind the boxes too.
+    TOptions(QString settingsPath, const QString& picturePath, MessageBoxes& boxes,
+             std::function<void()> lireoptions, QWidget* parent = nullptr);
 
     // The boxes as the settings file holds them (all off when there is none).
     void initialisation();

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,10 +17,14 @@
 
 #include "ClickableLabel.h"
 #include "ErrorBoundary.h"
+#include "FileError.h"
 #include "GameEntryReading.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "ProgramIcon.h"
 #include "RightAlignedLabel.h"
+#include "TAboutBox.h"
+#include "TForm2.h"
 #include "TOptions.h"
 #include "TextReading.h"
 
@@ -37,26 +43,39 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-TForm1::TForm1(MessageBoxes& boxes, const QString& playerFilePath, const QString& settingsPath,
-               QWidget* parent)
-    : QWidget(parent), boxes_(boxes), settingsPath_(settingsPath), playerFile_(playerFilePath) {
+TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
+    : QWidget(parent), boxes_(boxes), files_(std::move(files)), playerFile_(files_.players) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaptionAtStart);
+    setWindowIcon(programIcon());
     createControls();
     createHelp();
-    lireoptions();
     setTabOrder();
     connectHandlers();
-    setFixedSize(kWindowWidth, kWindowHeight);
+    runHandler(boxes_, this, [this] { dessin(); });
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 }
 
+void TForm1::dessin() {
+    lireoptions();
+    setFixedSize(kWindowWidth, kWindowHeight);
+    if (!QFile::exists(files_.picture)) {
+        return;  // no picture, and nothing to say
+    }
+    QImageReader reader(files_.picture);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        throw FileError(QStringLiteral("%1 : %2").arg(files_.picture, reader.errorString()));
+    }
+    picture_ = QPixmap::fromImage(image);
+}
+
 TForm1::~TForm1() = default;
 
 void TForm1::lireoptions() {
-    setSettings(readSettings(settingsPath_));
+    setSettings(readSettings(files_.settings));
 }
 
 void TForm1::setSettings(const Settings& settings) {
@@ -363,36 +382,59 @@ void TForm1::showProgress(int percent) {
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
+    if (Label10->text() != kVersionCaption) {
+        Label10->setText(kVersionCaption);
+        Label10->adjustSize();
+    }
+    QPainter painter(this);
+    if (!picture_.isNull()) {
+        for (const QPoint tile : {QPoint(0, 0), QPoint(0, 240), QPoint(320, 0), QPoint(320, 240)}) {
+            painter.drawPixmap(tile, picture_);
+        }
+    }
+    // The engraved frame round the rating systems: grey top and left, white right and bottom.
+    const QColor grey(128, 128, 128);
+    painter.setPen(QPen(grey, 1));
+    painter.drawLine(129, 37, 205, 37);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawLine(205, 37, 205, 138);
+    painter.drawLine(205, 138, 129, 138);
+    painter.setPen(QPen(grey, 1));
+    painter.drawLine(129, 138, 129, 37);
+
     // The progress text stays until its place is painted again for another reason.
     if (!paintingProgress_ && event->region().intersects(progressArea())) {
         progressText_.clear();
     }
-    if (progressText_.isEmpty()) {
-        return;
+    if (!progressText_.isEmpty()) {
+        const QRect area = progressArea();
+        painter.fillRect(area, palette().window());
+        painter.setPen(palette().windowText().color());
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, progressText_);
     }
-    QPainter painter(this);
-    const QRect area = progressArea();
-    painter.fillRect(area, palette().window());
-    painter.setPen(palette().windowText().color());
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, progressText_);
 }
 
 // --- Other windows -----------------------------------------------------------------------
 
+// Each opens a fresh modal window. The player is saved first: coming back to the main
+// window reloads it.
+
 void TForm1::Tableau1Click() {
     Button5Click();
-    // The percentage table window opens here.
+    TForm2 window(this);
+    window.exec();
 }
 
 void TForm1::InfosClick() {
-    Button5Click();  // the reload on coming back must find what is on screen
-    // The About box opens here.
+    Button5Click();
+    TAboutBox box(this);
+    box.exec();
 }
 
 void TForm1::options() {
-    Button5Click();  // the reload on coming back must find what is on screen
-    TOptions window(
-        settingsPath_, boxes_, [this] { lireoptions(); }, this);
+    Button5Click();
+    const auto reload = [this] { lireoptions(); };
+    TOptions window(files_.settings, files_.picture, boxes_, reload, this);
     window.exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -32,16 +33,22 @@ class ClickableLabel;
 class MessageBoxes;
 class RightAlignedLabel;
 
+// The window's caption and title once the program has started.
+inline const QString kVersionCaption = QStringLiteral("Tavolin v3.2");
+
+// The files the main window works with.
+struct MainWindowFiles {
+    QString players = kPlayerFileName;                // "tavo.lin", current directory
+    QString settings = settingsPathBesideProgram();   // "tavolin.ini", beside the program
+    QString picture = QStringLiteral("tavolin.bmp");  // current directory, read only
+};
+
 // The main window: the current rating, the entry and list of games, the choice of rating
 // system and "CALCUL". Controls and handlers bear the names they have always had.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // `playerFilePath` is the player file, "tavo.lin" in the current directory;
-    // `settingsPath` the settings file, "tavolin.ini" beside the program.
-    explicit TForm1(MessageBoxes& boxes, const QString& playerFilePath = kPlayerFileName,
-                    const QString& settingsPath = settingsPathBesideProgram(),
-                    QWidget* parent = nullptr);
+    explicit TForm1(MessageBoxes& boxes, MainWindowFiles files = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The switches of the Options window in force.
@@ -81,10 +88,11 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;  // dessin2
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void dessin();  // at creation: the switches, the size, the background picture
     void createControls();
     void createHelp();
     void setTabOrder();
@@ -155,7 +163,9 @@ public:
 
 private:
     TrackedMessageBoxes boxes_;
-    QString settingsPath_;
+    MainWindowFiles files_;
+    // The background picture, loaded once at creation; null when there is none.
+    QPixmap picture_;
     PlayerFile playerFile_;
     // The ten records as last read, so that the bytes without meaning go back unchanged.
     std::array<PlayerRecord, kPlayerCount> records_{};

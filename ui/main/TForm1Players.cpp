@@ -15,7 +15,6 @@ namespace tavolin {
 
 namespace {
 
-const QString kCaptionVersion = QStringLiteral("Tavolin v3.2");
 // A stored rating below this shows as an empty field.
 constexpr std::int32_t kLowestShownRating = 500;
 // Leaving a player through the names grid also counts games rated from 700.
@@ -59,9 +58,9 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-    Label10->setText(kCaptionVersion);
+    Label10->setText(kVersionCaption);
     Label10->adjustSize();
-    setWindowTitle(kCaptionVersion);
+    setWindowTitle(kVersionCaption);
 
     const int joueur = selectedPlayer();
     records_ = playerFile_.readAll();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace tavolin {
+
+// The program's icon, in the sizes a desktop asks for; every window shows it.
+QIcon programIcon();
+
+}  // namespace tavolin

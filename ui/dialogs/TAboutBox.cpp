@@ -1,0 +1,56 @@
+#include "TAboutBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "BevelPanel.h"
+#include "Fonts.h"
+#include "ProgramIcon.h"
+
+namespace tavolin {
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setWindowIcon(programIcon());
+    setFont(interfaceFont());
+    setFixedSize(298, 213);
+    // A dialog frame: neither minimised nor maximised, no help button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    Panel1 = new BevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 281, 161);
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setGeometry(8, 8, 65, 57);
+    ProgramIcon->setPixmap(programIcon().pixmap(256, 256));
+    ProgramIcon->setScaledContents(true);
+
+    ProductName = new QLabel(QStringLiteral("TAVOLIN"), Panel1);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+    ProductName->setFont(productNameFont());
+    ProductName->adjustSize();
+    ProductName->move(136, 16);
+
+    Version = new QLabel(QStringLiteral("Version 3.2"), Panel1);
+    Version->setObjectName(QStringLiteral("Version"));
+    QFont bold = font();
+    bold.setBold(true);
+    Version->setFont(bold);
+    Version->setGeometry(147, 48, 70, 13);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(111, 180, 75, 25);
+    OKButton->setDefault(true);  // Enter closes the box
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+}
+
+void TAboutBox::OKButtonClick() {
+    close();
+}
+
+}  // namespace tavolin
