@@ -1,0 +1,113 @@
+// The painted background of the main window, and the windows it opens from its buttons.
+#include <QImage>
+#include <QTableWidget>
+
+#include "MainWindowFixture.h"
+#include "ModalHelper.h"
+#include "TForm2.h"
+
+namespace tavolin::testing {
+namespace {
+
+const QColor kGrey(128, 128, 128);
+const QColor kWhite(255, 255, 255);
+
+// A window started in a folder that holds `picture` as "tavolin.bmp" (or none).
+class MainWindowPaintingTest : public MainWindowTest {
+protected:
+    void startWithPicture(const QImage& picture) {
+        form.reset();
+        ASSERT_TRUE(picture.save(folder.filePath("tavolin.bmp"), "BMP"));
+        openWindow();
+    }
+
+    QImage shown() { return form->grab().toImage(); }
+};
+
+// A picture whose four corners tell which copy is where.
+QImage markedPicture(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(240, 236, 220));
+    picture.setPixelColor(2, 2, QColor(200, 0, 0));
+    picture.setPixelColor(size.width() - 3, size.height() - 3, QColor(0, 0, 200));
+    return picture;
+}
+
+TEST_F(MainWindowPaintingTest, FourTilesFillTheWindowAtThePicturesOwnSize) {
+    startWithPicture(markedPicture({320, 240}));
+    const QImage image = shown();
+    for (const QPoint tile : {QPoint(0, 0), QPoint(0, 240), QPoint(320, 0), QPoint(320, 240)}) {
+        EXPECT_EQ(image.pixelColor(tile + QPoint(2, 2)), QColor(200, 0, 0)) << tile.x() << "," << tile.y();
+    }
+    EXPECT_EQ(image.pixelColor(317, 237), QColor(0, 0, 200));
+    EXPECT_EQ(image.pixelColor(637, 477), QColor(0, 0, 200));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(MainWindowPaintingTest, ASmallerPictureLeavesGaps) {
+    startWithPicture(markedPicture({100, 80}));
+    const QImage image = shown();
+    EXPECT_EQ(image.pixelColor(322, 242), QColor(200, 0, 0));
+    EXPECT_EQ(image.pixelColor(97, 77), QColor(0, 0, 200));
+    EXPECT_EQ(image.pixelColor(2, 100), form->palette().color(QPalette::Window));
+}
+
+TEST_F(MainWindowPaintingTest, TheFrameIsGreyAboveAndLeftWhiteRightAndBelow) {
+    for (bool withPicture : {false, true}) {
+        if (withPicture) {
+            startWithPicture(markedPicture({320, 240}));
+        }
+        const QImage image = shown();
+        EXPECT_EQ(image.pixelColor(150, 37), kGrey) << withPicture;
+        EXPECT_EQ(image.pixelColor(129, 100), kGrey) << withPicture;
+        EXPECT_EQ(image.pixelColor(205, 100), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(150, 138), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(129, 37), kGrey) << withPicture;
+        EXPECT_EQ(image.pixelColor(205, 37), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(205, 138), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(129, 138), kGrey) << withPicture;
+    }
+}
+
+TEST_F(MainWindowPaintingTest, NoPictureNoMessage) {
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_EQ(shown().pixelColor(2, 2), form->palette().color(QPalette::Window));
+}
+
+TEST_F(MainWindowPaintingTest, ABrokenPictureIsToldOnceAndLeftOut) {
+    form.reset();
+    writeFile(folder.filePath("tavolin.bmp"), "BM this is no bitmap");
+    openWindow();
+    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(boxes.errors.front().contains("tavolin.bmp"));
+    form->repaint();
+    leaveAndComeBack();
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(shown().pixelColor(2, 2), form->palette().color(QPalette::Window));
+}
+
+TEST_F(MainWindowPaintingTest, EveryPaintingSetsTheTitle) {
+    form->Label10->setText("something else");
+    form->repaint();
+    EXPECT_EQ(form->Label10->text(), "Tavolin v3.2");
+}
+
+TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
+    addGame("1850", "+");
+    enableSwitches([](Settings& s) { s.interpolation = true; });
+    QByteArray fileWhenOpen;
+    QString topRow;
+    whenModalShown<TForm2>([&](TForm2* table) {
+        fileWhenOpen = readFile(playerFile);
+        topRow = table->StringGrid1->item(0, 1)->text() + " " + table->StringGrid1->item(0, 5)->text();
+        QTest::mouseClick(table->Button1, Qt::LeftButton);
+    });
+    click(form->Button5);
+    EXPECT_EQ(getDouble(fileWhenOpen, 40), 1850);
+    EXPECT_EQ(topRow, "470 72");  // the threshold table, interpolation or not
+}
+
+}  // namespace
+}  // namespace tavolin::testing

@@ -1,0 +1,83 @@
+// Shows each window of Tavolin on the display and saves it as a PNG: the main window with
+// games and results, the percentage table, the Options window and the About box.
+// Used by scripts/screenshot, which runs it under Xvfb in a folder holding "tavo.lin" and
+// "tavolin.bmp": tavolin-render-windows OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdio>
+
+#include "MessageBoxes.h"
+#include "ProgramIcon.h"
+#include "TAboutBox.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TOptions.h"
+
+namespace {
+
+using namespace tavolin;
+
+class PrintedBoxes : public MessageBoxes {
+public:
+    void warning(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "warning: %s\n", qPrintable(text));
+    }
+    void error(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+    }
+};
+
+bool save(QWidget& window, const QDir& folder, const char* name) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return false;
+    }
+    QTest::qWait(200);
+    return window.grab().save(folder.filePath(QString::fromLatin1(name)), "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(programIcon());
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tavolin-render-windows OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    PrintedBoxes boxes;
+    MainWindowFiles files;
+    files.settings = QDir::current().filePath(QStringLiteral("tavolin.ini"));
+
+    bool saved = true;
+    {
+        TForm1 main(boxes, files);
+        main.show();
+        (void)QTest::qWaitForWindowExposed(&main);
+        main.activateWindow();
+        (void)QTest::qWaitForWindowActive(&main);
+        main.eloactuel->setText(QStringLiteral("1500"));
+        const char* games[][2] = {{"1850", "+"}, {"1700", "="}, {"2010", "-"}, {"1600", "+"}};
+        for (const auto& game : games) {
+            main.adv->setText(QString::fromLatin1(game[0]));
+            main.adv2->setText(QString::fromLatin1(game[1]));
+            main.Button1->click();
+        }
+        main.RadioButton3->click();
+        main.Button2->click();
+        saved &= save(main, out, "main-window-fide.png");
+        main.Button4->click();  // leave the player file as it was
+    }
+    TForm2 table;
+    saved &= save(table, out, "table-window.png");
+    TOptions options(files.settings, files.picture, boxes, [] {});
+    saved &= save(options, out, "options-window.png");
+    TAboutBox about;
+    saved &= save(about, out, "about-box.png");
+    return saved ? 0 : 1;
+}
