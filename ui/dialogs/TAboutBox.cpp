@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "BevelPanel.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 
@@ -19,31 +20,24 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    Panel1 = new BevelPanel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = named(new BevelPanel(this), "Panel1");
     Panel1->setGeometry(8, 8, 281, 161);
 
-    ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon = named(new QLabel(Panel1), "ProgramIcon");
     ProgramIcon->setGeometry(8, 8, 65, 57);
     ProgramIcon->setPixmap(programIcon().pixmap(256, 256));
     ProgramIcon->setScaledContents(true);
 
-    ProductName = new QLabel(QStringLiteral("TAVOLIN"), Panel1);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
+    ProductName = placedLabel(Panel1, "ProductName", QStringLiteral("TAVOLIN"), 0, 0);
     ProductName->setFont(productNameFont());
     ProductName->adjustSize();
     ProductName->move(136, 16);
 
-    Version = new QLabel(QStringLiteral("Version 3.2"), Panel1);
-    Version->setObjectName(QStringLiteral("Version"));
-    QFont bold = font();
-    bold.setBold(true);
-    Version->setFont(bold);
+    Version = named(new QLabel(QStringLiteral("Version 3.2"), Panel1), "Version");
+    setBold(Version);
     Version->setGeometry(147, 48, 70, 13);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
     OKButton->setGeometry(111, 180, 75, 25);
     OKButton->setDefault(true);  // Enter closes the box
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "Controls.h"
 #include "Fonts.h"
 #include "PercentageTable.h"
 #include "ProgramIcon.h"
@@ -19,14 +20,6 @@ constexpr int kRows = 20;
 // A cell is 58 by 18 pixels with its grid line beside it.
 constexpr int kColumnWidth = 58 + 1;
 constexpr int kRowHeight = 18 + 1;
-
-QLabel* heading(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->adjustSize();
-    label->move(left, top);
-    return label;
-}
 
 // The percentage of row `row` of pair `pair`: 100 at the top left, 1 at the bottom right.
 int percentAt(int pair, int row) {
@@ -43,14 +36,13 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     resize(640, 480);
 
     // The first heading has always read so.
-    Label1 = heading(this, "Label1", QStringLiteral("Poucentage"), 32, 16);
-    Label2 = heading(this, "Label2", QStringLiteral("Pourcentage"), 150, 16);
-    Label3 = heading(this, "Label3", QStringLiteral("Pourcentage"), 268, 16);
-    Label4 = heading(this, "Label4", QStringLiteral("Pourcentage"), 386, 14);
-    Label5 = heading(this, "Label5", QStringLiteral("Pourcentage"), 504, 16);
+    Label1 = placedLabel(this, "Label1", QStringLiteral("Poucentage"), 32, 16);
+    Label2 = placedLabel(this, "Label2", QStringLiteral("Pourcentage"), 150, 16);
+    Label3 = placedLabel(this, "Label3", QStringLiteral("Pourcentage"), 268, 16);
+    Label4 = placedLabel(this, "Label4", QStringLiteral("Pourcentage"), 386, 14);
+    Label5 = placedLabel(this, "Label5", QStringLiteral("Pourcentage"), 504, 16);
 
-    StringGrid1 = new QTableWidget(kRows, 2 * kPairs, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1 = named(new QTableWidget(kRows, 2 * kPairs, this), "StringGrid1");
     StringGrid1->setGeometry(30, 32, 593, 383);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -64,8 +56,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setTabKeyNavigation(false);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
     Button1->setGeometry(278, 426, 95, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { sortir(); });
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "Controls.h"
 #include "ErrorBoundary.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
@@ -16,22 +17,9 @@ namespace tavolin {
 
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QCheckBox* box(QWidget* parent, const char* name, QRect geometry) {
     auto* created = named(new QCheckBox(parent), name);
     created->setGeometry(geometry);
-    return created;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* created = named(new QLabel(text, parent), name);
-    created->adjustSize();
-    created->move(left, top);
     return created;
 }
 
@@ -58,16 +46,16 @@ TOptions::TOptions(QString settingsPath, const QString& picturePath, MessageBoxe
 
 void TOptions::createControls() {
     effacement = box(this, "effacement", {24, 20, 17, 17});
-    Label1 = label(this, "Label1", QStringLiteral("Effacement après validation"), 45, 21);
+    Label1 = placedLabel(this, "Label1", QStringLiteral("Effacement après validation"), 45, 21);
     interpol = box(this, "interpol", {24, 72, 17, 21});
-    Label2 = label(this, "Label2", QStringLiteral("Interpolation"), 45, 75);
+    Label2 = placedLabel(this, "Label2", QStringLiteral("Interpolation"), 45, 75);
     arrondi = box(this, "arrondi", {24, 130, 17, 16});
-    Label3 = label(this, "Label3", QStringLiteral("Arrondi"), 45, 130);
+    Label3 = placedLabel(this, "Label3", QStringLiteral("Arrondi"), 45, 130);
     aide = box(this, "aide", {184, 16, 17, 21});
-    Label4 = label(this, "Label4", QStringLiteral("Affichage de l'aide"), 205, 20);
+    Label4 = placedLabel(this, "Label4", QStringLiteral("Affichage de l'aide"), 205, 20);
     autocalcul = box(this, "autocalcul", {184, 75, 17, 16});
     autocalcul->setText(QStringLiteral("Calcul automatique"));  // clipped by the box's width
-    Label5 = label(this, "Label5", QStringLiteral("Calcul automatique"), 205, 75);
+    Label5 = placedLabel(this, "Label5", QStringLiteral("Calcul automatique"), 205, 75);
 
     Button1 = named(new QPushButton(QStringLiteral("Sauver"), this), "Button1");
     Button1->setGeometry(72, 176, 73, 25);

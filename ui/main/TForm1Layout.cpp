@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "ClickableLabel.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "RightAlignedLabel.h"
 #include "TForm1.h"
@@ -23,17 +24,8 @@ namespace {
 // Figures start at x 492 (the new rating at 491); their captions end just before.
 constexpr int kCaptionRight = 488;
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* created = named(new QLabel(text, parent), name);
-    created->adjustSize();
-    created->move(left, top);
-    return created;
+    return placedLabel(parent, name, text, left, top);
 }
 
 QLineEdit* edit(QWidget* parent, const char* name, QRect geometry, int maxLength) {
@@ -54,12 +46,6 @@ QRadioButton* radio(QWidget* parent, const char* name, int top) {
     auto* created = named(new QRadioButton(parent), name);
     created->setGeometry(140, top, 13, 17);
     return created;
-}
-
-void setBold(QWidget* widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
 }
 
 void setUnderline(QWidget* widget) {
