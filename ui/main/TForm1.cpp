@@ -1,15 +1,11 @@
 #include "TForm1.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,15 +14,11 @@
 #include "ClickableLabel.h"
 #include "ErrorBoundary.h"
 #include "FileError.h"
-#include "GameEntryReading.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "ProgramIcon.h"
-#include "RightAlignedLabel.h"
 #include "TAboutBox.h"
 #include "TForm2.h"
 #include "TOptions.h"
-#include "TextReading.h"
 
 namespace tavolin {
 
@@ -35,11 +27,6 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 const QString kCaptionAtStart = QStringLiteral("Tavolin ");
-constexpr QPoint kProgressPosition{520, 368};
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -58,6 +45,8 @@ TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
     }
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::dessin() {
     lireoptions();
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -71,8 +60,6 @@ void TForm1::dessin() {
     }
     picture_ = QPixmap::fromImage(image);
 }
-
-TForm1::~TForm1() = default;
 
 void TForm1::lireoptions() {
     setSettings(readSettings(files_.settings));
@@ -162,223 +149,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     closeRefusedForSave_ = false;
     QWidget::closeEvent(event);
-}
-
-// --- Game entry ---------------------------------------------------------------------------
-
-void TForm1::valide() {
-    if (gameList_.full()) {
-        warn(messages::kTooManyGames);
-        showGameCount();
-        return;
-    }
-    const auto rating = readOpponentRating(adv->text().toStdString());
-    if (!rating) {
-        warn(messages::kOpponentRatingError);
-        adv->clear();
-        showGameCount();
-        return;
-    }
-    const auto result = readResultSign(adv2->text().toStdString());
-    if (!result) {
-        warn(messages::kResultError);
-        adv2->clear();
-        showGameCount();
-        return;
-    }
-    const GameEntry game{*rating, *result};
-    gameList_.add(game);
-    if (settings_.effacement) {
-        adv2->clear();
-        adv->clear();
-    }
-    liste_.append(game);
-    showList();
-    adv->setFocus();
-    showGameCount();
-}
-
-void TForm1::Button7Click() {
-    const int number = readWholeNumber(effa->text().toStdString()).value;
-    if (number >= 1 && number <= kMaxGames) {
-        gameList_.remove(number);
-        liste_.rebuild(gameList_);
-        showList();
-    }
-    if (settings_.effacement) {
-        effa->clear();
-    }
-    if (settings_.autocalcul) {
-        Button2Click();
-    }
-    showGameCount();
-}
-
-void TForm1::Button4Click() {
-    adv->clear();
-    adv2->clear();
-    Memo1->clear();
-    clearResults();
-    liste_.clear();
-    gameList_.clear();
-    showGameCount();
-}
-
-void TForm1::Button3Click() {
-    close();
-}
-
-void TForm1::showGameCount() {
-    Label13->setText(QString::number(gameList_.nbparties));
-    Label13->adjustSize();
-}
-
-void TForm1::showList() {
-    Memo1->setPlainText(QString::fromStdString(liste_.lines()));
-}
-
-void TForm1::warn(std::string_view message) {
-    const QString text = fromUtf8(message);
-    if (messagesThisAction_.contains(text)) {
-        return;
-    }
-    messagesThisAction_.append(text);
-    boxes_.warning(this, text);
-}
-
-// --- Rating system ------------------------------------------------------------------------
-
-void TForm1::RadioButton1Click() {
-    selectSystem(RatingSystem::Elo, RadioButton1);
-}
-
-void TForm1::RadioButton2Click() {
-    selectSystem(RatingSystem::Injes, RadioButton2);
-}
-
-void TForm1::RadioButton3Click() {
-    selectSystem(RatingSystem::Fide, RadioButton3);
-}
-
-void TForm1::RadioButton4Click() {
-    selectSystem(RatingSystem::Perf, RadioButton4);
-}
-
-void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
-    Button5Click();
-    mode_ = static_cast<std::int32_t>(system);
-    button->setChecked(true);
-
-    const ResultCaptions captions = resultCaptions(system);
-    ComboBox1->setVisible(captions.coefficientShown);
-    Label11->setVisible(captions.coefficientShown);
-    if (captions.coefficientShown &&
-        (FideCoefficient_ == 10 || FideCoefficient_ == 15 || FideCoefficient_ == 25)) {
-        ComboBox1->setCurrentText(QString::number(FideCoefficient_));
-    }
-    Label9->setCaption(fromUtf8(captions.nvelo));
-    Label6->setCaption(fromUtf8(captions.gain));
-    Label7->setVisible(captions.performanceShown);
-    if (captions.performanceShown) {
-        Label7->setCaption(fromUtf8(captions.performance));
-    }
-
-    clearResults();
-    if (settings_.autocalcul) {
-        Button2Click();
-    }
-}
-
-RatingSystem TForm1::checkedSystem() const {
-    if (RadioButton1->isChecked()) {
-        return RatingSystem::Elo;
-    }
-    if (RadioButton2->isChecked()) {
-        return RatingSystem::Injes;
-    }
-    if (RadioButton3->isChecked()) {
-        return RatingSystem::Fide;
-    }
-    return RatingSystem::Perf;
-}
-
-// --- "CALCUL" -----------------------------------------------------------------------------
-
-void TForm1::Button2Click() {
-    const std::string rating = eloactuel->text().toStdString();
-    const std::string coefficient = ComboBox1->currentText().toStdString();
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
-
-    CalculationInput input;
-    input.ratingText = rating;
-    input.games = gameList_.games();
-    input.young = CheckBox1->isChecked();
-    input.coefficientText = coefficient;
-    input.fideCoefficient = FideCoefficient_;
-    input.system = checkedSystem();
-    input.interpolation = settings_.interpolation;
-    input.arrondi = settings_.arrondi;
-    input.decimalSeparator = separator;
-    input.progress = [this](int percent) { showProgress(percent); };
-    lastProgressPercent_ = -1;
-
-    const CalculationResult result = calculate(input);
-    FideCoefficient_ = result.fideCoefficient;
-    if (!result.message.empty()) {
-        warn(result.message);
-        if (result.clearRating) {
-            eloactuel->clear();
-        }
-        return;
-    }
-    for (const LabelText& written : result.labels) {
-        const QString text = QString::fromStdString(written.text);
-        switch (written.label) {
-            case ResultLabel::moy:
-                setResult(moy, text);
-                break;
-            case ResultLabel::gain:
-                setResult(gain, text);
-                break;
-            case ResultLabel::performance:
-                setResult(performance, text);
-                break;
-            case ResultLabel::nvelo:
-                setResult(nvelo, text);
-                break;
-        }
-    }
-}
-
-void TForm1::setResult(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
-}
-
-void TForm1::clearResults() {
-    for (QLabel* label : {moy, gain, performance, nvelo}) {
-        setResult(label, QString());
-    }
-}
-
-// --- Progress text of the normal-curve scan -----------------------------------------------
-
-QRect TForm1::progressArea() const {
-    const QFontMetrics metrics(font());
-    return QRect(kProgressPosition,
-                 QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 2, metrics.height()));
-}
-
-void TForm1::showProgress(int percent) {
-    if (percent == lastProgressPercent_) {
-        return;  // the text would not change
-    }
-    lastProgressPercent_ = percent;
-    progressText_ = QString::number(percent) + QLatin1Char('%');
-    // Painted at once: the scan keeps the event loop waiting until it ends.
-    paintingProgress_ = true;
-    repaint(progressArea());
-    paintingProgress_ = false;
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
