@@ -1,0 +1,244 @@
+#include "CalcArguments.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tavolin {
+
+namespace {
+
+enum class Option {
+    System,
+    Rating,
+    Young,
+    Coefficient,
+    Interpolation,
+    Round,
+    Separator,
+    Table,
+    Difference,
+    Help
+};
+
+struct OptionSpec {
+    Option option;
+    char shortName;  // 0 when there is none
+    std::string_view longName;
+    bool takesValue;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {Option::System, 's', "system", true},
+    {Option::Rating, 'r', "rating", true},
+    {Option::Young, 'j', "young", false},
+    {Option::Coefficient, 'k', "coefficient", true},
+    {Option::Interpolation, 'i', "interpolation", false},
+    {Option::Round, 'a', "round", false},
+    {Option::Separator, 'd', "decimal-separator", true},
+    {Option::Table, 0, "table", false},
+    {Option::Difference, 0, "difference", true},
+    {Option::Help, 'h', "help", false},
+};
+
+const OptionSpec* findLong(std::string_view name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.longName == name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+const OptionSpec* findShort(char name) {
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.shortName != 0 && spec.shortName == name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+// Options start with "-" and a letter, or with "--"; anything else ("-", "-1000+") is a game.
+bool looksLikeOption(std::string_view argument) {
+    if (argument.size() < 2 || argument[0] != '-') {
+        return false;
+    }
+    const char c = argument[1];
+    return c == '-' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+std::optional<RatingSystem> systemNamed(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    });
+    if (lower == "elo")
+        return RatingSystem::Elo;
+    if (lower == "injes")
+        return RatingSystem::Injes;
+    if (lower == "fide")
+        return RatingSystem::Fide;
+    if (lower == "perf")
+        return RatingSystem::Perf;
+    return std::nullopt;
+}
+
+// One character of UTF-8: a lead byte followed by its continuation bytes.
+bool isOneCharacter(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead < 0x80    ? 1
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
+    if (length != text.size()) {
+        return false;
+    }
+    return std::all_of(text.begin() + 1, text.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
+}
+
+std::optional<double> readDouble(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value,
+                                CalcOptions& options) {
+    switch (spec.option) {
+        case Option::System:
+            if (const auto system = systemNamed(value)) {
+                options.system = *system;
+                return std::nullopt;
+            }
+            return UsageError{"unknown system '" + std::string(value) +
+                              "' (elo, injes, fide or perf)"};
+        case Option::Rating:
+            options.rating = value;
+            break;
+        case Option::Young:
+            options.young = true;
+            break;
+        case Option::Coefficient:
+            options.coefficient = value;
+            break;
+        case Option::Interpolation:
+            options.interpolation = true;
+            break;
+        case Option::Round:
+            options.round = true;
+            break;
+        case Option::Separator:
+            if (!isOneCharacter(value)) {
+                return UsageError{"the decimal separator must be one character"};
+            }
+            options.decimalSeparator = std::string(value);
+            break;
+        case Option::Table:
+            options.table = true;
+            break;
+        case Option::Difference:
+            options.difference = readDouble(value);
+            if (!options.difference) {
+                return UsageError{"--difference needs a number, not '" + std::string(value) + "'"};
+            }
+            break;
+        case Option::Help:
+            options.help = true;
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string_view> arguments) {
+    CalcOptions options;
+    bool gamesOnly = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (gamesOnly || !looksLikeOption(argument)) {
+            options.games.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            gamesOnly = true;
+            continue;
+        }
+        auto nextValue = [&]() -> std::optional<std::string_view> {
+            if (i + 1 >= arguments.size()) {
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+
+        if (argument.starts_with("--")) {
+            const std::string_view body = argument.substr(2);
+            const std::size_t equals = body.find('=');
+            const std::string_view name = body.substr(0, equals);
+            const OptionSpec* spec = findLong(name);
+            if (spec == nullptr) {
+                return UsageError{"unknown option --" + std::string(name)};
+            }
+            std::optional<std::string_view> value;
+            if (equals != std::string_view::npos) {
+                if (!spec->takesValue) {
+                    return UsageError{"option --" + std::string(name) + " takes no value"};
+                }
+                value = body.substr(equals + 1);
+            } else if (spec->takesValue) {
+                value = nextValue();
+                if (!value) {
+                    return UsageError{"option --" + std::string(name) + " needs a value"};
+                }
+            }
+            if (auto error = apply(*spec, value.value_or(""), options)) {
+                return *error;
+            }
+            continue;
+        }
+
+        // A cluster of short options: "-ja", "-s elo", "-sfide".
+        for (std::size_t at = 1; at < argument.size(); ++at) {
+            const OptionSpec* spec = findShort(argument[at]);
+            if (spec == nullptr) {
+                return UsageError{"unknown option -" + std::string(1, argument[at])};
+            }
+            if (!spec->takesValue) {
+                if (auto error = apply(*spec, "", options)) {
+                    return *error;
+                }
+                continue;
+            }
+            std::optional<std::string_view> value = argument.substr(at + 1);
+            if (value->empty()) {
+                value = nextValue();
+                if (!value) {
+                    return UsageError{"option -" + std::string(1, argument[at]) + " needs a value"};
+                }
+            }
+            if (auto error = apply(*spec, *value, options)) {
+                return *error;
+            }
+            break;
+        }
+    }
+
+    if (options.table && options.difference) {
+        return UsageError{"--table and --difference cannot be combined"};
+    }
+    if ((options.table || options.difference) && !options.games.empty()) {
+        return UsageError{"--table and --difference take no GAME"};
+    }
+    return options;
+}
+
+// A game as "Valider" takes it: the rating, then its result sign as the last character.
+}  // namespace tavolin

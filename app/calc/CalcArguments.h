@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "RatingSystem.h"
+
+namespace tavolin {
+
+// The command line of tavolin-calc, read.
+struct CalcOptions {
+    RatingSystem system = RatingSystem::Elo;
+    std::string rating;
+    bool young = false;
+    std::string coefficient = "25";
+    bool interpolation = false;
+    bool round = false;
+    std::optional<std::string> decimalSeparator;
+    bool table = false;
+    std::optional<double> difference;
+    bool help = false;
+    std::vector<std::string_view> games;
+};
+
+// What is wrong with a command line, in a few words.
+struct UsageError {
+    std::string message;
+};
+
+std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string_view> arguments);
+
+}  // namespace tavolin
