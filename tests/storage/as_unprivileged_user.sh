@@ -14,4 +14,4 @@ fi
 export TMPDIR="$(mktemp -d)"
 chmod 777 "$TMPDIR"
 trap 'rm -rf "$TMPDIR"' EXIT
-exec $become "$@"
+$become "$@"
