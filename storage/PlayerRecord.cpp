@@ -21,34 +21,41 @@ constexpr std::size_t kCoefOffset = 844;
 
 }  // namespace
 
-std::int32_t PlayerRecord::readInt32(std::size_t offset) const {
-    std::uint32_t value = 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-        value |= std::uint32_t{bytes_[offset + k]} << (8 * k);
+namespace {
+
+// Little-endian, byte by byte, whatever the machine's own order.
+template <typename Unsigned>
+Unsigned readLittleEndian(const PlayerRecord::Bytes& bytes, std::size_t offset) {
+    Unsigned value = 0;
+    for (std::size_t k = 0; k < sizeof(Unsigned); ++k) {
+        value |= static_cast<Unsigned>(Unsigned{bytes[offset + k]} << (8 * k));
     }
-    return static_cast<std::int32_t>(value);
+    return value;
+}
+
+template <typename Unsigned>
+void writeLittleEndian(PlayerRecord::Bytes& bytes, std::size_t offset, Unsigned value) {
+    for (std::size_t k = 0; k < sizeof(Unsigned); ++k) {
+        bytes[offset + k] = static_cast<std::uint8_t>(value >> (8 * k));
+    }
+}
+
+}  // namespace
+
+std::int32_t PlayerRecord::readInt32(std::size_t offset) const {
+    return static_cast<std::int32_t>(readLittleEndian<std::uint32_t>(bytes_, offset));
 }
 
 void PlayerRecord::writeInt32(std::size_t offset, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (std::size_t k = 0; k < 4; ++k) {
-        bytes_[offset + k] = static_cast<std::uint8_t>(bits >> (8 * k));
-    }
+    writeLittleEndian(bytes_, offset, static_cast<std::uint32_t>(value));
 }
 
 double PlayerRecord::readDouble(std::size_t offset) const {
-    std::uint64_t bits = 0;
-    for (std::size_t k = 0; k < 8; ++k) {
-        bits |= std::uint64_t{bytes_[offset + k]} << (8 * k);
-    }
-    return std::bit_cast<double>(bits);
+    return std::bit_cast<double>(readLittleEndian<std::uint64_t>(bytes_, offset));
 }
 
 void PlayerRecord::writeDouble(std::size_t offset, double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    for (std::size_t k = 0; k < 8; ++k) {
-        bytes_[offset + k] = static_cast<std::uint8_t>(bits >> (8 * k));
-    }
+    writeLittleEndian(bytes_, offset, std::bit_cast<std::uint64_t>(value));
 }
 
 QString PlayerRecord::nom() const {

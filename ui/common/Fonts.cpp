@@ -4,29 +4,30 @@
 
 namespace tavolin {
 
-QFont interfaceFont() {
+namespace {
+
+// The first family of the list that the system has is used.
+QFont fontOf(const QStringList& families, int pixelSize) {
     QFont font;
-    // Liberation Sans has Arial's widths, the nearest to MS Sans Serif of the free fonts.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
     return font;
+}
+
+}  // namespace
+
+QFont interfaceFont() {
+    // Liberation Sans has Arial's widths, the nearest to MS Sans Serif of the free fonts.
+    return fontOf({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}, 11);
 }
 
 QFont titleFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Harrington"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
-    font.setPixelSize(27);
-    return font;
+    return fontOf({"Harrington", "Liberation Serif", "Times New Roman", "DejaVu Serif"}, 27);
 }
 
 QFont productNameFont() {
-    QFont font;
     // Comic Neue was drawn after Comic Sans, without its faults.
-    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(19);
+    QFont font = fontOf({"Comic Sans MS", "Comic Neue", "DejaVu Sans"}, 19);
     font.setBold(true);
     return font;
 }

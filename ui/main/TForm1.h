@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 
 #include "Calculation.h"
 #include "DataFileCheck.h"
@@ -101,6 +100,7 @@ private:
     void run(void (TForm1::*handler)());
     void applyHelp();
 
+    void addGameFromFields();  // "Valider" but the count
     void selectSystem(RatingSystem system, QRadioButton* button);
     RatingSystem checkedSystem() const;
     void clearResults();

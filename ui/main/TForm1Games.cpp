@@ -1,13 +1,9 @@
 // Entering, listing and deleting games.
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 
 #include "GameEntryReading.h"
-#include "MessageBoxes.h"
 #include "Messages.h"
 #include "TForm1.h"
 #include "TextReading.h"
@@ -16,23 +12,25 @@
 namespace tavolin {
 
 void TForm1::valide() {
+    addGameFromFields();
+    showGameCount();
+}
+
+void TForm1::addGameFromFields() {
     if (gameList_.full()) {
         warn(messages::kTooManyGames);
-        showGameCount();
         return;
     }
     const auto rating = readOpponentRating(adv->text().toStdString());
     if (!rating) {
         warn(messages::kOpponentRatingError);
         adv->clear();
-        showGameCount();
         return;
     }
     const auto result = readResultSign(adv2->text().toStdString());
     if (!result) {
         warn(messages::kResultError);
         adv2->clear();
-        showGameCount();
         return;
     }
     const GameEntry game{*rating, *result};
@@ -44,7 +42,6 @@ void TForm1::valide() {
     liste_.append(game);
     showList();
     adv->setFocus();
-    showGameCount();
 }
 
 void TForm1::Button7Click() {
