@@ -2,13 +2,6 @@
 
 namespace tavolin {
 
-std::optional<RatingSystem> ratingSystemFromValue(std::int32_t value) {
-    if (value < 1 || value > 4) {
-        return std::nullopt;
-    }
-    return static_cast<RatingSystem>(value);
-}
-
 ResultCaptions resultCaptions(RatingSystem system) {
     switch (system) {
         case RatingSystem::Elo:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace tavolin {
@@ -13,9 +12,6 @@ enum class RatingSystem : std::int32_t {
     Fide = 3,
     Perf = 4,
 };
-
-// The stored value as a system, or nothing for a value outside 1 to 4.
-std::optional<RatingSystem> ratingSystemFromValue(std::int32_t value);
 
 // The captions beside the result labels, which change with the system.
 struct ResultCaptions {

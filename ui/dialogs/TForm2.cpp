@@ -9,7 +9,6 @@
 #include "Fonts.h"
 #include "PercentageTable.h"
 #include "ProgramIcon.h"
-#include "ScoreToDifference.h"
 
 namespace tavolin {
 
@@ -82,10 +81,11 @@ void TForm2::remplir() {
 }
 
 void TForm2::remplir2() {
+    // The table runs from 100 % down, as the grid does, pair after pair.
+    const auto table = percentageTable();
     for (int pair = 0; pair < kPairs; ++pair) {
         for (int row = 0; row < kRows; ++row) {
-            const double p = percentToScoreFraction(percentAt(pair, row));
-            setCell(row, 2 * pair + 1, DifferenceFromTable(p));
+            setCell(row, 2 * pair + 1, table[100 - percentAt(pair, row)].difference);
         }
     }
 }
