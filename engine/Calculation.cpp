@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "DifferenceToScore.h"
+#include "FideCoefficient.h"
 #include "Messages.h"
 #include "NumberText.h"
 #include "Precision.h"
@@ -178,16 +179,8 @@ private:
             refuse(messages::kFideIncorrect, true);
             return std::nullopt;
         }
-        const std::string_view text = input_.coefficientText;
-        if (text == "25") {
-            result_.fideCoefficient = 25;
-        }
-        if (text == "15") {
-            result_.fideCoefficient = 15;
-        }
-        if (text == "10") {
-            result_.fideCoefficient = 10;
-        }
+        result_.fideCoefficient =
+            fideCoefficientFromText(input_.coefficientText, result_.fideCoefficient);
         const int K = result_.fideCoefficient;
         const long double R = totals_.R, S = totals_.S, A = totals_.A;
         const int n = totals_.n;

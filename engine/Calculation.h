@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FideCoefficient.h"
 #include "GameEntry.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
@@ -20,8 +21,6 @@ struct LabelText {
     std::string text;
     bool operator==(const LabelText&) const = default;
 };
-
-inline constexpr int kDefaultFideCoefficient = 25;
 
 struct CalculationInput {
     std::string_view ratingText;                    // eloactuel, as typed

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace tavolin {
 
@@ -38,7 +37,7 @@ Decimal fourSignificantDigits(long double magnitude) {
             digits += c;
         }
     }
-    Decimal result{digits.substr(0, kShownDigits), std::atoi(text.data() + e + 1)};
+    Decimal result{digits.substr(0, kShownDigits), scientificExponent(text)};
 
     if (digits[kShownDigits] >= '5') {
         int i = kShownDigits - 1;
@@ -60,6 +59,20 @@ Decimal fourSignificantDigits(long double magnitude) {
 }
 
 }  // namespace
+
+int scientificExponent(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    if (e == std::string_view::npos) {
+        return 0;
+    }
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && exponent.front() == '+') {
+        exponent.remove_prefix(1);  // from_chars takes a minus sign only
+    }
+    int value = 0;
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
+    return value;
+}
 
 long double roundHalfEven(long double value) {
     // nearbyint follows the current rounding mode, which the program never changes

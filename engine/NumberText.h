@@ -5,6 +5,10 @@
 
 namespace tavolin {
 
+// The power of ten of a number in scientific form ("1.6e+03" -> 3), read from the text's own
+// characters only (a buffer filled by std::to_chars has no terminating zero); 0 without one.
+int scientificExponent(std::string_view text);
+
 // Rounds to the nearest whole number, an exact half going to the even neighbour (152.5 -> 152).
 // The result stays a floating-point value so that NaN and infinities pass through unharmed.
 long double roundHalfEven(long double value);

@@ -104,12 +104,38 @@ qsizetype findKey(const QList<Line>& lines, SectionPlace place, const QString& k
     return -1;
 }
 
-QByteArray readContents(const QString& path) {
+constexpr QByteArrayView kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The file's lines, and the byte-order mark some editors put before the first one.
+struct Contents {
+    QByteArray byteOrderMark;
+    QList<Line> lines;
+};
+
+enum class WhenUnreadable { ReadAsEmpty, Fail };
+
+// A missing file is empty. One that exists but cannot be read is empty for the reader of a
+// switch, but never for a writer: writing it back from nothing would lose every other line.
+Contents readContents(const QString& path, WhenUnreadable whenUnreadable) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+    QByteArray bytes;
+    if (file.exists()) {
+        const bool read = file.open(QIODevice::ReadOnly) &&
+                          (bytes = file.readAll(), file.error() == QFileDevice::NoError);
+        if (!read) {
+            if (whenUnreadable == WhenUnreadable::Fail) {
+                throw FileError(QStringLiteral("Impossible de lire %1.").arg(path));
+            }
+            bytes.clear();
+        }
     }
-    return file.readAll();
+    Contents contents;
+    if (bytes.startsWith(kUtf8ByteOrderMark)) {
+        contents.byteOrderMark = bytes.left(kUtf8ByteOrderMark.size());
+        bytes.remove(0, kUtf8ByteOrderMark.size());
+    }
+    contents.lines = splitLines(bytes);
+    return contents;
 }
 
 // The line end new lines get: the file's own, or "\n" for a file that has none.
@@ -160,7 +186,7 @@ std::optional<int> parseProfileInteger(QByteArrayView text) {
 }
 
 std::optional<QByteArray> ProfileFile::readValue(const QString& section, const QString& key) const {
-    const QList<Line> lines = splitLines(readContents(path_));
+    const QList<Line> lines = readContents(path_, WhenUnreadable::ReadAsEmpty).lines;
     const SectionPlace place = findSection(lines, section);
     if (place.header < 0) {
         return std::nullopt;
@@ -183,7 +209,8 @@ int ProfileFile::readInteger(const QString& section, const QString& key, int fal
 
 void ProfileFile::writeValue(const QString& section, const QString& key,
                              const QByteArray& value) const {
-    QList<Line> lines = splitLines(readContents(path_));
+    Contents read = readContents(path_, WhenUnreadable::Fail);
+    QList<Line>& lines = read.lines;
     const QByteArray end = lineEndOf(lines);
     const QByteArray keyText = key.toUtf8();
     SectionPlace place = findSection(lines, section);
@@ -209,7 +236,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
         lines.insert(at, {keyText + '=' + value, end});
     }
 
-    const QByteArray contents = joinLines(lines);
+    const QByteArray contents = read.byteOrderMark + joinLines(lines);
     QSaveFile file(path_);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||

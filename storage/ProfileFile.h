@@ -6,10 +6,11 @@
 
 namespace tavolin {
 
-// A profile (INI) file: "[section]" lines followed by "key=value" lines. Reading never
-// fails (a missing file reads as empty). Writing changes one value and leaves every other
-// byte of the file as it was: other sections, comments, unknown keys, blank lines and the
-// file's line ends. Section and key names compare without regard to case.
+// A profile (INI) file: "[section]" lines followed by "key=value" lines, after a UTF-8
+// byte-order mark or not. Reading never fails (a missing or unreadable file reads as empty).
+// Writing changes one value and leaves every other byte of the file as it was: other sections,
+// comments, unknown keys, blank lines and the file's line ends. Section and key names compare
+// without regard to case.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path) : path_(std::move(path)) {}
@@ -25,7 +26,9 @@ public:
 
     // Replaces the key's value in place, or appends the key at the end of its section, or
     // the section at the end of the file; creates the file when missing. The file is
-    // replaced whole and at once. Raises FileError("Impossible d'écrire dans <path>.").
+    // replaced whole and at once. Raises FileError("Impossible de lire <path>.") for a file
+    // that exists but cannot be read, leaving it as it is, and
+    // FileError("Impossible d'écrire dans <path>.").
     void writeValue(const QString& section, const QString& key, const QByteArray& value) const;
 
 private:

@@ -94,6 +94,16 @@ INSTANTIATE_TEST_SUITE_P(Halves, RoundHalfEvenTest,
                                          // 0.025 as a double is a little above 0.025.
                                          RoundCase{static_cast<long double>(0.025) * 100, 3}));
 
+// The exponent is read from the characters std::to_chars wrote, never from what follows them
+// in the buffer (here digits that would turn 1600 into 1,6E399).
+TEST(ScientificExponentTest, ReadsOnlyTheTextsOwnCharacters) {
+    const std::string buffer = "1.6e+0399";
+    EXPECT_EQ(scientificExponent(std::string_view(buffer).substr(0, 7)), 3);
+    EXPECT_EQ(scientificExponent("2.5e-05"), -5);
+    EXPECT_EQ(scientificExponent("9.99e+4931"), 4931);
+    EXPECT_EQ(scientificExponent("1.0"), 0);
+}
+
 TEST(IntegerTextTest, WritesDigitsAndSign) {
     EXPECT_EQ(integerText(-72), "-72");
     EXPECT_EQ(integerText(0), "0");

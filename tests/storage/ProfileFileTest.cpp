@@ -1,6 +1,7 @@
 #include "ProfileFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 
@@ -134,6 +135,32 @@ TEST_F(ProfileFileTest, AFileThatCannotBeWrittenSaysWhere) {
         EXPECT_EQ(QString::fromUtf8(error.what()),
                   QString("Impossible d'écrire dans %1.").arg(impossible));
     }
+}
+
+TEST_F(ProfileFileTest, AByteOrderMarkIsReadOverAndKept) {
+    writeFile(path, "\xEF\xBB\xBF[programme]\naide=1\n");
+    EXPECT_EQ(ProfileFile(path).readInteger("programme", "aide", 0), 1);
+    ProfileFile(path).writeValue("programme", "arrondi", "1");
+    EXPECT_EQ(readFile(path), "\xEF\xBB\xBF[programme]\naide=1\narrondi=1\n");
+}
+
+// Written back from a failed read, the file would lose every line but the new one.
+TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNeverRewritten) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads through permissions";
+    }
+    const QByteArray original = "; mine\n[autre]\nk=v\n[programme]\naide=0\n";
+    writeFile(path, original);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    EXPECT_EQ(ProfileFile(path).readInteger("programme", "aide", 7), 7);
+    try {
+        ProfileFile(path).writeValue("programme", "aide", "1");
+        ADD_FAILURE() << "the write went through";
+    } catch (const FileError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), QString("Impossible de lire %1.").arg(path));
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readFile(path), original);
 }
 
 TEST_F(ProfileFileTest, SavingStopsAtTheKeyThatFails) {

@@ -25,5 +25,11 @@ TEST(ErrorBoundaryTest, ShowsTheErrorOfAHandlerAndGoesOn) {
     EXPECT_EQ(boxes.errors.size(), 1);
 }
 
+TEST(ErrorBoundaryTest, CatchesWhatIsNotAStandardException) {
+    RecordingMessageBoxes boxes;
+    runHandler(boxes, nullptr, [] { throw 42; });
+    EXPECT_EQ(boxes.errors, QStringList{kUnexpectedErrorText});
+}
+
 }  // namespace
 }  // namespace tavolin::testing

@@ -137,6 +137,41 @@ TEST_F(PlayerFileWindowTest, FideWithCoefficient15IsShownSo) {
     EXPECT_EQ(form->Label9->text(), "NOUVEAU FIDE :");
 }
 
+TEST_F(PlayerFileWindowTest, OnlyACoefficientOf10_15Or25IsEverStored) {
+    start([](QByteArray& bytes) {
+        putInt32(bytes, 840, 3);
+        putInt32(bytes, 844, 20);  // a damaged or older file
+    });
+    EXPECT_EQ(form->fideCoefficient(), 25);
+    EXPECT_EQ(form->ComboBox1->currentText(), "25");
+    EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
+
+    for (const QString& typed : {QString(), QStringLiteral("20")}) {
+        form->ComboBox1->setCurrentText(typed);
+        leave();
+        EXPECT_EQ(getInt32(readFile(playerFile), 844), 25) << typed.toStdString();
+        activate();
+    }
+}
+
+// Loading a FIDE player saves him straight back: his own coefficient, not the one the
+// previous player left in the box.
+TEST_F(PlayerFileWindowTest, ALoadWritesTheLoadedPlayersOwnCoefficient) {
+    start([](QByteArray& bytes) {
+        putInt32(bytes, 840, 3);
+        putInt32(bytes, 844, 25);
+        putInt32(bytes, recordOffset(2) + 840, 3);
+        putInt32(bytes, recordOffset(2) + 844, 15);
+    });
+    selectPlayer(2);
+    EXPECT_EQ(form->ComboBox1->currentText(), "15");
+    EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
+    selectPlayer(1);
+    EXPECT_EQ(form->ComboBox1->currentText(), "25");
+    EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
+    EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
+}
+
 TEST_F(PlayerFileWindowTest, GamesFrom700AreCountedOnlyWhenLeavingThroughTheGrid) {
     start([](QByteArray& bytes) {
         putInt32(bytes, 28, 3);
@@ -267,6 +302,17 @@ TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
     EXPECT_EQ(form->liste().liste(), " 1850    +");
     writeFile(playerFile, blankPlayerFile());
     leaveAndComeBack();
+    EXPECT_EQ(form->liste().liste(), " 1850    +");
+}
+
+TEST_F(MainWindowTest, AFailedSwitchKeepsWhatIsOnScreen) {
+    addGame("1850", "+");
+    QFile::remove(playerFile);
+    selectPlayer(2);
+    EXPECT_EQ(boxes.errors.size(), 1);
+    writeFile(playerFile, blankPlayerFile());
+    QEvent activation(QEvent::WindowActivate);  // as after the error box, on a desktop
+    QApplication::sendEvent(form.get(), &activation);
     EXPECT_EQ(form->liste().liste(), " 1850    +");
 }
 

@@ -12,6 +12,9 @@ void runHandler(MessageBoxes& boxes, QWidget* parent, const std::function<void()
         handler();
     } catch (const std::exception& error) {
         boxes.error(parent, QString::fromUtf8(error.what()));
+    } catch (...) {
+        // Nothing may unwind into Qt's event loop, whatever was thrown.
+        boxes.error(parent, kUnexpectedErrorText);
     }
 }
 

@@ -110,6 +110,7 @@ private:
     void warn(std::string_view message);
     int selectedPlayer() const;
     void savePlayer(int number, double lowestCountedRating);
+    void saveShownPlayer(double lowestCountedRating);
     void showProgress(int percent);
     QRect progressArea() const;
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ClickableLabel.h"
+#include "FideCoefficient.h"
 #include "TForm1.h"
 #include "TextReading.h"
 
@@ -35,25 +36,36 @@ void TForm1::savePlayer(int number, double lowestCountedRating) {
     record.setNbparties(gameList_.nbparties);
     record.setNom(StringGrid1->item(number - 1, 0)->text());
     record.setMode(mode_);
-    record.setCoef(readWholeNumber(ComboBox1->currentText().toStdString()).value);
+    // Only 10, 15 or 25 is ever stored: any other text in the box leaves the one in force.
+    record.setCoef(
+        fideCoefficientFromText(ComboBox1->currentText().toStdString(), FideCoefficient_));
     playerFile_.writeRecord(number, record);
     records_[number - 1] = record;
 }
 
-void TForm1::Button5Click() {
+void TForm1::saveShownPlayer(double lowestCountedRating) {
     // The screen holds a player's data only once one has been loaded; it is saved as the
     // player it came from.
     if (ancienjoueur_ == 0) {
         return;
     }
+    // Every save records its outcome: after a failure, coming back to the window must not
+    // reload the file over games it does not hold.
     try {
-        savePlayer(ancienjoueur_, kCountedRating);
+        savePlayer(ancienjoueur_, lowestCountedRating);
     } catch (...) {
         lastSaveFailed_ = true;
         throw;
     }
     lastSaveFailed_ = false;
     closeRefusedForSave_ = false;
+}
+
+void TForm1::Button5Click() {
+    if (ancienjoueur_ == 0) {
+        return;
+    }
+    saveShownPlayer(kCountedRating);
     showGameCount();
 }
 
@@ -73,7 +85,10 @@ void TForm1::Button6Click() {
     // A damaged count never makes the list reach past the 50 slots.
     gameList_.nbparties = std::clamp<std::int32_t>(record.nbparties(), 0, kMaxGames);
     mode_ = record.mode();
-    FideCoefficient_ = record.coef();
+    FideCoefficient_ = fideCoefficientFromStored(record.coef());
+    // Shown before the radio button below saves the player straight back, so that his own
+    // coefficient is written, not the one the previous player left in the box.
+    ComboBox1->setCurrentText(QString::number(FideCoefficient_));
     liste_.rebuild(gameList_);
     showList();
     for (int row = 0; row < kPlayerCount; ++row) {
@@ -106,9 +121,7 @@ void TForm1::Button6Click() {
 
 void TForm1::gridclick() {
     // The player being left is the one on screen, saved with the games from 700 counted.
-    if (ancienjoueur_ != 0) {
-        savePlayer(ancienjoueur_, kCountedWhenLeaving);
-    }
+    saveShownPlayer(kCountedWhenLeaving);
     clearResults();
     Button6Click();
     showGameCount();

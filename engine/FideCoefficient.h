@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace tavolin {
+
+// The FIDE development coefficient is 10, 15 or 25, whatever the combo box holds or a
+// damaged file stored.
+
+inline constexpr int kDefaultFideCoefficient = 25;
+
+// The coefficient the combo box's text puts in force: its value when the text is exactly
+// "10", "15" or "25", otherwise the coefficient already in force, unchanged.
+int fideCoefficientFromText(std::string_view text, int inForce);
+
+// The coefficient of a loaded player: his stored value when it is 10, 15 or 25, else 25.
+int fideCoefficientFromStored(std::int32_t stored);
+
+}  // namespace tavolin
