@@ -5,7 +5,9 @@
 #include "DataFileCheck.h"
 #include "MessageBoxes.h"
 #include "ProgramIcon.h"
+#include "SessionEnd.h"
 #include "TForm1.h"
+#include "TerminationSignals.h"
 
 namespace tavolin {
 
@@ -27,6 +29,10 @@ int runTavolin(int argc, char* argv[]) {
     if (!mainWindow) {
         return 1;
     }
+    TerminationSignals terminationSignals;
+    endOnTermination(*mainWindow, terminationSignals,
+                     [](int status) { QApplication::exit(status); });
+    saveOnSessionEnd(*mainWindow);
     mainWindow->show();
     return QApplication::exec();
 }

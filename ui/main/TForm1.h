@@ -67,6 +67,10 @@ public:
     // The progress text of the last normal-curve scan while it still shows; empty after.
     const QString& progressText() const { return progressText_; }
 
+    // Saves the player on screen for an ending that no one watches (a signal, the end of
+    // the desktop session): no box is shown. Returns the error's text, empty when saved.
+    QString saveForEnding();
+
     // Handlers.
     void valide();        // "Valider": adds one game
     void Button7Click();  // "Effacer partie n°": deletes the game numbered in effa

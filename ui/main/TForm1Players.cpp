@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ClickableLabel.h"
+#include "ErrorBoundary.h"
 #include "FideCoefficient.h"
 #include "TForm1.h"
 #include "TextReading.h"
@@ -59,6 +60,17 @@ void TForm1::saveShownPlayer(double lowestCountedRating) {
     }
     lastSaveFailed_ = false;
     closeRefusedForSave_ = false;
+}
+
+QString TForm1::saveForEnding() {
+    try {
+        saveShownPlayer(kCountedRating);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return kUnexpectedErrorText;
+    }
+    return {};
 }
 
 void TForm1::Button5Click() {

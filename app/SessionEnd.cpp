@@ -1,0 +1,36 @@
+#include "SessionEnd.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <cstdio>
+
+#include "TForm1.h"
+#include "TerminationSignals.h"
+
+namespace tavolin {
+
+namespace {
+
+int saveBeforeEnding(TForm1& window) {
+    const QString error = window.saveForEnding();
+    if (error.isEmpty()) {
+        return 0;
+    }
+    std::fprintf(stderr, "tavolin: %s\n", qUtf8Printable(error));
+    return 1;
+}
+
+}  // namespace
+
+void endOnTermination(TForm1& window, TerminationSignals& termination,
+                      std::function<void(int status)> end) {
+    QObject::connect(&termination, &TerminationSignals::received, &window,
+                     [&window, end = std::move(end)] { end(saveBeforeEnding(window)); });
+}
+
+void saveOnSessionEnd(TForm1& window) {
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { saveBeforeEnding(window); });
+}
+
+}  // namespace tavolin

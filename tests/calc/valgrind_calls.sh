@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Runs tavolin-calc a few hundred times under valgrind's memcheck, with inputs that reach
+# every system, both conversions, both separators and the refusals, and fails on the first
+# memory error it reports (a read of uninitialised or freed memory, a read past a buffer).
+# Valgrind computes x87 extended arithmetic at double precision, so the figures printed
+# here are not compared with anything: the run is there for memory errors only.
+set -uo pipefail
+calc="$1"
+jobs="${2:-$(nproc)}"
+
+calls=()
+add() { calls+=("$(printf '%q ' "$@")"); }
+
+game_sets=(
+  "1600+ 1600- 1600= 1600="
+  "1850+ 1700= 2010- 1420+ 1999+"
+  "2400- 2400- 2400- 2400- 2400- 2400- 2400="
+  "1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+ 1000+"
+  "2999+"
+)
+for system in elo injes fide perf; do
+  for conversion in "" -i; do
+    for separator in , .; do
+      for rating in 1500 "" abc 3001 1e3 " 1600"; do
+        for young in "" -j; do
+          set_index=$(( ${#calls[@]} % ${#game_sets[@]} ))
+          # shellcheck disable=SC2086 # the games are separate words
+          add -s "$system" ${conversion:+"$conversion"} ${young:+"$young"} -d "$separator" \
+              -r "$rating" -k 15 ${game_sets[$set_index]}
+        done
+      done
+    done
+  done
+done
+for coefficient in 10 15 25 20 "" x; do
+  add -s fide -r 2100 -k "$coefficient" -a 2050+ 2300= 1900-
+done
+for game in 999+ 3001= 1600 1600x "" + 0x640+ -1600-; do
+  add -r 1500 -- "$game"
+done
+for p in 0 0.5 0.96 1 -1 nan 1e300 abc; do
+  add --difference "$p"
+  add --difference "$p" -i
+done
+add --table
+add --table -i
+add -j -r 1800 1900+ 1900+
+add --help
+add --bogus
+add -s nothing 1600+
+add -d "" 1600+
+add -d ab 1600+
+add --table 1600+
+
+printf '%s\n' "${#calls[@]} calls of tavolin-calc under valgrind" >&2
+log="$(mktemp -d)"
+trap 'rm -rf "$log"' EXIT
+export calc log
+# Each call's arguments travel as one shell-quoted word, unquoted by eval in its own shell.
+printf '%s\0' "${calls[@]}" | xargs -0 -n 1 -P "$jobs" bash -c '
+  eval "set -- $1"
+  valgrind --quiet --error-exitcode=99 --log-file="$log/$$.%p" "$calc" "$@" >/dev/null 2>&1
+  [ $? -ne 99 ] || { echo "valgrind: memory error in: tavolin-calc $1"; cat "$log"/$$.*; exit 255; }' _
+status=$?
+[ $status -eq 0 ] && echo "valgrind: no memory error in ${#calls[@]} calls" >&2
+exit $status
