@@ -12,7 +12,7 @@ namespace tavolin {
 namespace {
 
 int saveBeforeEnding(TForm1& window) {
-    const QString error = window.saveForEnding();
+    const QString error = window.session().saveForEnding();
     if (error.isEmpty()) {
         return 0;
     }

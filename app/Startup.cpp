@@ -4,16 +4,18 @@
 
 #include "DataFileCheck.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "ProgramIcon.h"
 #include "SessionEnd.h"
 #include "TForm1.h"
 #include "TerminationSignals.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
 std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes) {
     if (!prepareDataFile(kPlayerFileName)) {
-        boxes.warning(nullptr, QStringLiteral("Impossible d'accéder à tavo.lin"));
+        boxes.warning(nullptr, fromUtf8(messages::kPlayerFileMissing));
         return nullptr;
     }
     return std::make_unique<TForm1>(boxes);

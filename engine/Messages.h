@@ -2,8 +2,11 @@
 
 #include <string_view>
 
-// The program's messages, shown in the warning box exactly as written here.
+// Every message the program shows, exactly as written here (UTF-8). "%1" stands for a
+// file's path.
 namespace tavolin::messages {
+
+// The warning box.
 
 inline constexpr std::string_view kEloIncorrect = " Votre ELO actuel est incorrect";
 inline constexpr std::string_view kInjesIncorrect = " Votre INJES actuel est incorrect";
@@ -13,5 +16,13 @@ inline constexpr std::string_view kPerfGameCount =
 inline constexpr std::string_view kOpponentRatingError = "Erreur sur le elo";
 inline constexpr std::string_view kResultError = "Erreur sur le résultat de la partie ";
 inline constexpr std::string_view kTooManyGames = "Impossible d'ajouter plus de 50 parties";
+inline constexpr std::string_view kModeError = "Erreur sur le mode";
+inline constexpr std::string_view kPlayerFileMissing = "Impossible d'accéder à tavo.lin";
+
+// The error box.
+inline constexpr std::string_view kCannotRead = "Impossible de lire %1.";
+inline constexpr std::string_view kCannotWrite = "Impossible d'écrire dans %1.";
+inline constexpr std::string_view kUnexpectedError =
+    "Une erreur inattendue a interrompu l'opération.";
 
 }  // namespace tavolin::messages

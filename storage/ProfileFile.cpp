@@ -7,6 +7,8 @@
 #include <limits>
 
 #include "FileError.h"
+#include "Messages.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
@@ -124,7 +126,7 @@ Contents readContents(const QString& path, WhenUnreadable whenUnreadable) {
                           (bytes = file.readAll(), file.error() == QFileDevice::NoError);
         if (!read) {
             if (whenUnreadable == WhenUnreadable::Fail) {
-                throw FileError(QStringLiteral("Impossible de lire %1.").arg(path));
+                throw FileError(fromUtf8(messages::kCannotRead).arg(path));
             }
             bytes.clear();
         }
@@ -241,7 +243,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.commit()) {
-        throw FileError(QStringLiteral("Impossible d'écrire dans %1.").arg(path_));
+        throw FileError(fromUtf8(messages::kCannotWrite).arg(path_));
     }
 }
 

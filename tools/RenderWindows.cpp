@@ -2,11 +2,10 @@
 // games and results, the percentage table, the Options window and the About box.
 // Used by scripts/screenshot, which runs it under Xvfb in a folder holding "tavo.lin" and
 // "tavolin.bmp": tavolin-render-windows OUTPUT_FOLDER
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <cstdio>
 
@@ -61,17 +60,22 @@ int main(int argc, char* argv[]) {
         (void)QTest::qWaitForWindowExposed(&main);
         main.activateWindow();
         (void)QTest::qWaitForWindowActive(&main);
-        main.eloactuel->setText(QStringLiteral("1500"));
+        // The controls by their names, as a user finds them by their captions.
+        const auto edit = [&](const char* name) { return main.findChild<QLineEdit*>(name); };
+        const auto button = [&](const char* name) {
+            return main.findChild<QAbstractButton*>(name);
+        };
+        edit("eloactuel")->setText(QStringLiteral("1500"));
         const char* games[][2] = {{"1850", "+"}, {"1700", "="}, {"2010", "-"}, {"1600", "+"}};
         for (const auto& game : games) {
-            main.adv->setText(QString::fromLatin1(game[0]));
-            main.adv2->setText(QString::fromLatin1(game[1]));
-            main.Button1->click();
+            edit("adv")->setText(QString::fromLatin1(game[0]));
+            edit("adv2")->setText(QString::fromLatin1(game[1]));
+            button("Button1")->click();
         }
-        main.RadioButton3->click();
-        main.Button2->click();
+        button("RadioButton3")->click();
+        button("Button2")->click();
         saved &= save(main, out, "main-window-fide.png");
-        main.Button4->click();  // leave the player file as it was
+        button("Button4")->click();  // leave the player file as it was
     }
     TForm2 table;
     saved &= save(table, out, "table-window.png");

@@ -50,12 +50,12 @@ TEST_F(MainWindowTest, InfosAndTheTitleOpenTheSameAboutBox) {
         byButton = box->ProductName->text() + " " + box->Version->text();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    click(form->Infos);
+    click(ui.Infos);
     whenModalShown<TAboutBox>([&](TAboutBox* box) {
         byTitle = box->ProductName->text() + " " + box->Version->text();
         QTest::mouseClick(box->OKButton, Qt::LeftButton);
     });
-    QTest::mouseClick(form->Label10, Qt::LeftButton);
+    QTest::mouseClick(ui.Label10, Qt::LeftButton);
     EXPECT_EQ(byButton, "TAVOLIN Version 3.2");
     EXPECT_EQ(byTitle, byButton);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

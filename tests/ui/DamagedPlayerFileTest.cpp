@@ -144,9 +144,9 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
         const QByteArray original = files.next();
         writeFile(playerFile, original);
         const int player = static_cast<int>(choose() % 10) + 1;
-        form->StringGrid1->blockSignals(true);
-        form->StringGrid1->setCurrentCell(player - 1, 0);
-        form->StringGrid1->blockSignals(false);
+        ui.StringGrid1->blockSignals(true);
+        ui.StringGrid1->setCurrentCell(player - 1, 0);
+        ui.StringGrid1->blockSignals(false);
         Settings settings = form->settings();
         settings.interpolation = (k % 3 == 0);
         settings.arrondi = (k % 5 == 0);
@@ -159,10 +159,10 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
             continue;
         }
         ++loaded;
-        ASSERT_EQ(form->ancienjoueur(), player);
-        ASSERT_GE(form->gameList().nbparties, 0);
-        ASSERT_LE(form->gameList().nbparties, 50);
-        ASSERT_LE(form->StringGrid1->item(player - 1, 0)->text().size(), 20);
+        ASSERT_EQ(form->session().current(), player);
+        ASSERT_GE(form->session().games().nbparties, 0);
+        ASSERT_LE(form->session().games().nbparties, 50);
+        ASSERT_LE(ui.StringGrid1->item(player - 1, 0)->text().size(), 20);
 
         const QByteArray before = readFile(playerFile);
         form->Button5Click();

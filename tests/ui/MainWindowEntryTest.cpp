@@ -14,15 +14,15 @@ TEST_F(MainWindowTest, ThreeGamesAreListedAndCounted) {
     addGame("1700", "=");
     addGame("2010", "-");
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->liste().liste(), " 1850    + 1700    = 2010    -");
-    EXPECT_EQ(form->Memo1->toPlainText(), " 1850    +\n 1700    =\n 2010    -");
-    EXPECT_EQ(form->Label13->text(), "3");
-    const GameList& list = form->gameList();
+    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(ui.Memo1->toPlainText(), " 1850    +\n 1700    =\n 2010    -");
+    EXPECT_EQ(ui.Label13->text(), "3");
+    const GameList& list = form->session().games();
     EXPECT_EQ(list.parties[0].resultat, 1);
     EXPECT_EQ(list.parties[1].resultat, 0.5);
     EXPECT_EQ(list.parties[2].resultat, 0);
     EXPECT_EQ(list.parties[2].eloadv, 2010);
-    EXPECT_TRUE(form->adv->hasFocus());
+    EXPECT_TRUE(ui.adv->hasFocus());
 }
 
 TEST_F(MainWindowTest, OpponentRatingsOutsideTheRangeAreRefused) {
@@ -30,16 +30,16 @@ TEST_F(MainWindowTest, OpponentRatingsOutsideTheRangeAreRefused) {
         boxes.warnings.clear();
         addGame(rating, "+");
         EXPECT_EQ(boxes.warnings, QStringList{kEloError}) << rating;
-        EXPECT_EQ(form->adv->text(), "") << rating;
-        EXPECT_EQ(form->adv2->text(), "+") << rating;
-        EXPECT_EQ(form->Label13->text(), "0") << rating;
-        EXPECT_EQ(form->gameList().parties[0].eloadv, 0) << rating;
+        EXPECT_EQ(ui.adv->text(), "") << rating;
+        EXPECT_EQ(ui.adv2->text(), "+") << rating;
+        EXPECT_EQ(ui.Label13->text(), "0") << rating;
+        EXPECT_EQ(form->session().games().parties[0].eloadv, 0) << rating;
     }
     addGame("1000", "+");
     addGame("3000", "-");
     addGame("$7D0", "=");
-    EXPECT_EQ(form->Label13->text(), "3");
-    EXPECT_EQ(form->gameList().parties[2].eloadv, 2000);
+    EXPECT_EQ(ui.Label13->text(), "3");
+    EXPECT_EQ(form->session().games().parties[2].eloadv, 2000);
 }
 
 TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
@@ -47,36 +47,36 @@ TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
         boxes.warnings.clear();
         addGame("1850", sign);
         EXPECT_EQ(boxes.warnings, QStringList{kResultError}) << sign;
-        EXPECT_EQ(form->adv2->text(), "") << sign;
-        EXPECT_EQ(form->adv->text(), "1850") << sign;
-        EXPECT_EQ(form->Label13->text(), "0") << sign;
-        EXPECT_EQ(form->gameList().parties[0].eloadv, 0) << sign;
-        EXPECT_EQ(form->liste().liste(), "") << sign;
+        EXPECT_EQ(ui.adv2->text(), "") << sign;
+        EXPECT_EQ(ui.adv->text(), "1850") << sign;
+        EXPECT_EQ(ui.Label13->text(), "0") << sign;
+        EXPECT_EQ(form->session().games().parties[0].eloadv, 0) << sign;
+        EXPECT_EQ(form->session().liste().liste(), "") << sign;
     }
 }
 
 TEST_F(MainWindowTest, EntryFieldsLimitTheirLength) {
-    type(form->adv, "185012");
-    type(form->adv2, "+-");
-    type(form->eloactuel, "15000");
-    type(form->effa, "123");
-    EXPECT_EQ(form->adv->text(), "1850");
-    EXPECT_EQ(form->adv2->text(), "+");
-    EXPECT_EQ(form->eloactuel->text(), "1500");
-    EXPECT_EQ(form->effa->text(), "12");
+    type(ui.adv, "185012");
+    type(ui.adv2, "+-");
+    type(ui.eloactuel, "15000");
+    type(ui.effa, "123");
+    EXPECT_EQ(ui.adv->text(), "1850");
+    EXPECT_EQ(ui.adv2->text(), "+");
+    EXPECT_EQ(ui.eloactuel->text(), "1500");
+    EXPECT_EQ(ui.effa->text(), "12");
 }
 
 TEST_F(MainWindowTest, EffacementEmptiesTheEntryFields) {
     addGame("1850", "+");
-    EXPECT_EQ(form->adv->text(), "1850");
-    EXPECT_EQ(form->adv2->text(), "+");
+    EXPECT_EQ(ui.adv->text(), "1850");
+    EXPECT_EQ(ui.adv2->text(), "+");
 
     enableSwitches([](Settings& s) { s.effacement = true; });
     addGame("1700", "=");
-    EXPECT_EQ(form->adv->text(), "");
-    EXPECT_EQ(form->adv2->text(), "");
+    EXPECT_EQ(ui.adv->text(), "");
+    EXPECT_EQ(ui.adv2->text(), "");
     deleteGame("9");
-    EXPECT_EQ(form->effa->text(), "");
+    EXPECT_EQ(ui.effa->text(), "");
 }
 
 TEST_F(MainWindowTest, FiftyGamesAtMost) {
@@ -86,10 +86,10 @@ TEST_F(MainWindowTest, FiftyGamesAtMost) {
     ASSERT_TRUE(boxes.warnings.isEmpty());
     addGame("1700", "+");
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
-    EXPECT_EQ(form->adv->text(), "1700");
-    EXPECT_EQ(form->adv2->text(), "+");
-    EXPECT_EQ(form->Label13->text(), "50");
-    EXPECT_EQ(form->gameList().nbparties, 50);
+    EXPECT_EQ(ui.adv->text(), "1700");
+    EXPECT_EQ(ui.adv2->text(), "+");
+    EXPECT_EQ(ui.Label13->text(), "50");
+    EXPECT_EQ(form->session().games().nbparties, 50);
 }
 
 TEST_F(MainWindowTest, DeletingTheSecondOfThree) {
@@ -97,18 +97,18 @@ TEST_F(MainWindowTest, DeletingTheSecondOfThree) {
     addGame("1700", "=");
     addGame("2010", "-");
     deleteGame("2");
-    EXPECT_EQ(form->liste().liste(), " 1850    + 2010    -");
-    EXPECT_EQ(form->Memo1->toPlainText(), " 1850    +\n 2010    -");
-    EXPECT_EQ(form->Label13->text(), "2");
-    EXPECT_EQ(form->effa->text(), "2");  // effacement off
+    EXPECT_EQ(form->session().liste().liste(), " 1850    + 2010    -");
+    EXPECT_EQ(ui.Memo1->toPlainText(), " 1850    +\n 2010    -");
+    EXPECT_EQ(ui.Label13->text(), "2");
+    EXPECT_EQ(ui.effa->text(), "2");  // effacement off
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyGame) {
     addGame("1850", "+");
     deleteGame("1");
-    EXPECT_EQ(form->liste().liste(), "");
-    EXPECT_EQ(form->Memo1->toPlainText(), "");
-    EXPECT_EQ(form->Label13->text(), "0");
+    EXPECT_EQ(form->session().liste().liste(), "");
+    EXPECT_EQ(ui.Memo1->toPlainText(), "");
+    EXPECT_EQ(ui.Label13->text(), "0");
 }
 
 TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
@@ -116,14 +116,14 @@ TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
         addGame(QString::number(1000 + k), "+");
     }
     deleteGame("5");
-    EXPECT_EQ(form->Label13->text(), "49");
-    EXPECT_EQ(form->gameList().parties[4].eloadv, 1005);
-    EXPECT_EQ(form->gameList().parties[49].eloadv, 0);
-    EXPECT_EQ(form->Memo1->toPlainText().count('\n'), 48);
+    EXPECT_EQ(ui.Label13->text(), "49");
+    EXPECT_EQ(form->session().games().parties[4].eloadv, 1005);
+    EXPECT_EQ(form->session().games().parties[49].eloadv, 0);
+    EXPECT_EQ(ui.Memo1->toPlainText().count('\n'), 48);
 }
 
 TEST_F(MainWindowTest, DeletingNoGameStillEmptiesAndRecalculates) {
-    type(form->eloactuel, "1500");
+    type(ui.eloactuel, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);
     }
@@ -132,43 +132,44 @@ TEST_F(MainWindowTest, DeletingNoGameStillEmptiesAndRecalculates) {
         s.autocalcul = true;
     });
     for (const char* number : {"0", "51", "ab", "-1", "7"}) {
-        form->nvelo->clear();
+        ui.nvelo->clear();
         deleteGame(number);
-        EXPECT_EQ(form->Label13->text(), "4") << number;
-        EXPECT_EQ(form->liste().liste(), " 1600    + 1600    - 1600    = 1600    =") << number;
-        EXPECT_EQ(form->effa->text(), "") << number;
-        EXPECT_EQ(form->nvelo->text(), "1525") << number;
+        EXPECT_EQ(ui.Label13->text(), "4") << number;
+        EXPECT_EQ(form->session().liste().liste(), " 1600    + 1600    - 1600    = 1600    =")
+            << number;
+        EXPECT_EQ(ui.effa->text(), "") << number;
+        EXPECT_EQ(ui.nvelo->text(), "1525") << number;
     }
 }
 
 TEST_F(MainWindowTest, DeletingWithoutTheSwitchesKeepsNumberAndResults) {
-    type(form->eloactuel, "1500");
+    type(ui.eloactuel, "1500");
     addGame("1600", "+");
     deleteGame("ab");
-    EXPECT_EQ(form->effa->text(), "ab");
-    EXPECT_EQ(form->nvelo->text(), "");
+    EXPECT_EQ(ui.effa->text(), "ab");
+    EXPECT_EQ(ui.nvelo->text(), "");
 }
 
 TEST_F(MainWindowTest, ToutEffacerEmptiesGamesAndResultsButKeepsTheRating) {
-    type(form->eloactuel, "1500");
+    type(ui.eloactuel, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);
     }
-    click(form->Button2);
+    click(ui.Button2);
     ASSERT_EQ(results(), "1600|50|1600|1525");
-    type(form->adv, "1700");
-    type(form->adv2, "+");
-    click(form->Button4);
-    EXPECT_EQ(form->Label13->text(), "0");
-    EXPECT_EQ(form->eloactuel->text(), "1500");
-    EXPECT_EQ(form->adv->text(), "");
-    EXPECT_EQ(form->adv2->text(), "");
-    EXPECT_EQ(form->Memo1->toPlainText(), "");
-    EXPECT_EQ(form->liste().liste(), "");
+    type(ui.adv, "1700");
+    type(ui.adv2, "+");
+    click(ui.Button4);
+    EXPECT_EQ(ui.Label13->text(), "0");
+    EXPECT_EQ(ui.eloactuel->text(), "1500");
+    EXPECT_EQ(ui.adv->text(), "");
+    EXPECT_EQ(ui.adv2->text(), "");
+    EXPECT_EQ(ui.Memo1->toPlainText(), "");
+    EXPECT_EQ(form->session().liste().liste(), "");
     EXPECT_EQ(results(), "|||");
-    EXPECT_EQ(form->gameList().parties[0].eloadv, 0);
+    EXPECT_EQ(form->session().games().parties[0].eloadv, 0);
     addGame("1800", "+");
-    EXPECT_EQ(form->liste().liste(), " 1800    +");
+    EXPECT_EQ(form->session().liste().liste(), " 1800    +");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "ClickableLabel.h"
+#include "MainWindowControls.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "RightAlignedLabel.h"
@@ -45,6 +46,7 @@ protected:
 
     void openWindow() {
         form = std::make_unique<TForm1>(boxes, files());
+        ui = controlsOf(*form);
         if (const auto settings = initialSettings()) {
             form->setSettings(*settings);
         }
@@ -74,7 +76,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     }
 
-    void selectPlayer(int number) { form->StringGrid1->setCurrentCell(number - 1, 0); }
+    void selectPlayer(int number) { ui.StringGrid1->setCurrentCell(number - 1, 0); }
 
     void type(QLineEdit* field, const QString& text) {
         field->clear();
@@ -84,14 +86,14 @@ protected:
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void addGame(const QString& rating, const QString& sign) {
-        type(form->adv, rating);
-        type(form->adv2, sign);
-        click(form->Button1);
+        type(ui.adv, rating);
+        type(ui.adv2, sign);
+        click(ui.Button1);
     }
 
     void deleteGame(const QString& number) {
-        type(form->effa, number);
-        click(form->Button7);
+        type(ui.effa, number);
+        click(ui.Button7);
     }
 
     void enableSwitches(void (*change)(Settings&)) {
@@ -101,8 +103,8 @@ protected:
     }
 
     QString results() const {
-        return form->moy->text() + "|" + form->gain->text() + "|" + form->performance->text() +
-               "|" + form->nvelo->text();
+        return ui.moy->text() + "|" + ui.gain->text() + "|" + ui.performance->text() + "|" +
+               ui.nvelo->text();
     }
 
     QTemporaryDir folder;
@@ -111,6 +113,7 @@ protected:
     QWidget other;  // another program's window
     RecordingMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
+    TForm1Controls ui;  // the window's controls, found by name
 };
 
 }  // namespace tavolin::testing

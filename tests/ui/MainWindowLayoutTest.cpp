@@ -58,30 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Placement>& param) { return std::string(param.param.name); });
 
 TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
-    EXPECT_TRUE(form->RadioButton1->isChecked());
-    EXPECT_FALSE(form->ComboBox1->isVisible());
-    EXPECT_FALSE(form->Label11->isVisible());
-    EXPECT_FALSE(form->RadioGroup1->isVisible());
-    EXPECT_EQ(form->ComboBox1->currentText(), "25");
-    EXPECT_TRUE(form->ComboBox1->isEditable());
-    EXPECT_EQ(form->ComboBox1->count(), 3);
-    EXPECT_TRUE(form->Memo1->isReadOnly());
-    EXPECT_EQ(form->StringGrid1->rowCount(), 10);
-    EXPECT_EQ(form->StringGrid1->columnCount(), 1);
-    EXPECT_EQ(form->Label5->text(), "Moyenne des adversaires : ");
-    EXPECT_EQ(form->Label4->text(), "Résultat (+,=,-) : ");
-    EXPECT_EQ(form->Button7->text(), "Effacer partie n°");
-    EXPECT_TRUE(form->Label2->font().underline());
-    EXPECT_TRUE(form->Label13->font().bold());
-    EXPECT_TRUE(form->nvelo->font().bold());
+    EXPECT_TRUE(ui.RadioButton1->isChecked());
+    EXPECT_FALSE(ui.ComboBox1->isVisible());
+    EXPECT_FALSE(ui.Label11->isVisible());
+    EXPECT_FALSE(ui.RadioGroup1->isVisible());
+    EXPECT_EQ(ui.ComboBox1->currentText(), "25");
+    EXPECT_TRUE(ui.ComboBox1->isEditable());
+    EXPECT_EQ(ui.ComboBox1->count(), 3);
+    EXPECT_TRUE(ui.Memo1->isReadOnly());
+    EXPECT_EQ(ui.StringGrid1->rowCount(), 10);
+    EXPECT_EQ(ui.StringGrid1->columnCount(), 1);
+    EXPECT_EQ(ui.Label5->text(), "Moyenne des adversaires : ");
+    EXPECT_EQ(ui.Label4->text(), "Résultat (+,=,-) : ");
+    EXPECT_EQ(ui.Button7->text(), "Effacer partie n°");
+    EXPECT_TRUE(ui.Label2->font().underline());
+    EXPECT_TRUE(ui.Label13->font().bold());
+    EXPECT_TRUE(ui.nvelo->font().bold());
 }
 
 TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
-    const QList<QWidget*> expected{
-        form->eloactuel, form->adv,     form->adv2,        form->CheckBox1,   form->Button1,
-        form->Button2,   form->Button3, form->Button4,     form->Memo1,       form->Infos,
-        form->Button7,   form->effa,    form->StringGrid1, form->RadioButton1};
-    form->eloactuel->setFocus();
+    const QList<QWidget*> expected{ui.eloactuel,   ui.adv,         ui.adv2,    ui.CheckBox1,
+                                   ui.Button1,     ui.Button2,     ui.Button3, ui.Button4,
+                                   ui.Memo1,       ui.Infos,       ui.Button7, ui.effa,
+                                   ui.StringGrid1, ui.RadioButton1};
+    ui.eloactuel->setFocus();
     for (int k = 1; k < expected.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected[k])
@@ -90,40 +90,40 @@ TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
 }
 
 TEST_F(MainWindowTest, OnlyFourTooltipsShowWithoutHelp) {
-    EXPECT_EQ(form->Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
-    EXPECT_EQ(form->Label13->toolTip(), "Nombre de parties jouées");
-    EXPECT_EQ(form->Label14->toolTip(), "Cochez cette case si vous êtes jeune");
-    EXPECT_EQ(form->Button2->toolTip(), "Cliquez pour calculer votre nouveau classement");
-    for (QWidget* helped :
-         {static_cast<QWidget*>(form->eloactuel), static_cast<QWidget*>(form->adv),
-          static_cast<QWidget*>(form->adv2), static_cast<QWidget*>(form->CheckBox1),
-          static_cast<QWidget*>(form->Memo1)}) {
+    EXPECT_EQ(ui.Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
+    EXPECT_EQ(ui.Label13->toolTip(), "Nombre de parties jouées");
+    EXPECT_EQ(ui.Label14->toolTip(), "Cochez cette case si vous êtes jeune");
+    EXPECT_EQ(ui.Button2->toolTip(), "Cliquez pour calculer votre nouveau classement");
+    for (QWidget* helped : {static_cast<QWidget*>(ui.eloactuel), static_cast<QWidget*>(ui.adv),
+                            static_cast<QWidget*>(ui.adv2), static_cast<QWidget*>(ui.CheckBox1),
+                            static_cast<QWidget*>(ui.Memo1)}) {
         EXPECT_EQ(helped->toolTip(), "") << helped->objectName().toStdString();
     }
 
     enableSwitches([](Settings& s) { s.aide = true; });
-    EXPECT_EQ(form->eloactuel->toolTip(), "Entrez ici votre classement");
-    EXPECT_EQ(form->adv->toolTip(), "Elo de votre adversaire");
-    EXPECT_EQ(form->adv2->toolTip(), "Résultat de la partie : + , = , - ");
-    EXPECT_EQ(form->CheckBox1->toolTip(), "Cochez cette case si vous êtes jeune");
-    EXPECT_EQ(form->Memo1->toolTip(), "Liste de vos parties");
-    EXPECT_EQ(form->RadioGroup1->toolTip(), "Choisissez le ce que vous souhaitez calculer");
-    EXPECT_EQ(form->Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
+    EXPECT_EQ(ui.eloactuel->toolTip(), "Entrez ici votre classement");
+    EXPECT_EQ(ui.adv->toolTip(), "Elo de votre adversaire");
+    EXPECT_EQ(ui.adv2->toolTip(), "Résultat de la partie : + , = , - ");
+    EXPECT_EQ(ui.CheckBox1->toolTip(), "Cochez cette case si vous êtes jeune");
+    EXPECT_EQ(ui.Memo1->toolTip(), "Liste de vos parties");
+    EXPECT_EQ(ui.RadioGroup1->toolTip(), "Choisissez le ce que vous souhaitez calculer");
+    EXPECT_EQ(ui.Bevel1->toolTip(), "Entrez dans ce cadre vos parties");
 }
 
 TEST_F(MainWindowTest, TitleTurnsToTheVersionOnActivation) {
     EXPECT_EQ(form->windowTitle(), "Tavolin v3.2");
-    EXPECT_EQ(form->Label10->text(), "Tavolin v3.2");
-    EXPECT_TRUE(form->rect().contains(form->Label10->geometry()));
+    EXPECT_EQ(ui.Label10->text(), "Tavolin v3.2");
+    EXPECT_TRUE(form->rect().contains(ui.Label10->geometry()));
 }
 
 TEST_F(MainWindowTest, CaptionHasATrailingBlankBeforeActivation) {
     TForm1 fresh(boxes, files());
+    const TForm1Controls freshUi = controlsOf(fresh);
     EXPECT_EQ(fresh.windowTitle(), "Tavolin ");
-    EXPECT_EQ(fresh.Label10->text(), "Tavolin ");
-    EXPECT_EQ(fresh.Label7->text(), "PERFORMANCE : ");
-    EXPECT_EQ(fresh.Label9->text(), "NOUVEL ELO : ");
-    EXPECT_EQ(fresh.ancienjoueur(), 0);
+    EXPECT_EQ(freshUi.Label10->text(), "Tavolin ");
+    EXPECT_EQ(freshUi.Label7->text(), "PERFORMANCE : ");
+    EXPECT_EQ(freshUi.Label9->text(), "NOUVEL ELO : ");
+    EXPECT_EQ(fresh.session().current(), 0);
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ TEST_F(MainWindowPaintingTest, FourTilesFillTheWindowAtThePicturesOwnSize) {
     startWithPicture(markedPicture({320, 240}));
     const QImage image = shown();
     for (const QPoint tile : {QPoint(0, 0), QPoint(0, 240), QPoint(320, 0), QPoint(320, 240)}) {
-        EXPECT_EQ(image.pixelColor(tile + QPoint(2, 2)), QColor(200, 0, 0)) << tile.x() << "," << tile.y();
+        EXPECT_EQ(image.pixelColor(tile + QPoint(2, 2)), QColor(200, 0, 0))
+            << tile.x() << "," << tile.y();
     }
     EXPECT_EQ(image.pixelColor(317, 237), QColor(0, 0, 200));
     EXPECT_EQ(image.pixelColor(637, 477), QColor(0, 0, 200));
@@ -89,9 +90,9 @@ TEST_F(MainWindowPaintingTest, ABrokenPictureIsToldOnceAndLeftOut) {
 }
 
 TEST_F(MainWindowPaintingTest, EveryPaintingSetsTheTitle) {
-    form->Label10->setText("something else");
+    ui.Label10->setText("something else");
     form->repaint();
-    EXPECT_EQ(form->Label10->text(), "Tavolin v3.2");
+    EXPECT_EQ(ui.Label10->text(), "Tavolin v3.2");
 }
 
 TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
@@ -101,10 +102,11 @@ TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
     QString topRow;
     whenModalShown<TForm2>([&](TForm2* table) {
         fileWhenOpen = readFile(playerFile);
-        topRow = table->StringGrid1->item(0, 1)->text() + " " + table->StringGrid1->item(0, 5)->text();
+        topRow =
+            table->StringGrid1->item(0, 1)->text() + " " + table->StringGrid1->item(0, 5)->text();
         QTest::mouseClick(table->Button1, Qt::LeftButton);
     });
-    click(form->Button5);
+    click(ui.Button5);
     EXPECT_EQ(getDouble(fileWhenOpen, 40), 1850);
     EXPECT_EQ(topRow, "470 72");  // the threshold table, interpolation or not
 }

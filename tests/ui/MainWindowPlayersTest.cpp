@@ -45,30 +45,30 @@ TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
     EXPECT_EQ(boxes.warnings, QStringList{kModeError});
     EXPECT_TRUE(boxes.errors.isEmpty());
     for (int row = 0; row < 10; ++row) {
-        EXPECT_EQ(form->StringGrid1->item(row, 0)->text(), "");
+        EXPECT_EQ(ui.StringGrid1->item(row, 0)->text(), "");
     }
-    EXPECT_EQ(form->eloactuel->text(), "");
-    EXPECT_EQ(form->Memo1->toPlainText(), "");
-    EXPECT_EQ(form->Label13->text(), "0");
-    EXPECT_TRUE(form->RadioButton1->isChecked());  // the system last shown stays
+    EXPECT_EQ(ui.eloactuel->text(), "");
+    EXPECT_EQ(ui.Memo1->toPlainText(), "");
+    EXPECT_EQ(ui.Label13->text(), "0");
+    EXPECT_TRUE(ui.RadioButton1->isChecked());  // the system last shown stays
 }
 
 TEST_F(PlayerFileWindowTest, StoredRatingsBelow500ShowEmpty) {
     start([](QByteArray& bytes) { putInt32(bytes, 24, 499); });
-    EXPECT_EQ(form->eloactuel->text(), "");
+    EXPECT_EQ(ui.eloactuel->text(), "");
     start([](QByteArray& bytes) { putInt32(bytes, 24, 500); });
-    EXPECT_EQ(form->eloactuel->text(), "500");
+    EXPECT_EQ(ui.eloactuel->text(), "500");
 
-    type(form->eloactuel, "");
-    QTest::mouseClick(form->adv, Qt::LeftButton);  // a click in adv saves
+    type(ui.eloactuel, "");
+    QTest::mouseClick(ui.adv, Qt::LeftButton);  // a click in adv saves
     EXPECT_EQ(getInt32(readFile(playerFile), 24), 0);
-    type(form->eloactuel, "17x");
-    QTest::mouseClick(form->adv, Qt::LeftButton);
+    type(ui.eloactuel, "17x");
+    QTest::mouseClick(ui.adv, Qt::LeftButton);
     EXPECT_EQ(getInt32(readFile(playerFile), 24), 17);
 }
 
 TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
-    QTableWidget* grid = form->StringGrid1;
+    QTableWidget* grid = ui.StringGrid1;
     grid->setFocus();
     QTest::keyClick(grid, 'B');  // typing starts the editing in place
     QWidget* editor = QApplication::focusWidget();
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // Return commits through a queued call
     EXPECT_EQ(grid->item(0, 0)->text(), "Bartholomew Fitzgerald-Smythe");
-    QTest::mouseClick(form->adv, Qt::LeftButton);
+    QTest::mouseClick(ui.adv, Qt::LeftButton);
 
     const QByteArray bytes = readFile(playerFile);
     EXPECT_EQ(bytes[0], 20);
@@ -87,41 +87,41 @@ TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
 }
 
 TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
-    form->StringGrid1->item(0, 0)->setText("Anna");
-    type(form->eloactuel, "1650");
-    click(form->CheckBox1);
+    ui.StringGrid1->item(0, 0)->setText("Anna");
+    type(ui.eloactuel, "1650");
+    click(ui.CheckBox1);
     addGame("1850", "+");
     addGame("1700", "=");
-    click(form->RadioButton3);
-    form->ComboBox1->setCurrentText("15");
+    click(ui.RadioButton3);
+    ui.ComboBox1->setCurrentText("15");
 
     selectPlayer(3);
-    EXPECT_EQ(form->ancienjoueur(), 3);
-    EXPECT_EQ(form->eloactuel->text(), "");
-    EXPECT_FALSE(form->CheckBox1->isChecked());
-    EXPECT_EQ(form->Memo1->toPlainText(), "");
-    EXPECT_TRUE(form->RadioButton1->isChecked());
-    form->StringGrid1->item(2, 0)->setText("Carl");
-    type(form->eloactuel, "2200");
+    EXPECT_EQ(form->session().current(), 3);
+    EXPECT_EQ(ui.eloactuel->text(), "");
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
+    EXPECT_EQ(ui.Memo1->toPlainText(), "");
+    EXPECT_TRUE(ui.RadioButton1->isChecked());
+    ui.StringGrid1->item(2, 0)->setText("Carl");
+    type(ui.eloactuel, "2200");
     addGame("2300", "-");
 
     selectPlayer(1);
-    EXPECT_EQ(form->ancienjoueur(), 1);
-    EXPECT_EQ(form->StringGrid1->item(0, 0)->text(), "Anna");
-    EXPECT_EQ(form->eloactuel->text(), "1650");
-    EXPECT_TRUE(form->CheckBox1->isChecked());
-    EXPECT_EQ(form->liste().liste(), " 1850    + 1700    =");
-    EXPECT_EQ(form->Label13->text(), "2");
-    EXPECT_TRUE(form->RadioButton3->isChecked());
-    EXPECT_EQ(form->mode(), 3);
-    EXPECT_TRUE(form->ComboBox1->isVisible());
-    EXPECT_EQ(form->ComboBox1->currentText(), "15");
-    EXPECT_EQ(form->fideCoefficient(), 15);
+    EXPECT_EQ(form->session().current(), 1);
+    EXPECT_EQ(ui.StringGrid1->item(0, 0)->text(), "Anna");
+    EXPECT_EQ(ui.eloactuel->text(), "1650");
+    EXPECT_TRUE(ui.CheckBox1->isChecked());
+    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    =");
+    EXPECT_EQ(ui.Label13->text(), "2");
+    EXPECT_TRUE(ui.RadioButton3->isChecked());
+    EXPECT_EQ(form->session().mode(), 3);
+    EXPECT_TRUE(ui.ComboBox1->isVisible());
+    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
+    EXPECT_EQ(form->session().fideCoefficient(), 15);
 
     selectPlayer(3);
-    EXPECT_EQ(form->StringGrid1->item(2, 0)->text(), "Carl");
-    EXPECT_EQ(form->eloactuel->text(), "2200");
-    EXPECT_EQ(form->liste().liste(), " 2300    -");
+    EXPECT_EQ(ui.StringGrid1->item(2, 0)->text(), "Carl");
+    EXPECT_EQ(ui.eloactuel->text(), "2200");
+    EXPECT_EQ(form->session().liste().liste(), " 2300    -");
     EXPECT_TRUE(boxes.warnings.isEmpty());
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
@@ -131,10 +131,10 @@ TEST_F(PlayerFileWindowTest, FideWithCoefficient15IsShownSo) {
         putInt32(bytes, 840, 3);
         putInt32(bytes, 844, 15);
     });
-    EXPECT_TRUE(form->RadioButton3->isChecked());
-    EXPECT_TRUE(form->ComboBox1->isVisible());
-    EXPECT_EQ(form->ComboBox1->currentText(), "15");
-    EXPECT_EQ(form->Label9->text(), "NOUVEAU FIDE :");
+    EXPECT_TRUE(ui.RadioButton3->isChecked());
+    EXPECT_TRUE(ui.ComboBox1->isVisible());
+    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
+    EXPECT_EQ(ui.Label9->text(), "NOUVEAU FIDE :");
 }
 
 TEST_F(PlayerFileWindowTest, OnlyACoefficientOf10_15Or25IsEverStored) {
@@ -142,12 +142,12 @@ TEST_F(PlayerFileWindowTest, OnlyACoefficientOf10_15Or25IsEverStored) {
         putInt32(bytes, 840, 3);
         putInt32(bytes, 844, 20);  // a damaged or older file
     });
-    EXPECT_EQ(form->fideCoefficient(), 25);
-    EXPECT_EQ(form->ComboBox1->currentText(), "25");
+    EXPECT_EQ(form->session().fideCoefficient(), 25);
+    EXPECT_EQ(ui.ComboBox1->currentText(), "25");
     EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
 
     for (const QString& typed : {QString(), QStringLiteral("20")}) {
-        form->ComboBox1->setCurrentText(typed);
+        ui.ComboBox1->setCurrentText(typed);
         leave();
         EXPECT_EQ(getInt32(readFile(playerFile), 844), 25) << typed.toStdString();
         activate();
@@ -164,10 +164,10 @@ TEST_F(PlayerFileWindowTest, ALoadWritesTheLoadedPlayersOwnCoefficient) {
         putInt32(bytes, recordOffset(2) + 844, 15);
     });
     selectPlayer(2);
-    EXPECT_EQ(form->ComboBox1->currentText(), "15");
+    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
     EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
     selectPlayer(1);
-    EXPECT_EQ(form->ComboBox1->currentText(), "25");
+    EXPECT_EQ(ui.ComboBox1->currentText(), "25");
     EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
     EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
 }
@@ -183,9 +183,9 @@ TEST_F(PlayerFileWindowTest, GamesFrom700AreCountedOnlyWhenLeavingThroughTheGrid
         putDouble(bytes, 80, 0.5);
     });
     // Loaded as stored, then written back by the system's radio button, counted from 1000.
-    EXPECT_EQ(form->liste().liste(), " 1500    + 800    - 1200    =");
+    EXPECT_EQ(form->session().liste().liste(), " 1500    + 800    - 1200    =");
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 2);
-    EXPECT_EQ(form->Label13->text(), "2");
+    EXPECT_EQ(ui.Label13->text(), "2");
 
     selectPlayer(2);  // leaving player 1 through the grid counts from 700
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
@@ -196,40 +196,40 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
     ASSERT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(boxes.errors.front().contains("tavo.lin"));
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->ancienjoueur(), 0);
+    EXPECT_EQ(form->session().current(), 0);
 
     // Nothing was loaded, so nothing is written over the file either.
     addGame("1850", "+");
-    QTest::mouseClick(form->adv, Qt::LeftButton);
+    QTest::mouseClick(ui.adv, Qt::LeftButton);
     EXPECT_EQ(readFile(playerFile).size(), 5 * kRecordBytes);
 }
 
 TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
-    type(form->eloactuel, "1500");
+    type(ui.eloactuel, "1500");
     addGame("1850", "+");
     whenModalShown<TAboutBox>([](TAboutBox* about) { about->close(); });
-    click(form->Infos);
+    click(ui.Infos);
     leaveAndComeBack();
     addGame("1700", "=");
     whenModalShown<TOptions>([](TOptions* options) { options->close(); });
-    click(form->Button6);
+    click(ui.Button6);
     leaveAndComeBack();
     addGame("2010", "-");
     leaveAndComeBack();
-    EXPECT_EQ(form->liste().liste(), " 1850    + 1700    = 2010    -");
-    EXPECT_EQ(form->eloactuel->text(), "1500");
+    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(ui.eloactuel->text(), "1500");
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
     EXPECT_EQ(getDouble(readFile(playerFile), 72), 2010);
 }
 
 TEST_F(MainWindowTest, EverythingIsSavedOnClosing) {
-    type(form->eloactuel, "1720");
+    type(ui.eloactuel, "1720");
     addGame("1850", "+");
-    click(form->Button3);  // "Quitter"
+    click(ui.Button3);  // "Quitter"
     EXPECT_FALSE(form->isVisible());
     openWindow();
-    EXPECT_EQ(form->eloactuel->text(), "1720");
-    EXPECT_EQ(form->liste().liste(), " 1850    +");
+    EXPECT_EQ(ui.eloactuel->text(), "1720");
+    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
 }
 
 TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerAction) {
@@ -263,13 +263,13 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
         automatic);
     // The load selects the system (which recalculates) and recalculates: one message.
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
-    EXPECT_EQ(form->eloactuel->text(), "");
+    EXPECT_EQ(ui.eloactuel->text(), "");
 
     boxes.whileShown = [this] { leave(); };
     boxes.warnings.clear();
     selectPlayer(1);
-    form->StringGrid1->setCurrentCell(1, 0);
-    form->StringGrid1->setCurrentCell(0, 0);
+    ui.StringGrid1->setCurrentCell(1, 0);
+    ui.StringGrid1->setCurrentCell(0, 0);
     activate();  // the focus given back by the last box
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
 }
@@ -277,19 +277,19 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
 TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) {
     addGame("1850", "+");
     QFile::remove(playerFile);
-    click(form->Button3);
+    click(ui.Button3);
     EXPECT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(form->isVisible());
 
     writeFile(playerFile, blankPlayerFile());  // the user makes room again
-    click(form->Button3);
+    click(ui.Button3);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(getDouble(readFile(playerFile), 40), 1850);
 
     openWindow();
     QFile::remove(playerFile);
-    click(form->Button3);
-    click(form->Button3);
+    click(ui.Button3);
+    click(ui.Button3);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -299,10 +299,10 @@ TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
     leave();
     EXPECT_EQ(boxes.errors.size(), 1);
     activate();  // no reload over the games the file could not take
-    EXPECT_EQ(form->liste().liste(), " 1850    +");
+    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
     writeFile(playerFile, blankPlayerFile());
     leaveAndComeBack();
-    EXPECT_EQ(form->liste().liste(), " 1850    +");
+    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
 }
 
 TEST_F(MainWindowTest, AFailedSwitchKeepsWhatIsOnScreen) {
@@ -313,7 +313,7 @@ TEST_F(MainWindowTest, AFailedSwitchKeepsWhatIsOnScreen) {
     writeFile(playerFile, blankPlayerFile());
     QEvent activation(QEvent::WindowActivate);  // as after the error box, on a desktop
     QApplication::sendEvent(form.get(), &activation);
-    EXPECT_EQ(form->liste().liste(), " 1850    +");
+    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ protected:
     }
 
     void enterEvenScore() {
-        type(form->eloactuel, "1500");
+        type(ui.eloactuel, "1500");
         for (const char* sign : {"+", "-", "=", "="}) {
             addGame("1600", sign);
         }
@@ -34,13 +34,13 @@ TEST_F(MainWindowSettingsTest, WithoutSettingsFileEverySwitchIsOff) {
     EXPECT_FALSE(settings.effacement || settings.interpolation || settings.arrondi ||
                  settings.aide || settings.autocalcul);
     addGame("1850", "+");
-    EXPECT_EQ(form->adv->text(), "1850");
-    EXPECT_EQ(form->adv2->text(), "+");
+    EXPECT_EQ(ui.adv->text(), "1850");
+    EXPECT_EQ(ui.adv2->text(), "+");
     enterEvenScore();
-    click(form->RadioButton2);
+    click(ui.RadioButton2);
     EXPECT_EQ(results(), "|||");  // no recalculation
-    EXPECT_EQ(form->eloactuel->toolTip(), "");
-    EXPECT_EQ(form->Button2->toolTip(), "Cliquez pour calculer votre nouveau classement");
+    EXPECT_EQ(ui.eloactuel->toolTip(), "");
+    EXPECT_EQ(ui.Button2->toolTip(), "Cliquez pour calculer votre nouveau classement");
 }
 
 TEST_F(MainWindowSettingsTest, AideTurnsTheTooltipsOn) {
@@ -51,23 +51,23 @@ TEST_F(MainWindowSettingsTest, AideTurnsTheTooltipsOn) {
     for (const Case& c : {Case{"5", true}, Case{"0x0", false}, Case{"abc", false}, Case{"-1", true},
                           Case{"$10", true}}) {
         startWith(QByteArray("[programme]\naide=") + c.value + "\n");
-        EXPECT_EQ(form->adv->toolTip().isEmpty(), !c.shown) << c.value;
-        EXPECT_EQ(form->Label13->toolTip(), "Nombre de parties jouées") << c.value;
+        EXPECT_EQ(ui.adv->toolTip().isEmpty(), !c.shown) << c.value;
+        EXPECT_EQ(ui.Label13->toolTip(), "Nombre de parties jouées") << c.value;
     }
 }
 
 TEST_F(MainWindowSettingsTest, EachSwitchActsFromTheFile) {
     startWith("[programme]\neffacement=1\narrondi=1\ninterpolation=1\nautocalcul=1\n");
     enterEvenScore();
-    EXPECT_EQ(form->adv->text(), "");        // effacement
-    EXPECT_EQ(results(), "|||");             // "Valider" never recalculates
-    click(form->RadioButton1);               // autocalcul
-    EXPECT_EQ(form->nvelo->text(), "1520");  // arrondi: 1525 to the even tens
+    EXPECT_EQ(ui.adv->text(), "");        // effacement
+    EXPECT_EQ(results(), "|||");          // "Valider" never recalculates
+    click(ui.RadioButton1);               // autocalcul
+    EXPECT_EQ(ui.nvelo->text(), "1520");  // arrondi: 1525 to the even tens
     for (int k = 0; k < 4; ++k) {
         addGame("1600", "+");
     }
-    click(form->RadioButton1);
-    EXPECT_EQ(form->performance->text(), "1791");  // interpolation: 0.75 gives 191, the table 193
+    click(ui.RadioButton1);
+    EXPECT_EQ(ui.performance->text(), "1791");  // interpolation: 0.75 gives 191, the table 193
 }
 
 TEST_F(MainWindowSettingsTest, TickingAutocalculInOptionsActsAtOnce) {
@@ -76,14 +76,14 @@ TEST_F(MainWindowSettingsTest, TickingAutocalculInOptionsActsAtOnce) {
         options->autocalcul->setChecked(true);
         QTest::mouseClick(options->Button1, Qt::LeftButton);
     });
-    click(form->Button6);
+    click(ui.Button6);
     EXPECT_TRUE(form->settings().autocalcul);
     EXPECT_EQ(readFile(settingsFile),
               "[programme]\naide=0\nautocalcul=1\narrondi=0\neffacement=0\ninterpolation=0\n");
     activate();
-    click(form->RadioButton2);
-    EXPECT_EQ(form->nvelo->text(), "1557");
-    EXPECT_EQ(form->liste().liste(), " 1600    + 1600    - 1600    = 1600    =");
+    click(ui.RadioButton2);
+    EXPECT_EQ(ui.nvelo->text(), "1557");
+    EXPECT_EQ(form->session().liste().liste(), " 1600    + 1600    - 1600    = 1600    =");
 }
 
 TEST_F(MainWindowSettingsTest, AnnulerInOptionsChangesNeitherFileNorBehaviour) {
@@ -94,12 +94,12 @@ TEST_F(MainWindowSettingsTest, AnnulerInOptionsChangesNeitherFileNorBehaviour) {
         options->aide->setChecked(false);
         QTest::mouseClick(options->Button2, Qt::LeftButton);
     });
-    click(form->Button6);
+    click(ui.Button6);
     EXPECT_EQ(readFile(settingsFile), "[programme]\r\naide=1\r\n");
     EXPECT_FALSE(form->settings().autocalcul);
-    EXPECT_FALSE(form->adv->toolTip().isEmpty());
+    EXPECT_FALSE(ui.adv->toolTip().isEmpty());
     activate();
-    click(form->RadioButton2);
+    click(ui.RadioButton2);
     EXPECT_EQ(results(), "|||");
 }
 
@@ -110,14 +110,14 @@ TEST_F(MainWindowSettingsTest, OptionsOpensAFreshWindowEachTime) {
         options->arrondi->setChecked(true);
         options->close();
     });
-    click(form->Button6);
+    click(ui.Button6);
     ASSERT_NE(first, nullptr);
     bool arrondiShown = true;
     whenModalShown<TOptions>([&](TOptions* options) {
         arrondiShown = options->arrondi->isChecked();
         options->close();
     });
-    click(form->Button6);
+    click(ui.Button6);
     EXPECT_FALSE(arrondiShown);
 }
 

@@ -44,11 +44,12 @@ TEST_F(TableWindowTest, TopAndBottomRows) {
         bottom.append(cell(19, column));
     }
     EXPECT_EQ(top, (QStringList{"100", "470", "80", "240", "60", "72", "40", "-72", "20", "-240"}));
-    EXPECT_EQ(bottom, (QStringList{"81", "251", "61", "80", "41", "-65", "21", "-230", "1", "-470"}));
+    EXPECT_EQ(bottom,
+              (QStringList{"81", "251", "61", "80", "41", "-65", "21", "-230", "1", "-470"}));
 }
 
 TEST_F(TableWindowTest, ListedRows) {
-    const std::map<int, int> rows{{94, 444}, {81, 251}, {80, 240}, {51, 7},   {50, 0},
+    const std::map<int, int> rows{{94, 444}, {81, 251},  {80, 240},  {51, 7},  {50, 0},
                                   {49, -7},  {21, -230}, {20, -240}, {6, -444}};
     for (const auto& [percent, difference] : rows) {
         EXPECT_EQ(differenceOf(percent), difference) << percent;

@@ -3,6 +3,9 @@
 #include <QString>
 #include <functional>
 
+#include "Messages.h"
+#include "Utf8.h"
+
 class QWidget;
 
 namespace tavolin {
@@ -10,8 +13,7 @@ namespace tavolin {
 class MessageBoxes;
 
 // Shown for an error that carries no text of its own.
-inline const QString kUnexpectedErrorText =
-    QStringLiteral("Une erreur inattendue a interrompu l'opération.");
+inline const QString kUnexpectedErrorText = fromUtf8(messages::kUnexpectedError);
 
 // Runs one event handler. An error it raises (a file that cannot be read or written) ends
 // the handler there and is shown in the application's error box; the program goes on.

@@ -7,6 +7,8 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
+#include "Utf8.h"
+#include "Version.h"
 
 namespace tavolin {
 
@@ -33,7 +35,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->adjustSize();
     ProductName->move(136, 16);
 
-    Version = named(new QLabel(QStringLiteral("Version 3.2"), Panel1), "Version");
+    Version = named(new QLabel(QStringLiteral("Version ") + fromUtf8(kVersion), Panel1), "Version");
     setBold(Version);
     Version->setGeometry(147, 48, 70, 13);
 

@@ -1,6 +1,8 @@
 #include "TForm1.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
@@ -17,8 +19,11 @@
 #include "MessageBoxes.h"
 #include "ProgramIcon.h"
 #include "TAboutBox.h"
+#include "TForm1Controls.h"
 #include "TForm2.h"
 #include "TOptions.h"
+#include "Utf8.h"
+#include "Version.h"
 
 namespace tavolin {
 
@@ -30,14 +35,20 @@ const QString kCaptionAtStart = QStringLiteral("Tavolin ");
 
 }  // namespace
 
+const QString kVersionCaption = QStringLiteral("Tavolin v") + fromUtf8(kVersion);
+
 TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
-    : QWidget(parent), boxes_(boxes), files_(std::move(files)), playerFile_(files_.players) {
+    : QWidget(parent),
+      ui_(std::make_unique<TForm1Controls>()),
+      boxes_(boxes),
+      files_(std::move(files)),
+      session_(files_.players) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaptionAtStart);
     setWindowIcon(programIcon());
-    createControls();
+    ui_->setupUi(this);
     createHelp();
-    setTabOrder();
+    connectFieldsToSession();
     connectHandlers();
     runHandler(boxes_, this, [this] { dessin(); });
     if (const QScreen* screen = this->screen()) {
@@ -75,40 +86,54 @@ void TForm1::connectHandler(QPushButton* button, void (TForm1::*handler)()) {
 }
 
 void TForm1::run(void (TForm1::*handler)()) {
-    if (handlerDepth_ == 0) {
-        messagesThisAction_.clear();  // a new user action
-    }
-    ++handlerDepth_;
+    actionMessages_.enter();
     runHandler(boxes_, this, [this, handler] { (this->*handler)(); });
-    --handlerDepth_;
+    actionMessages_.leave();
 }
 
 void TForm1::connectHandlers() {
-    connectHandler(Button1, &TForm1::valide);
-    connectHandler(Button2, &TForm1::Button2Click);
-    connectHandler(Button3, &TForm1::Button3Click);
-    connectHandler(Button4, &TForm1::Button4Click);
-    connectHandler(Button5, &TForm1::Tableau1Click);
-    connectHandler(Button6, &TForm1::options);
-    connectHandler(Button7, &TForm1::Button7Click);
-    connectHandler(Infos, &TForm1::InfosClick);
-    connect(Label10, &ClickableLabel::clicked, this, [this] { run(&TForm1::InfosClick); });
-    connect(RadioButton1, &QRadioButton::clicked, this,
+    const TForm1Controls& ui = *ui_;
+    connectHandler(ui.Button1, &TForm1::valide);
+    connectHandler(ui.Button2, &TForm1::Button2Click);
+    connectHandler(ui.Button3, &TForm1::Button3Click);
+    connectHandler(ui.Button4, &TForm1::Button4Click);
+    connectHandler(ui.Button5, &TForm1::Tableau1Click);
+    connectHandler(ui.Button6, &TForm1::options);
+    connectHandler(ui.Button7, &TForm1::Button7Click);
+    connectHandler(ui.Infos, &TForm1::InfosClick);
+    connect(ui.Label10, &ClickableLabel::clicked, this, [this] { run(&TForm1::InfosClick); });
+    connect(ui.RadioButton1, &QRadioButton::clicked, this,
             [this] { run(&TForm1::RadioButton1Click); });
-    connect(RadioButton2, &QRadioButton::clicked, this,
+    connect(ui.RadioButton2, &QRadioButton::clicked, this,
             [this] { run(&TForm1::RadioButton2Click); });
-    connect(RadioButton3, &QRadioButton::clicked, this,
+    connect(ui.RadioButton3, &QRadioButton::clicked, this,
             [this] { run(&TForm1::RadioButton3Click); });
-    connect(RadioButton4, &QRadioButton::clicked, this,
+    connect(ui.RadioButton4, &QRadioButton::clicked, this,
             [this] { run(&TForm1::RadioButton4Click); });
-    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+    connect(ui.StringGrid1, &QTableWidget::currentCellChanged, this,
             [this] { run(&TForm1::gridclick); });
     // A click in the opponent's field saves the player; the focus given by "Valider" does not.
-    adv->installEventFilter(this);
+    ui.adv->installEventFilter(this);
+}
+
+// What the user changes goes straight into the session, which therefore always saves what
+// the screen shows; what the session loads comes back to the screen.
+void TForm1::connectFieldsToSession() {
+    const TForm1Controls& ui = *ui_;
+    connect(ui.eloactuel, &QLineEdit::textChanged, &session_, &PlayerSession::setRatingText);
+    connect(ui.CheckBox1, &QCheckBox::toggled, &session_, &PlayerSession::setYoung);
+    connect(ui.ComboBox1, &QComboBox::currentTextChanged, &session_,
+            &PlayerSession::setCoefficientText);
+    connect(ui.StringGrid1, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
+        session_.setName(item->row() + 1, item->text());
+    });
+    connect(&session_, &PlayerSession::loaded, this, &TForm1::showLoadedPlayer);
+    connect(&session_, &PlayerSession::gamesChanged, this, &TForm1::showList);
+    connect(&session_, &PlayerSession::gameCountChanged, this, &TForm1::showGameCount);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == adv && event->type() == QEvent::MouseButtonPress) {
+    if (watched == ui_->adv && event->type() == QEvent::MouseButtonPress) {
         run(&TForm1::Button5Click);
     }
     return QWidget::eventFilter(watched, event);
@@ -120,15 +145,13 @@ bool TForm1::event(QEvent* event) {
             // Leaving the window saves the player, so that the load on coming back brings
             // back exactly what was on screen; one of our own boxes is no leaving.
             if (boxes_.isOpen()) {
-                deactivatedByOwnBox_ = true;
+                session_.leftForOwnBox();
             } else {
                 run(&TForm1::Button5Click);
             }
             break;
         case QEvent::WindowActivate:
-            if (deactivatedByOwnBox_) {
-                deactivatedByOwnBox_ = false;
-            } else if (!lastSaveFailed_) {
+            if (session_.reloadsOnReturn()) {
                 run(&TForm1::Button6Click);
             }
             break;
@@ -140,21 +163,17 @@ bool TForm1::event(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     run(&TForm1::Button5Click);
-    // A player that could not be saved would be lost with the window: it stays open once,
-    // the error box having said why; closing again leaves all the same.
-    if (lastSaveFailed_ && !closeRefusedForSave_) {
-        closeRefusedForSave_ = true;
+    if (session_.staysOpenOnClosing()) {
         event->ignore();
         return;
     }
-    closeRefusedForSave_ = false;
     QWidget::closeEvent(event);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
-    if (Label10->text() != kVersionCaption) {
-        Label10->setText(kVersionCaption);
-        Label10->adjustSize();
+    if (ui_->Label10->text() != kVersionCaption) {
+        ui_->Label10->setText(kVersionCaption);
+        ui_->Label10->adjustSize();
     }
     QPainter painter(this);
     if (!picture_.isNull()) {

@@ -8,8 +8,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "Calculation.h"
 #include "RightAlignedLabel.h"
 #include "TForm1.h"
+#include "TForm1Controls.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -23,38 +25,40 @@ constexpr QPoint kProgressPosition{520, 368};
 // --- Rating system ------------------------------------------------------------------------
 
 void TForm1::RadioButton1Click() {
-    selectSystem(RatingSystem::Elo, RadioButton1);
+    selectSystem(RatingSystem::Elo, ui_->RadioButton1);
 }
 
 void TForm1::RadioButton2Click() {
-    selectSystem(RatingSystem::Injes, RadioButton2);
+    selectSystem(RatingSystem::Injes, ui_->RadioButton2);
 }
 
 void TForm1::RadioButton3Click() {
-    selectSystem(RatingSystem::Fide, RadioButton3);
+    selectSystem(RatingSystem::Fide, ui_->RadioButton3);
 }
 
 void TForm1::RadioButton4Click() {
-    selectSystem(RatingSystem::Perf, RadioButton4);
+    selectSystem(RatingSystem::Perf, ui_->RadioButton4);
 }
 
 void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
     Button5Click();
-    mode_ = static_cast<std::int32_t>(system);
+    session_.setSystem(system);
     button->setChecked(true);
 
+    const TForm1Controls& ui = *ui_;
+    const int coefficient = session_.fideCoefficient();
     const ResultCaptions captions = resultCaptions(system);
-    ComboBox1->setVisible(captions.coefficientShown);
-    Label11->setVisible(captions.coefficientShown);
+    ui.ComboBox1->setVisible(captions.coefficientShown);
+    ui.Label11->setVisible(captions.coefficientShown);
     if (captions.coefficientShown &&
-        (FideCoefficient_ == 10 || FideCoefficient_ == 15 || FideCoefficient_ == 25)) {
-        ComboBox1->setCurrentText(QString::number(FideCoefficient_));
+        (coefficient == 10 || coefficient == 15 || coefficient == 25)) {
+        ui.ComboBox1->setCurrentText(QString::number(coefficient));
     }
-    Label9->setCaption(fromUtf8(captions.nvelo));
-    Label6->setCaption(fromUtf8(captions.gain));
-    Label7->setVisible(captions.performanceShown);
+    ui.Label9->setCaption(fromUtf8(captions.nvelo));
+    ui.Label6->setCaption(fromUtf8(captions.gain));
+    ui.Label7->setVisible(captions.performanceShown);
     if (captions.performanceShown) {
-        Label7->setCaption(fromUtf8(captions.performance));
+        ui.Label7->setCaption(fromUtf8(captions.performance));
     }
 
     clearResults();
@@ -64,13 +68,14 @@ void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
 }
 
 RatingSystem TForm1::checkedSystem() const {
-    if (RadioButton1->isChecked()) {
+    const TForm1Controls& ui = *ui_;
+    if (ui.RadioButton1->isChecked()) {
         return RatingSystem::Elo;
     }
-    if (RadioButton2->isChecked()) {
+    if (ui.RadioButton2->isChecked()) {
         return RatingSystem::Injes;
     }
-    if (RadioButton3->isChecked()) {
+    if (ui.RadioButton3->isChecked()) {
         return RatingSystem::Fide;
     }
     return RatingSystem::Perf;
@@ -79,16 +84,17 @@ RatingSystem TForm1::checkedSystem() const {
 // --- "CALCUL" -----------------------------------------------------------------------------
 
 void TForm1::Button2Click() {
-    const std::string rating = eloactuel->text().toStdString();
-    const std::string coefficient = ComboBox1->currentText().toStdString();
+    const TForm1Controls& ui = *ui_;
+    const std::string rating = session_.ratingText().toStdString();
+    const std::string coefficient = session_.coefficientText().toStdString();
     const std::string separator = QLocale::system().decimalPoint().toStdString();
 
     CalculationInput input;
     input.ratingText = rating;
-    input.games = gameList_.games();
-    input.young = CheckBox1->isChecked();
+    input.games = session_.games().games();
+    input.young = session_.young();
     input.coefficientText = coefficient;
-    input.fideCoefficient = FideCoefficient_;
+    input.fideCoefficient = session_.fideCoefficient();
     input.system = checkedSystem();
     input.interpolation = settings_.interpolation;
     input.arrondi = settings_.arrondi;
@@ -97,11 +103,11 @@ void TForm1::Button2Click() {
     lastProgressPercent_ = -1;
 
     const CalculationResult result = calculate(input);
-    FideCoefficient_ = result.fideCoefficient;
+    session_.setFideCoefficient(result.fideCoefficient);
     if (!result.message.empty()) {
         warn(result.message);
         if (result.clearRating) {
-            eloactuel->clear();
+            ui.eloactuel->clear();
         }
         return;
     }
@@ -109,16 +115,16 @@ void TForm1::Button2Click() {
         const QString text = QString::fromStdString(written.text);
         switch (written.label) {
             case ResultLabel::moy:
-                setResult(moy, text);
+                setResult(ui.moy, text);
                 break;
             case ResultLabel::gain:
-                setResult(gain, text);
+                setResult(ui.gain, text);
                 break;
             case ResultLabel::performance:
-                setResult(performance, text);
+                setResult(ui.performance, text);
                 break;
             case ResultLabel::nvelo:
-                setResult(nvelo, text);
+                setResult(ui.nvelo, text);
                 break;
         }
     }
@@ -130,7 +136,8 @@ void TForm1::setResult(QLabel* label, const QString& text) {
 }
 
 void TForm1::clearResults() {
-    for (QLabel* label : {moy, gain, performance, nvelo}) {
+    const TForm1Controls& ui = *ui_;
+    for (QLabel* label : {ui.moy, ui.gain, ui.performance, ui.nvelo}) {
         setResult(label, QString());
     }
 }

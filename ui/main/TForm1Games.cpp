@@ -6,6 +6,7 @@
 #include "GameEntryReading.h"
 #include "Messages.h"
 #include "TForm1.h"
+#include "TForm1Controls.h"
 #include "TextReading.h"
 #include "Utf8.h"
 
@@ -17,42 +18,36 @@ void TForm1::valide() {
 }
 
 void TForm1::addGameFromFields() {
-    if (gameList_.full()) {
+    const TForm1Controls& ui = *ui_;
+    if (session_.games().full()) {
         warn(messages::kTooManyGames);
         return;
     }
-    const auto rating = readOpponentRating(adv->text().toStdString());
+    const auto rating = readOpponentRating(ui.adv->text().toStdString());
     if (!rating) {
         warn(messages::kOpponentRatingError);
-        adv->clear();
+        ui.adv->clear();
         return;
     }
-    const auto result = readResultSign(adv2->text().toStdString());
+    const auto result = readResultSign(ui.adv2->text().toStdString());
     if (!result) {
         warn(messages::kResultError);
-        adv2->clear();
+        ui.adv2->clear();
         return;
     }
-    const GameEntry game{*rating, *result};
-    gameList_.add(game);
+    session_.addGame(GameEntry{*rating, *result});
     if (settings_.effacement) {
-        adv2->clear();
-        adv->clear();
+        ui.adv2->clear();
+        ui.adv->clear();
     }
-    liste_.append(game);
-    showList();
-    adv->setFocus();
+    ui.adv->setFocus();
 }
 
 void TForm1::Button7Click() {
-    const int number = readWholeNumber(effa->text().toStdString()).value;
-    if (number >= 1 && number <= kMaxGames) {
-        gameList_.remove(number);
-        liste_.rebuild(gameList_);
-        showList();
-    }
+    const TForm1Controls& ui = *ui_;
+    session_.removeGame(readWholeNumber(ui.effa->text().toStdString()).value);
     if (settings_.effacement) {
-        effa->clear();
+        ui.effa->clear();
     }
     if (settings_.autocalcul) {
         Button2Click();
@@ -61,12 +56,10 @@ void TForm1::Button7Click() {
 }
 
 void TForm1::Button4Click() {
-    adv->clear();
-    adv2->clear();
-    Memo1->clear();
+    ui_->adv->clear();
+    ui_->adv2->clear();
     clearResults();
-    liste_.clear();
-    gameList_.clear();
+    session_.clearGames();
     showGameCount();
 }
 
@@ -75,21 +68,19 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::showGameCount() {
-    Label13->setText(QString::number(gameList_.nbparties));
-    Label13->adjustSize();
+    ui_->Label13->setText(QString::number(session_.games().nbparties));
+    ui_->Label13->adjustSize();
 }
 
 void TForm1::showList() {
-    Memo1->setPlainText(QString::fromStdString(liste_.lines()));
+    ui_->Memo1->setPlainText(QString::fromStdString(session_.liste().lines()));
 }
 
 void TForm1::warn(std::string_view message) {
     const QString text = fromUtf8(message);
-    if (messagesThisAction_.contains(text)) {
-        return;
+    if (actionMessages_.firstTime(text)) {
+        boxes_.warning(this, text);
     }
-    messagesThisAction_.append(text);
-    boxes_.warning(this, text);
 }
 
 }  // namespace tavolin

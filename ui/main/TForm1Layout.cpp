@@ -16,6 +16,7 @@
 #include "Fonts.h"
 #include "RightAlignedLabel.h"
 #include "TForm1.h"
+#include "TForm1Controls.h"
 
 namespace tavolin {
 
@@ -56,10 +57,16 @@ void setUnderline(QWidget* widget) {
 
 }  // namespace
 
-void TForm1::createControls() {
-    setFont(interfaceFont());
+void TForm1Controls::setupUi(QWidget* window) {
+    createControls(window);
+    setTabOrder();
+    setFixedTips();
+}
 
-    Label10 = named(new ClickableLabel(QStringLiteral("Tavolin "), this), "Label10");
+void TForm1Controls::createControls(QWidget* window) {
+    window->setFont(interfaceFont());
+
+    Label10 = named(new ClickableLabel(QStringLiteral("Tavolin "), window), "Label10");
     Label10->setFont(titleFont());
     QPalette titlePalette = Label10->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::red);
@@ -67,8 +74,8 @@ void TForm1::createControls() {
     Label10->move(264, 16);
     Label10->adjustSize();
 
-    Label12 = label(this, "Label12", QStringLiteral("Noms des joueurs"), 8, 16);
-    StringGrid1 = named(new QTableWidget(kPlayerCount, 1, this), "StringGrid1");
+    Label12 = label(window, "Label12", QStringLiteral("Noms des joueurs"), 8, 16);
+    StringGrid1 = named(new QTableWidget(kPlayerCount, 1, window), "StringGrid1");
     StringGrid1->setGeometry(12, 34, 69, 163);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -88,29 +95,29 @@ void TForm1::createControls() {
     }
     StringGrid1->setCurrentCell(0, 0);
 
-    Label19 = label(this, "Label19", QStringLiteral("Classement"), 128, 20);
-    RadioButton1 = radio(this, "RadioButton1", 44);
-    RadioButton2 = radio(this, "RadioButton2", 68);
-    RadioButton3 = radio(this, "RadioButton3", 92);
-    RadioButton4 = radio(this, "RadioButton4", 116);
+    Label19 = label(window, "Label19", QStringLiteral("Classement"), 128, 20);
+    RadioButton1 = radio(window, "RadioButton1", 44);
+    RadioButton2 = radio(window, "RadioButton2", 68);
+    RadioButton3 = radio(window, "RadioButton3", 92);
+    RadioButton4 = radio(window, "RadioButton4", 116);
     RadioButton1->setChecked(true);
-    Label15 = label(this, "Label15", QStringLiteral("ELO"), 164, 44);
-    Label16 = label(this, "Label16", QStringLiteral("INJES"), 164, 68);
-    Label17 = label(this, "Label17", QStringLiteral("FIDE"), 164, 92);
-    Label18 = label(this, "Label18", QStringLiteral("Perf"), 164, 116);
-    RadioGroup1 = named(new QGroupBox(QStringLiteral("Classement"), this), "RadioGroup1");
+    Label15 = label(window, "Label15", QStringLiteral("ELO"), 164, 44);
+    Label16 = label(window, "Label16", QStringLiteral("INJES"), 164, 68);
+    Label17 = label(window, "Label17", QStringLiteral("FIDE"), 164, 92);
+    Label18 = label(window, "Label18", QStringLiteral("Perf"), 164, 116);
+    RadioGroup1 = named(new QGroupBox(QStringLiteral("Classement"), window), "RadioGroup1");
     RadioGroup1->setGeometry(120, 28, 89, 113);
     RadioGroup1->hide();
 
-    Label1 = label(this, "Label1", QStringLiteral("Elo du joueur :"), 238, 72);
+    Label1 = label(window, "Label1", QStringLiteral("Elo du joueur :"), 238, 72);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    eloactuel = edit(this, "eloactuel", QRect(316, 68, 33, 21), 4);
-    CheckBox1 = named(new QCheckBox(this), "CheckBox1");
+    eloactuel = edit(window, "eloactuel", QRect(316, 68, 33, 21), 4);
+    CheckBox1 = named(new QCheckBox(window), "CheckBox1");
     CheckBox1->setGeometry(368, 72, 13, 13);
-    Label14 = label(this, "Label14", QStringLiteral("Jeune"), 384, 72);
-    Label11 = label(this, "Label11", QStringLiteral("Coefficient FIDE"), 252, 120);
+    Label14 = label(window, "Label14", QStringLiteral("Jeune"), 384, 72);
+    Label11 = label(window, "Label11", QStringLiteral("Coefficient FIDE"), 252, 120);
     Label11->hide();
-    ComboBox1 = named(new QComboBox(this), "ComboBox1");
+    ComboBox1 = named(new QComboBox(window), "ComboBox1");
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->addItems({QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("25")});
@@ -119,46 +126,47 @@ void TForm1::createControls() {
     ComboBox1->hide();
 
     // The frame first, so that the entry fields lie over it.
-    Bevel1 = named(new QFrame(this), "Bevel1");
+    Bevel1 = named(new QFrame(window), "Bevel1");
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(40, 232, 265, 105);
-    Label2 = label(this, "Label2", QStringLiteral("Vos parties : "), 40, 216);
+    Label2 = label(window, "Label2", QStringLiteral("Vos parties : "), 40, 216);
     setUnderline(Label2);
     Label2->adjustSize();
-    Label3 = label(this, "Label3", QStringLiteral("Elo : "), 66, 256);
-    adv = edit(this, "adv", QRect(104, 252, 41, 21), 4);
-    Label4 = label(this, "Label4", QStringLiteral("Résultat (+,=,-) : "), 166, 256);
-    adv2 = edit(this, "adv2", QRect(260, 252, 25, 21), 1);
-    Button1 = button(this, "Button1", QStringLiteral("Valider"), QRect(140, 296, 73, 25));
+    Label3 = label(window, "Label3", QStringLiteral("Elo : "), 66, 256);
+    adv = edit(window, "adv", QRect(104, 252, 41, 21), 4);
+    Label4 = label(window, "Label4", QStringLiteral("Résultat (+,=,-) : "), 166, 256);
+    adv2 = edit(window, "adv2", QRect(260, 252, 25, 21), 1);
+    Button1 = button(window, "Button1", QStringLiteral("Valider"), QRect(140, 296, 73, 25));
 
-    Button2 = button(this, "Button2", QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
+    Button2 = button(window, "Button2", QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
     Label5 = named(
         new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
-                              kCaptionRight, 259, this),
+                              kCaptionRight, 259, window),
         "Label5");
-    moy = label(this, "moy", QString(), 492, 260);
-    Label6 = named(new RightAlignedLabel(QStringLiteral("Pourcentage :"), kCaptionRight, 296, this),
-                   "Label6");
-    gain = label(this, "gain", QString(), 492, 296);
+    moy = label(window, "moy", QString(), 492, 260);
+    Label6 =
+        named(new RightAlignedLabel(QStringLiteral("Pourcentage :"), kCaptionRight, 296, window),
+              "Label6");
+    gain = label(window, "gain", QString(), 492, 296);
     Label7 =
-        named(new RightAlignedLabel(QStringLiteral("PERFORMANCE : "), kCaptionRight, 328, this),
+        named(new RightAlignedLabel(QStringLiteral("PERFORMANCE : "), kCaptionRight, 328, window),
               "Label7");
-    performance = label(this, "performance", QString(), 492, 328);
-    Label9 = named(new RightAlignedLabel(QString(), kCaptionRight, 368, this), "Label9");
-    QFont newRatingFont = font();
+    performance = label(window, "performance", QString(), 492, 328);
+    Label9 = named(new RightAlignedLabel(QString(), kCaptionRight, 368, window), "Label9");
+    QFont newRatingFont = window->font();
     newRatingFont.setBold(true);
     newRatingFont.setPixelSize(13);
     Label9->setFont(newRatingFont);
     Label9->setCaption(QStringLiteral("NOUVEL ELO : "));
-    nvelo = label(this, "nvelo", QString(), 491, 368);
+    nvelo = label(window, "nvelo", QString(), 491, 368);
     setBold(nvelo);
 
-    Label8 = label(this, "Label8", QStringLiteral("Parties : "), 564, 12);
+    Label8 = label(window, "Label8", QStringLiteral("Parties : "), 564, 12);
     setUnderline(Label8);
     Label8->adjustSize();
-    Label13 = label(this, "Label13", QStringLiteral("0"), 616, 12);
+    Label13 = label(window, "Label13", QStringLiteral("0"), 616, 12);
     setBold(Label13);
-    Memo1 = named(new QPlainTextEdit(this), "Memo1");
+    Memo1 = named(new QPlainTextEdit(window), "Memo1");
     Memo1->setGeometry(564, 28, 65, 353);
     Memo1->setReadOnly(true);
     Memo1->setTabChangesFocus(true);
@@ -169,29 +177,33 @@ void TForm1::createControls() {
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
     Memo1->setPalette(memoPalette);
 
-    Infos = button(this, "Infos", QStringLiteral("Infos"), QRect(12, 384, 73, 25));
-    Button5 = button(this, "Button5", QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
-    Button3 = button(this, "Button3", QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
-    Button6 = button(this, "Button6", QStringLiteral("Options"), QRect(104, 416, 69, 25));
-    Button4 = button(this, "Button4", QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
-    Button7 = button(this, "Button7", QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
-    effa = edit(this, "effa", QRect(572, 416, 25, 21), 2);
+    Infos = button(window, "Infos", QStringLiteral("Infos"), QRect(12, 384, 73, 25));
+    Button5 = button(window, "Button5", QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
+    Button3 = button(window, "Button3", QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
+    Button6 = button(window, "Button6", QStringLiteral("Options"), QRect(104, 416, 69, 25));
+    Button4 = button(window, "Button4", QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
+    Button7 =
+        button(window, "Button7", QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
+    effa = edit(window, "effa", QRect(572, 416, 25, 21), 2);
 }
 
-void TForm1::createHelp() {
+void TForm1Controls::setFixedTips() {
     // These four show their tooltip whatever the "aide" switch says.
     Bevel1->setToolTip(QStringLiteral("Entrez dans ce cadre vos parties"));
     Label13->setToolTip(QStringLiteral("Nombre de parties jouées"));
     Label14->setToolTip(QStringLiteral("Cochez cette case si vous êtes jeune"));
     Button2->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
+}
 
+void TForm1::createHelp() {
+    const TForm1Controls& ui = *ui_;
     helpTips_ = {
-        {eloactuel, QStringLiteral("Entrez ici votre classement")},
-        {CheckBox1, QStringLiteral("Cochez cette case si vous êtes jeune")},
-        {adv, QStringLiteral("Elo de votre adversaire")},
-        {adv2, QStringLiteral("Résultat de la partie : + , = , - ")},
-        {Memo1, QStringLiteral("Liste de vos parties")},
-        {RadioGroup1, QStringLiteral("Choisissez le ce que vous souhaitez calculer")},
+        {ui.eloactuel, QStringLiteral("Entrez ici votre classement")},
+        {ui.CheckBox1, QStringLiteral("Cochez cette case si vous êtes jeune")},
+        {ui.adv, QStringLiteral("Elo de votre adversaire")},
+        {ui.adv2, QStringLiteral("Résultat de la partie : + , = , - ")},
+        {ui.Memo1, QStringLiteral("Liste de vos parties")},
+        {ui.RadioGroup1, QStringLiteral("Choisissez le ce que vous souhaitez calculer")},
     };
     applyHelp();
 }
@@ -202,7 +214,7 @@ void TForm1::applyHelp() {
     }
 }
 
-void TForm1::setTabOrder() {
+void TForm1Controls::setTabOrder() {
     const QList<QWidget*> order{eloactuel,    adv,          adv2,        CheckBox1,    Button1,
                                 Button2,      Button3,      Button4,     Memo1,        Infos,
                                 Button7,      effa,         StringGrid1, RadioButton1, RadioButton2,
