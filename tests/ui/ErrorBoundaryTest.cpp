@@ -1,5 +1,7 @@
 #include "ErrorBoundary.h"
 
+#include "ActionMessages.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -29,6 +31,21 @@ TEST(ErrorBoundaryTest, CatchesWhatIsNotAStandardException) {
     RecordingMessageBoxes boxes;
     runHandler(boxes, nullptr, [] { throw 42; });
     EXPECT_EQ(boxes.errors, QStringList{kUnexpectedErrorText});
+}
+
+// A load runs the system's button, which runs "CALCUL": one user action, each message once.
+TEST(ActionMessagesTest, AMessageIsShownOncePerOutermostAction) {
+    ActionMessages messages;
+    messages.enter();
+    EXPECT_TRUE(messages.firstTime("a"));
+    messages.enter();  // a handler run by the first
+    EXPECT_FALSE(messages.firstTime("a"));
+    EXPECT_TRUE(messages.firstTime("b"));
+    messages.leave();
+    messages.leave();
+    messages.enter();  // the next user action
+    EXPECT_TRUE(messages.firstTime("a"));
+    messages.leave();
 }
 
 }  // namespace

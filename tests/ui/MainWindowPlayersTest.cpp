@@ -53,20 +53,6 @@ TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
     EXPECT_TRUE(ui.RadioButton1->isChecked());  // the system last shown stays
 }
 
-TEST_F(PlayerFileWindowTest, StoredRatingsBelow500ShowEmpty) {
-    start([](QByteArray& bytes) { putInt32(bytes, 24, 499); });
-    EXPECT_EQ(ui.eloactuel->text(), "");
-    start([](QByteArray& bytes) { putInt32(bytes, 24, 500); });
-    EXPECT_EQ(ui.eloactuel->text(), "500");
-
-    type(ui.eloactuel, "");
-    QTest::mouseClick(ui.adv, Qt::LeftButton);  // a click in adv saves
-    EXPECT_EQ(getInt32(readFile(playerFile), 24), 0);
-    type(ui.eloactuel, "17x");
-    QTest::mouseClick(ui.adv, Qt::LeftButton);
-    EXPECT_EQ(getInt32(readFile(playerFile), 24), 17);
-}
-
 TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
     QTableWidget* grid = ui.StringGrid1;
     grid->setFocus();
@@ -137,23 +123,6 @@ TEST_F(PlayerFileWindowTest, FideWithCoefficient15IsShownSo) {
     EXPECT_EQ(ui.Label9->text(), "NOUVEAU FIDE :");
 }
 
-TEST_F(PlayerFileWindowTest, OnlyACoefficientOf10_15Or25IsEverStored) {
-    start([](QByteArray& bytes) {
-        putInt32(bytes, 840, 3);
-        putInt32(bytes, 844, 20);  // a damaged or older file
-    });
-    EXPECT_EQ(form->session().fideCoefficient(), 25);
-    EXPECT_EQ(ui.ComboBox1->currentText(), "25");
-    EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
-
-    for (const QString& typed : {QString(), QStringLiteral("20")}) {
-        ui.ComboBox1->setCurrentText(typed);
-        leave();
-        EXPECT_EQ(getInt32(readFile(playerFile), 844), 25) << typed.toStdString();
-        activate();
-    }
-}
-
 // Loading a FIDE player saves him straight back: his own coefficient, not the one the
 // previous player left in the box.
 TEST_F(PlayerFileWindowTest, ALoadWritesTheLoadedPlayersOwnCoefficient) {
@@ -170,25 +139,6 @@ TEST_F(PlayerFileWindowTest, ALoadWritesTheLoadedPlayersOwnCoefficient) {
     EXPECT_EQ(ui.ComboBox1->currentText(), "25");
     EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
     EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
-}
-
-TEST_F(PlayerFileWindowTest, GamesFrom700AreCountedOnlyWhenLeavingThroughTheGrid) {
-    start([](QByteArray& bytes) {
-        putInt32(bytes, 28, 3);
-        putDouble(bytes, 40, 1500);
-        putDouble(bytes, 48, 1);
-        putDouble(bytes, 56, 800);
-        putDouble(bytes, 64, 0);
-        putDouble(bytes, 72, 1200);
-        putDouble(bytes, 80, 0.5);
-    });
-    // Loaded as stored, then written back by the system's radio button, counted from 1000.
-    EXPECT_EQ(form->session().liste().liste(), " 1500    + 800    - 1200    =");
-    EXPECT_EQ(getInt32(readFile(playerFile), 28), 2);
-    EXPECT_EQ(ui.Label13->text(), "2");
-
-    selectPlayer(2);  // leaving player 1 through the grid counts from 700
-    EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
 }
 
 TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
@@ -302,17 +252,6 @@ TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
     EXPECT_EQ(form->session().liste().liste(), " 1850    +");
     writeFile(playerFile, blankPlayerFile());
     leaveAndComeBack();
-    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
-}
-
-TEST_F(MainWindowTest, AFailedSwitchKeepsWhatIsOnScreen) {
-    addGame("1850", "+");
-    QFile::remove(playerFile);
-    selectPlayer(2);
-    EXPECT_EQ(boxes.errors.size(), 1);
-    writeFile(playerFile, blankPlayerFile());
-    QEvent activation(QEvent::WindowActivate);  // as after the error box, on a desktop
-    QApplication::sendEvent(form.get(), &activation);
     EXPECT_EQ(form->session().liste().liste(), " 1850    +");
 }
 

@@ -1,0 +1,204 @@
+// The rules of the current player's saves and loads, without a window.
+#include "PlayerSession.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "FileError.h"
+#include "PlayerFiles.h"
+
+namespace tavolin::testing {
+namespace {
+
+class PlayerSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath("tavo.lin");
+        file = blankPlayerFile();
+    }
+
+    // Writes `file` and loads `player` from it into a fresh session.
+    PlayerSession& loadFresh(int player = 1) {
+        writeFile(path, file);
+        session = std::make_unique<PlayerSession>(path);
+        session->load(player);
+        return *session;
+    }
+
+    std::int32_t stored(int player, qsizetype offset) const {
+        return getInt32(readFile(path), recordOffset(player) + offset);
+    }
+
+    void putGame(int player, int slot, double rating, double score) {
+        putDouble(file, recordOffset(player) + 40 + 16 * (slot - 1), rating);
+        putDouble(file, recordOffset(player) + 48 + 16 * (slot - 1), score);
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    QByteArray file;
+    std::unique_ptr<PlayerSession> session;
+};
+
+TEST_F(PlayerSessionTest, LoadsTheFieldsAsTheScreenShowsThem) {
+    struct Case {
+        std::int32_t elo, count, young, coef;
+        const char* ratingText;
+        std::int32_t shownCount;
+        bool shownYoung;
+        int coefficient;
+    };
+    for (const Case c :
+         {Case{499, 3, 0, 15, "", 3, false, 15}, Case{500, 60, 1, 10, "500", 50, true, 10},
+          Case{2100, -4, 255, 20, "2100", 0, true, 25}, Case{-7, 50, 0, 0, "", 50, false, 25}}) {
+        file = blankPlayerFile();
+        putInt32(file, 24, c.elo);
+        putInt32(file, 28, c.count);
+        file[32] = static_cast<char>(c.young);
+        putInt32(file, 844, c.coef);
+        const PlayerSession& loaded = loadFresh();
+        EXPECT_EQ(loaded.ratingText(), c.ratingText) << c.elo;
+        EXPECT_EQ(loaded.games().nbparties, c.shownCount) << c.count;
+        EXPECT_EQ(loaded.young(), c.shownYoung) << c.young;
+        EXPECT_EQ(loaded.fideCoefficient(), c.coefficient) << c.coef;
+        EXPECT_EQ(loaded.coefficientText(), QString::number(c.coefficient)) << c.coef;
+        EXPECT_EQ(loaded.current(), 1);
+    }
+}
+
+TEST_F(PlayerSessionTest, AFileThatCannotBeReadChangesNothing) {
+    putInt32(file, recordOffset(2) + 24, 1800);
+    PlayerSession& s = loadFresh();
+    s.setRatingText("1234");
+    writeFile(path, file.left(5 * kRecordBytes));
+    EXPECT_THROW(s.load(2), FileError);
+    EXPECT_EQ(s.current(), 1);
+    EXPECT_EQ(s.ratingText(), "1234");
+    EXPECT_FALSE(s.lastSaveFailed());
+}
+
+TEST_F(PlayerSessionTest, SavesTheRatingTextAsItsLeadingNumber) {
+    PlayerSession& s = loadFresh();
+    for (const auto& [text, elo] : {std::pair{"", 0}, std::pair{"17x", 17}, std::pair{"1650", 1650},
+                                    std::pair{"$7D0", 2000}}) {
+        s.setRatingText(text);
+        s.save();
+        EXPECT_EQ(stored(1, 24), elo) << text;
+    }
+}
+
+// Every save recounts the games; leaving a player in the names grid also counts those rated
+// from 700, which "Valider" cannot enter.
+TEST_F(PlayerSessionTest, TheSaveOnLeavingCountsGamesFrom700) {
+    putInt32(file, 28, 3);
+    putGame(1, 1, 1500, 1);
+    putGame(1, 2, 800, 0);
+    putGame(1, 3, 1200, 0.5);
+    PlayerSession& s = loadFresh();
+    EXPECT_EQ(s.liste().liste(), " 1500    + 800    - 1200    =");
+    s.save();
+    EXPECT_EQ(stored(1, 28), 2);
+    EXPECT_EQ(s.games().nbparties, 2);
+    s.saveOnLeaving();
+    EXPECT_EQ(stored(1, 28), 3);
+}
+
+TEST_F(PlayerSessionTest, OnlyTheCoefficientInForceOr10_15_25IsStored) {
+    putInt32(file, 844, 15);
+    PlayerSession& s = loadFresh();
+    for (const auto& [text, coef] :
+         {std::pair{"", 15}, std::pair{"20", 15}, std::pair{"10", 10}, std::pair{" 25", 15}}) {
+        s.setCoefficientText(text);
+        s.save();
+        EXPECT_EQ(stored(1, 844), coef) << '"' << text << '"';
+    }
+}
+
+// The save that follows a load writes the loaded player's own coefficient, whatever the
+// previous player left in the box.
+TEST_F(PlayerSessionTest, ALoadBringsItsOwnCoefficientText) {
+    putInt32(file, recordOffset(2) + 844, 15);
+    PlayerSession& s = loadFresh();
+    s.setCoefficientText("10");
+    s.load(2);
+    s.save();
+    EXPECT_EQ(stored(2, 844), 15);
+}
+
+TEST_F(PlayerSessionTest, SavesThePlayerItLoadedWithHisNameCutTo20) {
+    PlayerSession& s = loadFresh(4);
+    s.setName(4, QStringLiteral("Bartholomew Fitzgerald-Smythe"));
+    s.setName(5, QStringLiteral("not saved with player 4"));
+    s.setSystem(RatingSystem::Perf);
+    s.save();
+    const QByteArray bytes = readFile(path);
+    EXPECT_EQ(bytes[recordOffset(4)], 20);
+    EXPECT_EQ(bytes.mid(recordOffset(4) + 1, 20), "Bartholomew Fitzgera");
+    EXPECT_EQ(stored(4, 840), 4);
+    EXPECT_EQ(bytes[recordOffset(5)], 0);
+}
+
+TEST_F(PlayerSessionTest, NothingIsSavedBeforeAPlayerIsLoaded) {
+    writeFile(path, file);
+    PlayerSession fresh(path);
+    fresh.setRatingText("1500");
+    fresh.save();
+    fresh.saveOnLeaving();
+    EXPECT_EQ(fresh.saveForEnding(), "");
+    EXPECT_EQ(readFile(path), file);
+}
+
+// After a failed save, coming back to the window must not reload over the screen, and the
+// window stays open once when closed.
+TEST_F(PlayerSessionTest, AFailedSaveForbidsTheReloadUntilASaveSucceeds) {
+    PlayerSession& s = loadFresh();
+    EXPECT_TRUE(s.reloadsOnReturn());
+    QFile::remove(path);
+    for (auto saveOf : {&PlayerSession::save, &PlayerSession::saveOnLeaving}) {
+        EXPECT_THROW((s.*saveOf)(), FileError);
+        EXPECT_TRUE(s.lastSaveFailed());
+        EXPECT_FALSE(s.reloadsOnReturn());
+    }
+    EXPECT_FALSE(s.saveForEnding().isEmpty());
+    EXPECT_TRUE(s.staysOpenOnClosing());
+    EXPECT_FALSE(s.staysOpenOnClosing());  // asked again, it goes
+
+    writeFile(path, file);
+    s.save();
+    EXPECT_FALSE(s.lastSaveFailed());
+    EXPECT_TRUE(s.reloadsOnReturn());
+    EXPECT_FALSE(s.staysOpenOnClosing());
+}
+
+TEST_F(PlayerSessionTest, TheFocusGivenBackByOwnBoxIsNoReturn) {
+    PlayerSession& s = loadFresh();
+    s.leftForOwnBox();
+    EXPECT_FALSE(s.reloadsOnReturn());
+    EXPECT_TRUE(s.reloadsOnReturn());
+}
+
+TEST_F(PlayerSessionTest, GamesAndTheirListChangeTogether) {
+    PlayerSession& s = loadFresh();
+    int changes = 0;
+    QObject::connect(&s, &PlayerSession::gamesChanged, [&] { ++changes; });
+    for (int k = 0; k < kMaxGames; ++k) {
+        ASSERT_TRUE(s.addGame({1000.0 + k, 1}));
+    }
+    EXPECT_FALSE(s.addGame({1600, 0}));
+    EXPECT_EQ(changes, kMaxGames);
+    s.removeGame(1);
+    s.removeGame(0);
+    s.removeGame(51);
+    EXPECT_EQ(s.games().nbparties, kMaxGames - 1);
+    EXPECT_EQ(s.liste().liste().substr(0, 10), " 1001    +");
+    s.clearGames();
+    EXPECT_EQ(s.games().nbparties, 0);
+    EXPECT_EQ(s.liste().liste(), "");
+    EXPECT_EQ(changes, kMaxGames + 2);
+}
+
+}  // namespace
+}  // namespace tavolin::testing
