@@ -52,7 +52,7 @@ public:
     void append(const GameEntry& game);
     void rebuild(const GameList& list);
 
-    // The pieces joined without separator, as the list has always been kept.
+    // The pieces joined without separator: the list as the program keeps and compares it.
     const std::string& liste() const { return liste_; }
     // One piece a line, as the list box shows it.
     std::string lines() const;

@@ -23,7 +23,7 @@ struct Decimal {
 };
 
 // First 18 significant digits, correctly rounded, then cut to 4 by looking at the fifth
-// alone; that double rounding is how results have always been shown (987.25 -> 987.3).
+// alone; results are shown with that double rounding (987.25 -> 987.3).
 Decimal fourSignificantDigits(long double magnitude) {
     char buffer[64];
     const auto written =

@@ -55,7 +55,7 @@ protected:
 
 TEST_F(OptionsWindowTest, OpensWithEveryBoxOffWhenThereIsNoSettingsFile) {
     open();
-    EXPECT_TRUE(window->isVisible());  // it used to close at once here
+    EXPECT_TRUE(window->isVisible());  // no settings file is no reason to close
     QTest::qWait(50);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(boxesShown(), (QList<bool>{false, false, false, false, false}));

@@ -34,7 +34,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setFont(interfaceFont());
     resize(640, 480);
 
-    // The first heading has always read so.
+    // The first heading reads so, a letter short; users know the table by it.
     Label1 = placedLabel(this, "Label1", QStringLiteral("Poucentage"), 32, 16);
     Label2 = placedLabel(this, "Label2", QStringLiteral("Pourcentage"), 150, 16);
     Label3 = placedLabel(this, "Label3", QStringLiteral("Pourcentage"), 268, 16);
