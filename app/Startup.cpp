@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include "DataFileCheck.h"
 #include "MessageBoxes.h"
@@ -15,7 +16,9 @@ namespace tavolin {
 
 std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes) {
     if (!prepareDataFile(kPlayerFileName)) {
-        boxes.warning(nullptr, fromUtf8(messages::kPlayerFileMissing));
+        // The folder it was looked in tells a user started from a menu where he is.
+        boxes.warning(nullptr, fromUtf8(messages::kPlayerFileMissing) + QLatin1Char('\n') +
+                                   fromUtf8(messages::kLookedInFolder).arg(QDir::currentPath()));
         return nullptr;
     }
     return std::make_unique<TForm1>(boxes);

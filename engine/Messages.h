@@ -2,8 +2,7 @@
 
 #include <string_view>
 
-// Every message the program shows, exactly as written here (UTF-8). "%1" stands for a
-// file's path.
+// Every message the program shows, exactly as written here (UTF-8).
 namespace tavolin::messages {
 
 // The warning box.
@@ -19,9 +18,24 @@ inline constexpr std::string_view kTooManyGames = "Impossible d'ajouter plus de 
 inline constexpr std::string_view kModeError = "Erreur sur le mode";
 inline constexpr std::string_view kPlayerFileMissing = "Impossible d'accéder à tavo.lin";
 
-// The error box.
-inline constexpr std::string_view kCannotRead = "Impossible de lire %1.";
-inline constexpr std::string_view kCannotWrite = "Impossible d'écrire dans %1.";
+// The error box: "%1" is a file's full path, "%2" a reason below.
+inline constexpr std::string_view kCannotRead = "Impossible de lire %1 : %2.";
+inline constexpr std::string_view kCannotWrite = "Impossible d'écrire dans %1 : %2.";
+inline constexpr std::string_view kFileTooShort =
+    "Le fichier %1 est trop court : %2 octets au lieu de %3.";
+inline constexpr std::string_view kNoSuchRecord = "Le fichier %1 n'a pas d'enregistrement %2.";
+inline constexpr std::string_view kPictureUnreadable = "L'image %1 n'est pas un bitmap lisible.";
+// The second line of kPlayerFileMissing: the folder where the file was looked for.
+inline constexpr std::string_view kLookedInFolder = "Dossier : %1";
+
+// Why a file could not be read or written.
+inline constexpr std::string_view kReasonNotFound = "fichier introuvable";
+inline constexpr std::string_view kReasonFolderNotFound = "dossier introuvable";
+inline constexpr std::string_view kReasonIsFolder = "c'est un dossier";
+inline constexpr std::string_view kReasonAccessDenied = "accès refusé";
+inline constexpr std::string_view kReasonDiskFull = "disque plein";
+inline constexpr std::string_view kReasonReadError = "erreur de lecture";
+inline constexpr std::string_view kReasonWriteError = "erreur d'écriture";
 inline constexpr std::string_view kUnexpectedError =
     "Une erreur inattendue a interrompu l'opération.";
 

@@ -4,6 +4,9 @@
 #include <QSaveFile>
 
 #include "FileError.h"
+#include "FileFailure.h"
+#include "Messages.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
@@ -11,26 +14,22 @@ namespace {
 
 constexpr qsizetype kFileSize = qsizetype{kPlayerCount} * kRecordSize;
 
-QString failure(const QString& path, const QString& what) {
-    return QStringLiteral("%1 : %2").arg(path, what);
-}
-
 }  // namespace
 
 QByteArray PlayerFile::readWhole() const {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(failure(path_, file.errorString()));
+        throw FileError(cannotReadText(path_));
     }
     QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw FileError(failure(path_, file.errorString()));
+        throw FileError(cannotReadText(path_));
     }
     if (contents.size() < kFileSize) {
-        throw FileError(
-            failure(path_, QStringLiteral("Read beyond end of file (%1 bytes, %2 needed)")
-                               .arg(contents.size())
-                               .arg(kFileSize)));
+        throw FileError(fromUtf8(messages::kFileTooShort)
+                            .arg(fullPath(path_))
+                            .arg(contents.size())
+                            .arg(kFileSize));
     }
     return contents;
 }
@@ -48,7 +47,7 @@ std::array<PlayerRecord, kPlayerCount> PlayerFile::readAll() const {
 
 void PlayerFile::writeRecord(int number, const PlayerRecord& record) const {
     if (number < 1 || number > kPlayerCount) {
-        throw FileError(failure(path_, QStringLiteral("No record %1").arg(number)));
+        throw FileError(fromUtf8(messages::kNoSuchRecord).arg(fullPath(path_)).arg(number));
     }
     QByteArray contents = readWhole();
     const auto& bytes = record.bytes();
@@ -58,18 +57,17 @@ void PlayerFile::writeRecord(int number, const PlayerRecord& record) const {
     // Only for a folder that cannot take a temporary file: the file is then written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        throw FileError(failure(path_, file.errorString()));
+        throw FileError(cannotWriteText(path_));
     }
     if (file.write(contents) != contents.size()) {
-        const QString error = file.errorString();
         file.cancelWriting();
-        throw FileError(failure(path_, error));
+        throw FileError(cannotWriteText(path_));
     }
     if (beforeReplace_) {
         beforeReplace_();
     }
     if (!file.commit()) {
-        throw FileError(failure(path_, file.errorString()));
+        throw FileError(cannotWriteText(path_));
     }
 }
 

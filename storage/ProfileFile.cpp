@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "FileError.h"
+#include "FileFailure.h"
 #include "Messages.h"
 #include "Utf8.h"
 
@@ -126,7 +127,7 @@ Contents readContents(const QString& path, WhenUnreadable whenUnreadable) {
                           (bytes = file.readAll(), file.error() == QFileDevice::NoError);
         if (!read) {
             if (whenUnreadable == WhenUnreadable::Fail) {
-                throw FileError(fromUtf8(messages::kCannotRead).arg(path));
+                throw FileError(cannotReadText(path));
             }
             bytes.clear();
         }
@@ -243,7 +244,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.commit()) {
-        throw FileError(fromUtf8(messages::kCannotWrite).arg(path_));
+        throw FileError(cannotWriteText(path_));
     }
 }
 

@@ -26,9 +26,8 @@ public:
 
     // Replaces the key's value in place, or appends the key at the end of its section, or
     // the section at the end of the file; creates the file when missing. The file is
-    // replaced whole and at once. Raises FileError("Impossible de lire <path>.") for a file
-    // that exists but cannot be read, leaving it as it is, and
-    // FileError("Impossible d'écrire dans <path>.").
+    // replaced whole and at once. Raises FileError (cannotReadText) for a file that exists
+    // but cannot be read, leaving it as it is, and FileError (cannotWriteText).
     void writeValue(const QString& section, const QString& key, const QByteArray& value) const;
 
 private:

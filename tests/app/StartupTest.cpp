@@ -35,7 +35,8 @@ protected:
 
 TEST_F(StartupTest, StopsBeforeAnyWindowWithoutThePlayerFile) {
     EXPECT_EQ(startTavolin(boxes), nullptr);
-    EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'accéder à tavo.lin"});
+    EXPECT_EQ(boxes.warnings,
+              QStringList{"Impossible d'accéder à tavo.lin\nDossier : " + QDir::currentPath()});
 }
 
 TEST_F(StartupTest, OpensTheMainWindowWhenThePlayerFileIsThere) {

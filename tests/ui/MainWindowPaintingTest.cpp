@@ -81,7 +81,8 @@ TEST_F(MainWindowPaintingTest, ABrokenPictureIsToldOnceAndLeftOut) {
     writeFile(folder.filePath("tavolin.bmp"), "BM this is no bitmap");
     openWindow();
     ASSERT_EQ(boxes.errors.size(), 1);
-    EXPECT_TRUE(boxes.errors.front().contains("tavolin.bmp"));
+    EXPECT_EQ(boxes.errors.front(), QString("L'image %1 n'est pas un bitmap lisible.")
+                                        .arg(QDir(folder.path()).absoluteFilePath("tavolin.bmp")));
     form->repaint();
     leaveAndComeBack();
     EXPECT_EQ(boxes.errors.size(), 1);

@@ -110,7 +110,9 @@ TEST_F(OptionsWindowTest, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
     open();
     window->aide->setChecked(true);
     QTest::mouseClick(window->Button1, Qt::LeftButton);
-    EXPECT_EQ(boxes.errors, QStringList{QString("Impossible d'écrire dans %1.").arg(settingsPath)});
+    EXPECT_EQ(boxes.errors,
+              QStringList{
+                  QString("Impossible d'écrire dans %1 : dossier introuvable.").arg(settingsPath)});
     EXPECT_EQ(loads, 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->aide->isChecked());

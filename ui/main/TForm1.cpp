@@ -16,7 +16,9 @@
 #include "ClickableLabel.h"
 #include "ErrorBoundary.h"
 #include "FileError.h"
+#include "FileFailure.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "ProgramIcon.h"
 #include "TAboutBox.h"
 #include "TForm1Controls.h"
@@ -67,7 +69,7 @@ void TForm1::dessin() {
     QImageReader reader(files_.picture);
     const QImage image = reader.read();
     if (image.isNull()) {
-        throw FileError(QStringLiteral("%1 : %2").arg(files_.picture, reader.errorString()));
+        throw FileError(fromUtf8(messages::kPictureUnreadable).arg(fullPath(files_.picture)));
     }
     picture_ = QPixmap::fromImage(image);
 }
