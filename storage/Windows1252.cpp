@@ -39,6 +39,15 @@ QByteArray toWindows1252(QStringView text) {
     return bytes;
 }
 
+bool fitsWindows1252(QStringView text) {
+    for (char32_t c : text.toUcs4()) {
+        if (c != U'?' && encode(c) == '?') {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString fromWindows1252(QByteArrayView bytes) {
     QString text;
     for (char byte : bytes) {

@@ -10,6 +10,9 @@ namespace tavolin {
 // Characters the code page cannot hold become "?".
 QByteArray toWindows1252(QStringView text);
 
+// Whether the code page holds every character of `text`.
+bool fitsWindows1252(QStringView text);
+
 // Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D, which the code page leaves undefined, read as the
 // control characters of the same number, as Windows reads them.
 QString fromWindows1252(QByteArrayView bytes);

@@ -1,6 +1,6 @@
 #include "ErrorBoundary.h"
 
-#include "ActionMessages.h"
+#include "OncePerActionBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -33,19 +33,23 @@ TEST(ErrorBoundaryTest, CatchesWhatIsNotAStandardException) {
     EXPECT_EQ(boxes.errors, QStringList{kUnexpectedErrorText});
 }
 
-// A load runs the system's button, which runs "CALCUL": one user action, each message once.
-TEST(ActionMessagesTest, AMessageIsShownOncePerOutermostAction) {
-    ActionMessages messages;
-    messages.enter();
-    EXPECT_TRUE(messages.firstTime("a"));
-    messages.enter();  // a handler run by the first
-    EXPECT_FALSE(messages.firstTime("a"));
-    EXPECT_TRUE(messages.firstTime("b"));
-    messages.leave();
-    messages.leave();
-    messages.enter();  // the next user action
-    EXPECT_TRUE(messages.firstTime("a"));
-    messages.leave();
+// A load runs the system's button, which runs "CALCUL": one user action, each box once.
+TEST(OncePerActionBoxesTest, ABoxIsShownOncePerOutermostAction) {
+    RecordingMessageBoxes shown;
+    OncePerActionBoxes boxes(shown);
+    boxes.enter();
+    boxes.warning(nullptr, "a");
+    boxes.enter();  // a handler run by the first
+    boxes.warning(nullptr, "a");
+    boxes.error(nullptr, "a");
+    boxes.error(nullptr, "b");
+    boxes.leave();
+    boxes.leave();
+    boxes.enter();  // the next user action
+    boxes.warning(nullptr, "a");
+    boxes.leave();
+    EXPECT_EQ(shown.warnings, QStringList({"a", "a"}));
+    EXPECT_EQ(shown.errors, QStringList{"b"});
 }
 
 }  // namespace

@@ -8,6 +8,23 @@
 namespace tavolin::testing {
 namespace {
 
+// Calls `onPaint` at each painting of a widget, as it is painted.
+class PaintSpy : public QObject {
+public:
+    PaintSpy(QWidget* widget, std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
+
 class MainWindowCalculTest : public MainWindowTest {
 protected:
     void enterEvenScoreAgainst1600() {
@@ -165,18 +182,22 @@ TEST_F(MainWindowCalculTest, AutocalculRecalculatesWhenTheSystemChanges) {
     EXPECT_EQ(ui.nvelo->text(), "1525");
 }
 
-TEST_F(MainWindowCalculTest, InterpolationShowsItsProgressBesideTheNewRating) {
+// Painted during the scan, then cleared: left there, "100%" would read as part of the rating.
+TEST_F(MainWindowCalculTest, InterpolationShowsItsProgressOnlyWhileItRuns) {
     type(ui.eloactuel, "1500");
     for (int k = 0; k < 4; ++k) {
         addGame("1600", "+");  // 4 of 4: the scan runs through to 100 %
     }
     enableSwitches([](Settings& s) { s.interpolation = true; });
+    QStringList shown;
+    PaintSpy spy(form.get(), [&] { shown.append(form->progressText()); });
     click(ui.Button2);
-    EXPECT_EQ(form->progressText(), "100%");
+    EXPECT_TRUE(shown.contains("50%"));
+    EXPECT_TRUE(shown.contains("100%"));
+    EXPECT_EQ(shown.back(), "");
+    EXPECT_EQ(form->progressText(), "");
     EXPECT_EQ(ui.performance->text(), "2070");
     EXPECT_EQ(ui.nvelo->text(), "1643");  // (4 × 2070 + 12 × 1500) / 16
-    form->repaint();                      // painted over: the text is gone
-    EXPECT_EQ(form->progressText(), "");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 #include "MainWindowFixture.h"
 
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace tavolin::testing {
 namespace {
@@ -90,6 +93,52 @@ TEST_F(MainWindowTest, FiftyGamesAtMost) {
     EXPECT_EQ(ui.adv2->text(), "+");
     EXPECT_EQ(ui.Label13->text(), "50");
     EXPECT_EQ(form->session().games().nbparties, 50);
+
+    // One line each, the newest in view, no scroll bar taking the box's width.
+    QPlainTextEdit* list = ui.Memo1;
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    for (QTextBlock block = list->document()->begin(); block.isValid(); block = block.next()) {
+        ASSERT_EQ(block.layout()->lineCount(), 1) << block.blockNumber();
+    }
+    QTextCursor newest(list->document());
+    newest.movePosition(QTextCursor::End);
+    EXPECT_TRUE(list->viewport()->rect().contains(list->cursorRect(newest)));
+}
+
+// A whole period with the keyboard alone: the tab order, Enter on the buttons, and the
+// last rating selected for the next one.
+TEST_F(MainWindowTest, APeriodEnteredWithTheKeyboardAlone) {
+    const auto focused = [] { return QApplication::focusWidget(); };
+    ui.eloactuel->setFocus();
+    QTest::keyClicks(focused(), "1500");
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    for (const char* game : {"1850+", "1700=", "1600-"}) {
+        ASSERT_EQ(focused(), ui.adv);
+        EXPECT_EQ(ui.adv->selectedText(), ui.adv->text());
+        QTest::keyClicks(focused(), QString::fromLatin1(game, 4));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTest::keyClicks(focused(), QString::fromLatin1(game + 4, 1));
+        QTest::keyClick(focused(), Qt::Key_Tab);  // the young box
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), ui.Button1);
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 1600    -");
+    for (int k = 0; k < 4; ++k) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(focused(), ui.Button2);
+    QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(ui.nvelo->text(), "1541");  // (3 × 5150 / 3 + 13 × 1500) / 16 = 1540.625
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+}
+
+TEST_F(MainWindowTest, ACaptionActsOnItsControl) {
+    QTest::mouseClick(ui.Label17, Qt::LeftButton);
+    EXPECT_TRUE(ui.RadioButton3->isChecked());
+    EXPECT_EQ(form->session().mode(), 3);
+    QTest::mouseClick(ui.Label14, Qt::LeftButton);
+    EXPECT_TRUE(ui.CheckBox1->isChecked());
 }
 
 TEST_F(MainWindowTest, DeletingTheSecondOfThree) {

@@ -1,11 +1,15 @@
 // The ten players of the player file, as the main window saves, loads and switches them.
 #include <QApplication>
+#include <QHelpEvent>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 #include "PlayerFiles.h"
+#include "QtPrinters.h"
 #include "TAboutBox.h"
+#include "TForm2.h"
 #include "TOptions.h"
 
 namespace tavolin::testing {
@@ -53,23 +57,46 @@ TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
     EXPECT_TRUE(ui.RadioButton1->isChecked());  // the system last shown stays
 }
 
-TEST_F(MainWindowTest, ANameTypedInTheGridIsKeptToTwentyCharacters) {
+// The grid takes only what the file keeps: 20 characters of Windows-1252, no more.
+TEST_F(MainWindowTest, ANameTypedInTheGridIsWhatTheFileKeeps) {
     QTableWidget* grid = ui.StringGrid1;
     grid->setFocus();
     QTest::keyClick(grid, 'B');  // typing starts the editing in place
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, grid);
-    QTest::keyClicks(editor, "artholomew Fitzgerald-Smythe");
+    // Typed as a keyboard layout sends them, a character a key.
+    for (const QChar c :
+         QString::fromUtf8("\u00e9\u03a9\u4e2d\u20acartholomew Fitzgerald-Smythe")) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(editor, &key);
+    }
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // Return commits through a queued call
-    EXPECT_EQ(grid->item(0, 0)->text(), "Bartholomew Fitzgerald-Smythe");
+    const QString kept = QString::fromUtf8("B\u00e9\u20acartholomew Fitzge");
+    EXPECT_EQ(grid->item(0, 0)->text(), kept);
     QTest::mouseClick(ui.adv, Qt::LeftButton);
 
     const QByteArray bytes = readFile(playerFile);
     EXPECT_EQ(bytes[0], 20);
-    EXPECT_EQ(bytes.mid(1, 20), "Bartholomew Fitzgera");
+    EXPECT_EQ(bytes.mid(1, 20),
+              "B\xe9\x80"
+              "artholomew Fitzge");
     leaveAndComeBack();
-    EXPECT_EQ(grid->item(0, 0)->text(), "Bartholomew Fitzgera");
+    EXPECT_EQ(grid->item(0, 0)->text(), kept);
+
+    // The narrow column clips it: its tooltip shows it whole; a short name needs none.
+    const auto tooltipOf = [&](int row) {
+        const QRect cell = grid->visualItemRect(grid->item(row, 0));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        grid->viewport()->mapToGlobal(cell.center()));
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tooltipOf(0), kept);
+    grid->item(1, 0)->setText("Ann");
+    EXPECT_EQ(tooltipOf(1), "");
 }
 
 TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
@@ -241,6 +268,20 @@ TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) 
     click(ui.Button3);
     click(ui.Button3);
     EXPECT_FALSE(form->isVisible());
+}
+
+// The windows do not depend on the save before them: they open after its error box.
+TEST_F(MainWindowTest, TheTableOpensWhenTheSaveBeforeItFails) {
+    addGame("1850", "+");
+    QFile::remove(playerFile);
+    bool shown = false;
+    whenModalShown<TForm2>([&](TForm2* table) {
+        shown = true;
+        table->close();
+    });
+    click(ui.Button5);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(boxes.errors.size(), 1);
 }
 
 TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {

@@ -75,8 +75,15 @@ TEST_F(OptionsWindowTest, ATickSurvivesRepaintingAndAClickOnTheSurfaceUndoesIt) 
     window->repaint();
     window->autocalcul->repaint();
     EXPECT_TRUE(window->autocalcul->isChecked());  // painting does not go back to the file
+    for (QLabel* caption :
+         {window->Label1, window->Label2, window->Label3, window->Label4, window->Label5}) {
+        QTest::mouseClick(caption, Qt::LeftButton);  // a caption ticks its box
+    }
+    EXPECT_TRUE(window->effacement->isChecked() && window->interpol->isChecked() &&
+                window->arrondi->isChecked() && window->aide->isChecked());
+    EXPECT_FALSE(window->autocalcul->isChecked());
     QTest::mouseClick(window->Label5, Qt::LeftButton);
-    EXPECT_TRUE(window->autocalcul->isChecked());  // nor does a click on a label
+    EXPECT_TRUE(window->autocalcul->isChecked());  // and is no click on the surface
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(300, 150));
     EXPECT_FALSE(window->autocalcul->isChecked());  // the empty surface does
 }

@@ -5,6 +5,7 @@
 
 #include "BevelPanel.h"
 #include "Controls.h"
+#include "DesktopHabits.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
@@ -43,6 +44,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     OKButton->setGeometry(111, 180, 75, 25);
     OKButton->setDefault(true);  // Enter closes the box
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    pressButtonsWithEnter(this);
 }
 
 void TAboutBox::OKButtonClick() {

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "Controls.h"
+#include "DesktopHabits.h"
 #include "Fonts.h"
 #include "PercentageTable.h"
 #include "ProgramIcon.h"
@@ -58,6 +59,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     Button1 = named(new QPushButton(QStringLiteral("OK"), this), "Button1");
     Button1->setGeometry(278, 426, 95, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { sortir(); });
+    pressButtonsWithEnter(this);
 }
 
 void TForm2::showEvent(QShowEvent* event) {

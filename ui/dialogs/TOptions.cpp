@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "Controls.h"
+#include "DesktopHabits.h"
 #include "ErrorBoundary.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
@@ -69,6 +70,12 @@ void TOptions::createControls() {
         setTabOrder(order[k - 1], order[k]);
     }
     Button1->setFocus();
+    for (const auto& [caption, control] :
+         {std::pair{Label1, effacement}, std::pair{Label2, interpol}, std::pair{Label3, arrondi},
+          std::pair{Label4, aide}, std::pair{Label5, autocalcul}}) {
+        makeCaptionOf(caption, control);
+    }
+    pressButtonsWithEnter(this);
 
     connect(Button1, &QPushButton::clicked, this,
             [this] { runHandler(boxes_, this, [this] { Button1Click(); }); });

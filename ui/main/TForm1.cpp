@@ -88,9 +88,9 @@ void TForm1::connectHandler(QPushButton* button, void (TForm1::*handler)()) {
 }
 
 void TForm1::run(void (TForm1::*handler)()) {
-    actionMessages_.enter();
-    runHandler(boxes_, this, [this, handler] { (this->*handler)(); });
-    actionMessages_.leave();
+    actionBoxes_.enter();
+    runHandler(actionBoxes_, this, [this, handler] { (this->*handler)(); });
+    actionBoxes_.leave();
 }
 
 void TForm1::connectHandlers() {
@@ -207,23 +207,27 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 // --- Other windows -----------------------------------------------------------------------
 
-// Each opens a fresh modal window. The player is saved first: coming back to the main
-// window reloads it.
+// Each opens a fresh modal window. The player is saved first, as coming back to the main
+// window reloads it; none of them depends on that save, so they open even when it fails
+// (after the error box), and the failure keeps the screen from being reloaded.
+void TForm1::saveBeforeOpening() {
+    runHandler(actionBoxes_, this, [this] { Button5Click(); });
+}
 
 void TForm1::Tableau1Click() {
-    Button5Click();
+    saveBeforeOpening();
     TForm2 window(this);
     window.exec();
 }
 
 void TForm1::InfosClick() {
-    Button5Click();
+    saveBeforeOpening();
     TAboutBox box(this);
     box.exec();
 }
 
 void TForm1::options() {
-    Button5Click();
+    saveBeforeOpening();
     const auto reload = [this] { lireoptions(); };
     TOptions window(files_.settings, files_.picture, boxes_, reload, this);
     window.exec();

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "ActionMessages.h"
 #include "DataFileCheck.h"
+#include "OncePerActionBoxes.h"
 #include "PlayerSession.h"
 #include "RatingSystem.h"
 #include "Settings.h"
@@ -95,13 +95,15 @@ private:
     void warn(std::string_view message);
     int selectedPlayer() const;
     void showProgress(int percent);
+    void clearProgress();
+    void saveBeforeOpening();
     QRect progressArea() const;
 
     const std::unique_ptr<TForm1Controls> ui_;
     TrackedMessageBoxes boxes_;
+    OncePerActionBoxes actionBoxes_{boxes_};
     MainWindowFiles files_;
     PlayerSession session_;
-    ActionMessages actionMessages_;
     Settings settings_;
     // The background picture, loaded once at creation; null when there is none.
     QPixmap picture_;

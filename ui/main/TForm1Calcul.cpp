@@ -103,6 +103,7 @@ void TForm1::Button2Click() {
     lastProgressPercent_ = -1;
 
     const CalculationResult result = calculate(input);
+    clearProgress();
     session_.setFideCoefficient(result.fideCoefficient);
     if (!result.message.empty()) {
         warn(result.message);
@@ -148,6 +149,14 @@ QRect TForm1::progressArea() const {
     const QFontMetrics metrics(font());
     return QRect(kProgressPosition,
                  QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 2, metrics.height()));
+}
+
+// Left beside the new rating, "50%" would read as part of it.
+void TForm1::clearProgress() {
+    if (!progressText_.isEmpty()) {
+        progressText_.clear();
+        repaint(progressArea());
+    }
 }
 
 void TForm1::showProgress(int percent) {

@@ -73,8 +73,9 @@ struct TForm1Controls {
     TAVOLIN_MAIN_WINDOW_CONTROLS(TAVOLIN_DECLARE_CONTROL)
 #undef TAVOLIN_DECLARE_CONTROL
 
-    // Creates the controls on `window` with their texts, places, fonts, tab order and the
-    // tooltips that show whatever the "aide" switch says.
+    // Creates the controls on `window` with their texts, places, fonts, tab order, the
+    // tooltips that show whatever the "aide" switch says, and the desktop's habits: Enter
+    // presses a focused button, a caption acts on its control.
     void setupUi(QWidget* window);
 
 private:

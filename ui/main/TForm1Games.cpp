@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "GameEntryReading.h"
 #include "Messages.h"
@@ -36,11 +37,14 @@ void TForm1::addGameFromFields() {
         return;
     }
     session_.addGame(GameEntry{*rating, *result});
+    ui.Memo1->verticalScrollBar()->setValue(ui.Memo1->verticalScrollBar()->maximum());
     if (settings_.effacement) {
         ui.adv2->clear();
         ui.adv->clear();
     }
-    ui.adv->setFocus();
+    // Selected, so that the next rating typed replaces the last one.
+    ui.adv->setFocus(Qt::OtherFocusReason);
+    ui.adv->selectAll();
 }
 
 void TForm1::Button7Click() {
@@ -77,10 +81,7 @@ void TForm1::showList() {
 }
 
 void TForm1::warn(std::string_view message) {
-    const QString text = fromUtf8(message);
-    if (actionMessages_.firstTime(text)) {
-        boxes_.warning(this, text);
-    }
+    actionBoxes_.warning(this, fromUtf8(message));
 }
 
 }  // namespace tavolin

@@ -13,7 +13,9 @@
 
 #include "ClickableLabel.h"
 #include "Controls.h"
+#include "DesktopHabits.h"
 #include "Fonts.h"
+#include "PlayerNameDelegate.h"
 #include "RightAlignedLabel.h"
 #include "TForm1.h"
 #include "TForm1Controls.h"
@@ -61,6 +63,16 @@ void TForm1Controls::setupUi(QWidget* window) {
     createControls(window);
     setTabOrder();
     setFixedTips();
+    // The captions beside the bare radio buttons and check box act on them.
+    for (const auto& [caption, control] :
+         {std::pair<QLabel*, QAbstractButton*>{Label15, RadioButton1},
+          {Label16, RadioButton2},
+          {Label17, RadioButton3},
+          {Label18, RadioButton4},
+          {Label14, CheckBox1}}) {
+        makeCaptionOf(caption, control);
+    }
+    pressButtonsWithEnter(window);
 }
 
 void TForm1Controls::createControls(QWidget* window) {
@@ -90,6 +102,7 @@ void TForm1Controls::createControls(QWidget* window) {
     StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::AnyKeyPressed);
+    StringGrid1->setItemDelegate(new PlayerNameDelegate(StringGrid1));
     for (int row = 0; row < kPlayerCount; ++row) {
         StringGrid1->setItem(row, 0, new QTableWidgetItem());
     }
@@ -170,8 +183,11 @@ void TForm1Controls::createControls(QWidget* window) {
     Memo1->setGeometry(564, 28, 65, 353);
     Memo1->setReadOnly(true);
     Memo1->setTabChangesFocus(true);
-    Memo1->setWordWrapMode(QTextOption::WordWrap);
+    // One game a line, all 50 of them: a scroll bar would take width from the 65 pixels and
+    // wrap every game onto two lines, so the list scrolls by wheel and keys alone.
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setBold(Memo1);
     QPalette memoPalette = Memo1->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
