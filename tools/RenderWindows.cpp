@@ -75,6 +75,19 @@ int main(int argc, char* argv[]) {
         button("RadioButton3")->click();
         button("Button2")->click();
         saved &= save(main, out, "main-window-fide.png");
+
+        // A long period: 40 games, calculated by the normal curve.
+        for (int k = 4; k < 40; ++k) {
+            edit("adv")->setText(QString::number(1500 + 10 * k));
+            edit("adv2")->setText(QString::fromLatin1(k % 3 == 0 ? "-" : "+"));
+            button("Button1")->click();
+        }
+        Settings settings = main.settings();
+        settings.interpolation = true;
+        main.setSettings(settings);
+        button("RadioButton1")->click();
+        button("Button2")->click();
+        saved &= save(main, out, "main-window-40-games-interpolation.png");
         button("Button4")->click();  // leave the player file as it was
     }
     TForm2 table;
