@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
 #include "DataFileCheck.h"
 #include "MessageBoxes.h"
@@ -10,35 +11,95 @@
 #include "SessionEnd.h"
 #include "TForm1.h"
 #include "TerminationSignals.h"
+#include "UserFolders.h"
 #include "Utf8.h"
+#include "Version.h"
 
 namespace tavolin {
 
-std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes) {
+namespace {
+
+const QString kLockFileName = QStringLiteral(".tavolin.lock");
+
+// One program a players' folder: two windows saving the same players would overwrite each
+// other's games. A lock left by a program that died is taken over (its process is gone).
+std::unique_ptr<QLockFile> lockPlayersFolder() {
+    auto lock = std::make_unique<QLockFile>(QDir::current().filePath(kLockFileName));
+    lock->setStaleLockTime(0);  // stale only when its process is gone, however old
+    if (!lock->tryLock(0)) {
+        return nullptr;
+    }
+    return lock;
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int k = 1; k < argc; ++k) {
+        arguments.append(QString::fromLocal8Bit(argv[k]));
+    }
+    return arguments;
+}
+
+}  // namespace
+
+StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) {
+    if (options.userData) {
+        const QString folder = userDataFolder(UserEnvironment::current());
+        prepareUserDataFolder(folder, installedPicturePath());
+        QDir::setCurrent(folder);
+    }
     if (!prepareDataFile(kPlayerFileName)) {
         // The folder it was looked in tells a user started from a menu where he is.
         boxes.warning(nullptr, fromUtf8(messages::kPlayerFileMissing) + QLatin1Char('\n') +
                                    fromUtf8(messages::kLookedInFolder).arg(QDir::currentPath()));
-        return nullptr;
+        return {};
     }
-    return std::make_unique<TForm1>(boxes);
+    StartedProgram started;
+    started.lock = lockPlayersFolder();
+    if (!started.lock) {
+        boxes.warning(nullptr, fromUtf8(messages::kAlreadyOpen).arg(QDir::currentPath()));
+        return {};
+    }
+    started.window = std::make_unique<TForm1>(boxes);
+    return started;
 }
 
 int runTavolin(int argc, char* argv[]) {
+    // --help and --version answer before Qt looks for a display.
+    const ProgramOptions early = readProgramOptions(argumentsOf(argc, argv));
+    if (early.help) {
+        std::fputs(kProgramUsage, stdout);
+        return 0;
+    }
+    if (early.version) {
+        std::printf("tavolin %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationVersion(fromUtf8(kVersion));
+    QApplication::setDesktopFileName(QStringLiteral(TAVOLIN_APP_ID));
     QApplication::setWindowIcon(programIcon());
 
+    // Qt has taken its own options (-platform, -session, ...) out by now.
+    const ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));
+    if (!options.unknown.isEmpty()) {
+        std::fprintf(stderr, "tavolin: unknown option '%s' (see tavolin --help)\n",
+                     qUtf8Printable(options.unknown));
+        return 2;
+    }
+
     DialogMessageBoxes boxes;
-    const std::unique_ptr<TForm1> mainWindow = startTavolin(boxes);
-    if (!mainWindow) {
+    const StartedProgram started = startTavolin(boxes, options);
+    if (!started.window) {
         return 1;
     }
+    TForm1& mainWindow = *started.window;
     TerminationSignals terminationSignals;
-    endOnTermination(*mainWindow, terminationSignals,
-                     [](int status) { QApplication::exit(status); });
-    saveOnSessionEnd(*mainWindow);
-    mainWindow->show();
+    endOnTermination(mainWindow, terminationSignals, [](int status) { QApplication::exit(status); });
+    saveOnSessionEnd(mainWindow);
+    mainWindow.show();
     return QApplication::exec();
 }
 

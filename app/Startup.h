@@ -1,18 +1,31 @@
 #pragma once
 
+#include <QLockFile>
 #include <memory>
+
+#include "ProgramOptions.h"
 
 namespace tavolin {
 
 class MessageBoxes;
 class TForm1;
 
-// The start of the program, before the event loop: the player file "tavo.lin" is checked
-// in the current directory (a read-only mark is cleared), then the main window is created.
-// Returns no window when the file is missing, after saying so.
-std::unique_ptr<TForm1> startTavolin(MessageBoxes& boxes);
+// The program once started: its main window, and the lock that keeps a second copy out of
+// the same players' folder for as long as it runs.
+struct StartedProgram {
+    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<TForm1> window;
+};
 
-// The whole program: start-up, then the event loop until the main window closes.
+// The start of the program, before the event loop. With --user-data the user's own players'
+// folder is made ready and becomes the current folder. The player file "tavo.lin" is checked
+// there (a read-only mark is cleared), the folder is locked, then the main window is created.
+// Returns no window, after saying why, when the file is missing or another copy of the
+// program works in the folder.
+StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options = {});
+
+// The whole program: the command line, start-up, then the event loop until the main window
+// closes.
 int runTavolin(int argc, char* argv[]);
 
 }  // namespace tavolin

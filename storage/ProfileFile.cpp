@@ -1,6 +1,8 @@
 #include "ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 #include <algorithm>
@@ -240,6 +242,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
     }
 
     const QByteArray contents = read.byteOrderMark + joinLines(lines);
+    QDir().mkpath(QFileInfo(path_).absolutePath());  // the user's configuration folder
     QSaveFile file(path_);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||

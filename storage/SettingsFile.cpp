@@ -4,11 +4,12 @@
 #include <QDir>
 
 #include "ProfileFile.h"
+#include "UserFolders.h"
 
 namespace tavolin {
 
-QString settingsPathBesideProgram() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(kSettingsFileName);
+QString settingsPathOfThisProgram() {
+    return settingsPath(ProgramFolder::ofThisProgram(), UserEnvironment::current());
 }
 
 Settings readSettings(const QString& path) {

@@ -13,8 +13,9 @@ namespace tavolin {
 inline const QString kSettingsFileName = QStringLiteral("tavolin.ini");
 inline const QString kSettingsSection = QStringLiteral("programme");
 
-// "tavolin.ini" in the folder of the program's executable.
-QString settingsPathBesideProgram();
+// "tavolin.ini" beside the program's executable, or in the user's configuration folder
+// when the program's folder has none and cannot take one (see settingsPath).
+QString settingsPathOfThisProgram();
 
 // The switches the file holds; each is off when the file, its key or a number is missing.
 Settings readSettings(const QString& path);

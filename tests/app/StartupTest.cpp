@@ -1,13 +1,18 @@
 #include "Startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 
+#include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "TForm1.h"
+#include "UserFolders.h"
 
 namespace tavolin::testing {
 namespace {
@@ -22,11 +27,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
-    void writePlayerFile() {
-        QFile file(folder.filePath("tavo.lin"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(10 * 848, '\0'));
-    }
+    void writePlayerFile() { writeFile(folder.filePath("tavo.lin"), QByteArray(10 * 848, '\0')); }
 
     QTemporaryDir folder;
     QString previous;
@@ -34,25 +35,121 @@ protected:
 };
 
 TEST_F(StartupTest, StopsBeforeAnyWindowWithoutThePlayerFile) {
-    EXPECT_EQ(startTavolin(boxes), nullptr);
+    EXPECT_EQ(startTavolin(boxes).window, nullptr);
     EXPECT_EQ(boxes.warnings,
               QStringList{"Impossible d'accéder à tavo.lin\nDossier : " + QDir::currentPath()});
 }
 
 TEST_F(StartupTest, OpensTheMainWindowWhenThePlayerFileIsThere) {
     writePlayerFile();
-    const auto window = startTavolin(boxes);
-    ASSERT_NE(window, nullptr);
+    const StartedProgram started = startTavolin(boxes);
+    ASSERT_NE(started.window, nullptr);
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(window->windowTitle(), "Tavolin ");
+    EXPECT_EQ(started.window->windowTitle(), "Tavolin ");
 }
 
 TEST_F(StartupTest, ClearsAReadOnlyMark) {
     writePlayerFile();
     const QString path = folder.filePath("tavo.lin");
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    ASSERT_NE(startTavolin(boxes), nullptr);
+    ASSERT_NE(startTavolin(boxes).window, nullptr);
     EXPECT_TRUE(QFile::permissions(path) & QFileDevice::WriteOwner);
+}
+
+// Two windows on the same players would overwrite each other's games.
+TEST_F(StartupTest, ASecondStartOnTheSameFolderSaysSoAndStops) {
+    writePlayerFile();
+    const StartedProgram first = startTavolin(boxes);
+    ASSERT_NE(first.window, nullptr);
+    EXPECT_EQ(startTavolin(boxes).window, nullptr);
+    EXPECT_EQ(boxes.warnings,
+              QStringList{QString("Tavolin est déjà ouvert dans %1.").arg(QDir::currentPath())});
+}
+
+TEST_F(StartupTest, ALockLeftByAProgramThatDiedDoesNotBlock) {
+    writePlayerFile();
+    const pid_t child = fork();
+    if (child == 0) {  // takes the lock and dies holding it
+        QLockFile lock(QDir(folder.path()).filePath(".tavolin.lock"));
+        _exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFile::exists(folder.filePath(".tavolin.lock")));
+    EXPECT_NE(startTavolin(boxes).window, nullptr);
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+}
+
+TEST_F(StartupTest, TheUsersFolderIsMadeOnceAndNeverReplaced) {
+    const QString data = folder.filePath("data");
+    qputenv("XDG_DATA_HOME", data.toUtf8());
+    writeFile(folder.filePath("picture.bmp"), "BM");
+    ASSERT_TRUE(prepareUserDataFolder(data + "/tavolin", folder.filePath("picture.bmp")));
+    EXPECT_EQ(readFile(data + "/tavolin/tavo.lin"), blankPlayerFile());
+    EXPECT_EQ(readFile(data + "/tavolin/tavolin.bmp"), "BM");
+
+    writeFile(data + "/tavolin/tavo.lin", QByteArray(10 * 848, 'x'));
+    const StartedProgram started = startTavolin(boxes, ProgramOptions{.userData = true});
+    ASSERT_NE(started.window, nullptr);
+    EXPECT_EQ(QDir::currentPath(), QDir(data + "/tavolin").canonicalPath());
+    EXPECT_EQ(readFile(data + "/tavolin/tavo.lin"), QByteArray(10 * 848, 'x'));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(ProgramOptionsTest, ReadsTheCommandLine) {
+    struct Case {
+        QStringList arguments;
+        bool help, version, userData;
+        const char* unknown;
+    };
+    for (const Case& c : {Case{{}, false, false, false, ""},
+                          Case{{"--user-data"}, false, false, true, ""},
+                          Case{{"-h"}, true, false, false, ""},
+                          Case{{"--version", "--help"}, true, true, false, ""},
+                          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus"},
+                          Case{{"tavo.lin"}, false, false, false, "tavo.lin"}}) {
+        const ProgramOptions options = readProgramOptions(c.arguments);
+        const std::string name = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(options.help, c.help) << name;
+        EXPECT_EQ(options.version, c.version) << name;
+        EXPECT_EQ(options.userData, c.userData) << name;
+        EXPECT_EQ(options.unknown, c.unknown) << name;
+    }
+}
+
+TEST(UserFoldersTest, FollowTheXdgRules) {
+    struct Case {
+        UserEnvironment environment;
+        const char* data;
+        const char* config;
+    };
+    for (const Case& c : {
+             Case{{"/home/anna", "", ""}, "/home/anna/.local/share/tavolin",
+                  "/home/anna/.config/tavolin"},
+             Case{{"/home/anna", "/srv/data", "/srv/config/"}, "/srv/data/tavolin",
+                  "/srv/config/tavolin"},
+             Case{{"/home/anna", "relative", "also/relative"}, "/home/anna/.local/share/tavolin",
+                  "/home/anna/.config/tavolin"},
+         }) {
+        EXPECT_EQ(userDataFolder(c.environment), c.data);
+        EXPECT_EQ(userConfigFolder(c.environment), c.config);
+    }
+}
+
+TEST(UserFoldersTest, SettingsBesideTheProgramWhenItsFolderHoldsOrTakesThem) {
+    const UserEnvironment anna{"/home/anna", "", ""};
+    struct Case {
+        ProgramFolder program;
+        const char* settings;
+    };
+    for (const Case& c : {
+             Case{{"/opt/tavolin", true, false}, "/opt/tavolin/tavolin.ini"},
+             Case{{"/home/anna/tavolin", false, true}, "/home/anna/tavolin/tavolin.ini"},
+             Case{{"/usr/bin", false, false}, "/home/anna/.config/tavolin/tavolin.ini"},
+         }) {
+        EXPECT_EQ(settingsPath(c.program, anna), c.settings) << c.program.path.toStdString();
+    }
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ extern const QString kVersionCaption;
 // The files the main window works with.
 struct MainWindowFiles {
     QString players = kPlayerFileName;                // "tavo.lin", current directory
-    QString settings = settingsPathBesideProgram();   // "tavolin.ini", beside the program
+    QString settings = settingsPathOfThisProgram();   // "tavolin.ini", beside the program
     QString picture = QStringLiteral("tavolin.bmp");  // current directory, read only
 };
 

@@ -1,0 +1,34 @@
+#include "ProgramOptions.h"
+
+namespace tavolin {
+
+const char* const kProgramUsage =
+    "Usage: tavolin [--user-data]\n"
+    "Keeps the games of a chess player's rating period and works out his new rating.\n"
+    "\n"
+    "Without an option the players are kept in the file tavo.lin of the current folder,\n"
+    "which must hold one.\n"
+    "\n"
+    "      --user-data  keep the players in the user's own folder, $XDG_DATA_HOME/tavolin\n"
+    "                   (by default ~/.local/share/tavolin), made with a blank player file\n"
+    "                   on the first start; the desktop's menu starts the program so\n"
+    "  -h, --help       show this help and exit\n"
+    "      --version    show the program's version and exit\n";
+
+ProgramOptions readProgramOptions(const QStringList& arguments) {
+    ProgramOptions options;
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
+        } else if (argument == QLatin1String("--user-data")) {
+            options.userData = true;
+        } else if (options.unknown.isEmpty()) {
+            options.unknown = argument;
+        }
+    }
+    return options;
+}
+
+}  // namespace tavolin

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tavolin {
+
+// The command line of `tavolin`, Qt's own options (-platform, -session, ...) taken out.
+struct ProgramOptions {
+    bool help = false;
+    bool version = false;
+    // Work in the user's own players' folder, as the desktop's menu starts the program.
+    bool userData = false;
+    // The first argument that is none of the above; empty when all are known.
+    QString unknown;
+};
+
+// Reads the arguments that follow the program's name.
+ProgramOptions readProgramOptions(const QStringList& arguments);
+
+extern const char* const kProgramUsage;
+
+}  // namespace tavolin
