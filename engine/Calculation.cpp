@@ -69,6 +69,7 @@ public:
 
     CalculationResult run() {
         result_.fideCoefficient = input_.fideCoefficient;
+        result_.fide2024Coefficient = input_.fide2024Coefficient;
         if (input_.games.empty()) {
             return result_;
         }
@@ -88,6 +89,9 @@ public:
             case RatingSystem::Perf:
                 outcome = perf();
                 break;
+            case RatingSystem::Fide2024:
+                outcome = fide2024();
+                break;
         }
         if (!outcome) {
             return result_;
@@ -98,7 +102,7 @@ public:
             N = stored(roundHalfEven(N / 10.0L) * 10);
         }
         result_.labels = std::move(outcome->labels);
-        result_.labels.push_back({ResultLabel::moy, general(totals_.A)});
+        result_.labels.push_back({ResultLabel::moy, general(countedAverage_.value_or(totals_.A))});
         result_.labels.push_back({ResultLabel::nvelo, general(N)});
         return result_;
     }
@@ -216,6 +220,91 @@ private:
         return E;
     }
 
+    // The 2024 regulations, in hundredths of a point. An empty rating field is an unrated
+    // player, who may get his first rating.
+    std::optional<SystemOutcome> fide2024() {
+        std::vector<Fide2024Game> counted;
+        for (const GameEntry& game : input_.games) {
+            if (const auto kept = fide2024CountedGame(game)) {
+                counted.push_back(*kept);
+            }
+        }
+        if (isBlank(input_.ratingText)) {
+            return fide2024FirstRatingOutcome(counted);
+        }
+        const std::optional<int> rating = fide2024Rating(input_.ratingText);
+        if (!rating) {
+            refuse(messages::kFideIncorrect, true);
+            return std::nullopt;
+        }
+        result_.fide2024Coefficient =
+            fide2024CoefficientFromText(input_.coefficientText, result_.fide2024Coefficient);
+        if (counted.empty()) {
+            refuse(messages::kFide2024NoCountedGame, false);
+            return std::nullopt;
+        }
+        const Fide2024Change change =
+            fide2024RatedChange(*rating, result_.fide2024Coefficient, counted);
+        if (change.newRating < kFide2024LowestRating) {
+            result_.notice = messages::kFide2024LeavesList;
+        }
+        std::string scores = general(change.expectedHundredths / 100.0L);
+        scores += '/';
+        scores += general(change.scoreHundredths / 100.0L);
+        countedAverage_ = average(change.opponentsSum, change.games);
+        return SystemOutcome{{{ResultLabel::performance, integerText(change.change)},
+                              {ResultLabel::gain, std::move(scores)}},
+                             static_cast<double>(change.newRating)};
+    }
+
+    std::optional<SystemOutcome> fide2024FirstRatingOutcome(std::span<const Fide2024Game> counted) {
+        const Fide2024FirstRating first = fide2024FirstRating(counted);
+        switch (first.refusal) {
+            case FirstRatingRefusal::TooFewGames:
+                refuse(messages::kFide2024TooFewGames, false);
+                return std::nullopt;
+            case FirstRatingRefusal::ZeroScore:
+                refuse(messages::kFide2024ZeroScore, false);
+                return std::nullopt;
+            case FirstRatingRefusal::BelowList:
+                refuse(messages::kFide2024BelowList, false);
+                return std::nullopt;
+            case FirstRatingRefusal::None:
+                break;
+        }
+        // No rating to compare with: no variation, no theoretical score.
+        countedAverage_ = average(first.opponentsSum, first.games);
+        return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::gain, ""}},
+                             static_cast<double>(first.rating)};
+    }
+
+    static double average(std::int64_t sum, int count) {
+        return stored(static_cast<long double>(sum) / count);
+    }
+
+    static bool isBlank(std::string_view text) {
+        return text.find_first_not_of(' ') == std::string_view::npos;
+    }
+
+    // A whole number from 1400 to 3000, in decimal digits with blanks around.
+    static std::optional<int> fide2024Rating(std::string_view text) {
+        const std::size_t first = text.find_first_not_of(' ');
+        const std::size_t last = text.find_last_not_of(' ');
+        const std::string_view digits = text.substr(first, last - first + 1);
+        if (digits.empty() || digits.size() > 4 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (const char c : digits) {
+            value = value * 10 + (c - '0');
+        }
+        if (value < kFide2024LowestRating || value > kFide2024HighestRating) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
     std::optional<SystemOutcome> perf() {
         const int n = totals_.n;
         if (n > kPerformanceMaxGames || n < kPerformanceMinGames) {
@@ -229,6 +318,8 @@ private:
 
     const CalculationInput& input_;
     Totals totals_;
+    // The average of the games FIDE 2024 counts, when it leaves some out.
+    std::optional<double> countedAverage_;
     CalculationResult result_;
 };
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Fide2024.h"
 #include "FideCoefficient.h"
 #include "GameEntry.h"
 #include "RatingSystem.h"
@@ -23,11 +24,12 @@ struct LabelText {
 };
 
 struct CalculationInput {
-    std::string_view ratingText;                    // eloactuel, as typed
-    std::span<const GameEntry> games;               // the games listed, oldest first
-    bool young = false;                             // CheckBox1, "Jeune"
-    std::string_view coefficientText;               // ComboBox1, read by FIDE only
-    int fideCoefficient = kDefaultFideCoefficient;  // in force before the calculation
+    std::string_view ratingText;                            // eloactuel, as typed
+    std::span<const GameEntry> games;                       // the games listed, oldest first
+    bool young = false;                                     // CheckBox1, "Jeune"
+    std::string_view coefficientText;                       // ComboBox1, read by FIDE only
+    int fideCoefficient = kDefaultFideCoefficient;          // in force before the calculation
+    int fide2024Coefficient = kFide2024DefaultCoefficient;  // likewise, for FIDE 2024
     RatingSystem system = RatingSystem::Elo;
     bool interpolation = false;  // ELO and INJES convert by the normal curve
     bool arrondi = false;        // the new rating is rounded to the tens
@@ -40,10 +42,13 @@ struct CalculationResult {
     std::vector<LabelText> labels;
     // A message for the warning box, shown when not empty.
     std::string message;
+    // A warning shown after the labels are written (a new FIDE rating below the list).
+    std::string notice;
     // eloactuel is emptied after the message.
     bool clearRating = false;
-    // FideCoefficient after the calculation.
+    // FideCoefficient after the calculation, and the FIDE 2024 one.
     int fideCoefficient = kDefaultFideCoefficient;
+    int fide2024Coefficient = kFide2024DefaultCoefficient;
 };
 
 CalculationResult calculate(const CalculationInput& input);

@@ -12,6 +12,16 @@ inline constexpr std::string_view kInjesIncorrect = " Votre INJES actuel est inc
 inline constexpr std::string_view kFideIncorrect = " Votre FIDE actuel est incorrect";
 inline constexpr std::string_view kPerfGameCount =
     "Pour calculer la performance le nombre de parties doit être compris entre 4 et 13";
+inline constexpr std::string_view kFide2024NoCountedGame =
+    "Aucune partie contre un adversaire classé FIDE (1400 ou plus)";
+inline constexpr std::string_view kFide2024TooFewGames =
+    "Un premier classement FIDE demande au moins 5 parties contre des joueurs classés";
+inline constexpr std::string_view kFide2024ZeroScore =
+    "Un premier classement FIDE demande au moins un demi-point marqué";
+inline constexpr std::string_view kFide2024BelowList =
+    "Le premier classement FIDE serait inférieur à 1400 : pas de classement";
+inline constexpr std::string_view kFide2024LeavesList =
+    "Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste";
 inline constexpr std::string_view kOpponentRatingError = "Erreur sur le elo";
 inline constexpr std::string_view kResultError = "Erreur sur le résultat de la partie ";
 inline constexpr std::string_view kTooManyGames = "Impossible d'ajouter plus de 50 parties";

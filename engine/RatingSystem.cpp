@@ -9,6 +9,7 @@ ResultCaptions resultCaptions(RatingSystem system) {
         case RatingSystem::Injes:
             return {"Pourcentage :", "PERFORMANCE :", "NOUVEL INJES :", true, false};
         case RatingSystem::Fide:
+        case RatingSystem::Fide2024:
             return {"Score théorique/réalisé :", "Variation :", "NOUVEAU FIDE :", true, true};
         case RatingSystem::Perf:
             return {"Bonus\\Malus :", "", "PERFORMANCE :", false, false};

@@ -5,12 +5,13 @@
 
 namespace tavolin {
 
-// The calculation selected by the four radio buttons; the values are stored in the player file.
+// The calculation selected by the five radio buttons; the values are stored in the player file.
 enum class RatingSystem : std::int32_t {
     Elo = 1,
     Injes = 2,
     Fide = 3,
     Perf = 4,
+    Fide2024 = 5,  // the FIDE regulations in force since 2024, beside the older FIDE rules
 };
 
 // The captions beside the result labels, which change with the system.

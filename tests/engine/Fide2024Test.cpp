@@ -1,0 +1,235 @@
+// The 2024 FIDE regulations: the published tables row by row, the reference's worked
+// examples, and the edges of the rules.
+#include "Fide2024.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include "Calculation.h"
+#include "Messages.h"
+
+namespace tavolin {
+namespace {
+
+// Table 8.1.2 as published: the rows' differences and the higher player's expected score.
+struct PdRow {
+    int low, high, higher;
+};
+constexpr PdRow kPublishedPd[] = {
+    {0, 3, 50},         {4, 10, 51},    {11, 17, 52},   {18, 25, 53},   {26, 32, 54},
+    {33, 39, 55},       {40, 46, 56},   {47, 53, 57},   {54, 61, 58},   {62, 68, 59},
+    {69, 76, 60},       {77, 83, 61},   {84, 91, 62},   {92, 98, 63},   {99, 106, 64},
+    {107, 113, 65},     {114, 121, 66}, {122, 129, 67}, {130, 137, 68}, {138, 145, 69},
+    {146, 153, 70},     {154, 162, 71}, {163, 170, 72}, {171, 179, 73}, {180, 188, 74},
+    {189, 197, 75},     {198, 206, 76}, {207, 215, 77}, {216, 225, 78}, {226, 235, 79},
+    {236, 245, 80},     {246, 256, 81}, {257, 267, 82}, {268, 278, 83}, {279, 290, 84},
+    {291, 302, 85},     {303, 315, 86}, {316, 328, 87}, {329, 344, 88}, {345, 357, 89},
+    {358, 374, 90},     {375, 391, 91}, {392, 411, 92}, {412, 432, 93}, {433, 456, 94},
+    {457, 484, 95},     {485, 517, 96}, {518, 559, 97}, {560, 619, 98}, {620, 735, 99},
+    {736, 100000, 100},
+};
+
+TEST(Fide2024TablesTest, ExpectedScoreAtEveryRowBoundary) {
+    for (const PdRow& row : kPublishedPd) {
+        for (const int d : {row.low, row.high}) {
+            EXPECT_EQ(fide2024ExpectedScore(d), row.higher) << d;
+            EXPECT_EQ(fide2024ExpectedScore(-d), 100 - row.higher) << -d;
+        }
+    }
+}
+
+TEST(Fide2024TablesTest, DifferenceForEveryPublishedScore) {
+    constexpr int kPublishedDp[51] = {
+        0,   7,   14,  21,  29,  36,  43,  50,  57,  65,  72,  80,  87,  95,  102, 110, 117,
+        125, 133, 141, 149, 158, 166, 175, 184, 193, 202, 211, 220, 230, 240, 251, 262, 273,
+        284, 296, 309, 322, 336, 351, 366, 383, 401, 422, 444, 470, 501, 538, 589, 677, 800};
+    for (int p = 50; p <= 100; ++p) {
+        EXPECT_EQ(fide2024DifferenceForScore(p), kPublishedDp[p - 50]) << p;
+        EXPECT_EQ(fide2024DifferenceForScore(100 - p), -kPublishedDp[p - 50]) << 100 - p;
+    }
+}
+
+using L = ResultLabel;
+
+struct Period {
+    const char* rating;
+    const char* coefficient;
+    std::vector<GameEntry> games;
+};
+
+CalculationResult calculated(const Period& period) {
+    CalculationInput in;
+    in.system = RatingSystem::Fide2024;
+    in.ratingText = period.rating;
+    in.coefficientText = period.coefficient;
+    in.games = period.games;
+    return calculate(in);
+}
+
+struct Fide2024Case {
+    const char* name;
+    Period period;
+    std::vector<LabelText> labels;
+};
+
+void PrintTo(const Fide2024Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Fide2024CalculationTest : public testing::TestWithParam<Fide2024Case> {};
+
+TEST_P(Fide2024CalculationTest, WritesTheLabels) {
+    const Fide2024Case& c = GetParam();
+    const CalculationResult result = calculated(c.period);
+    EXPECT_EQ(result.message, "");
+    EXPECT_EQ(result.labels, c.labels);
+}
+
+// Σ PD / points, the average of the counted opponents, and the figures of the reference.
+INSTANTIATE_TEST_SUITE_P(
+    Periods, Fide2024CalculationTest,
+    testing::Values(
+        Fide2024Case{
+            "reference_1850_K20",
+            {"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
+            {{L::performance, "10"}, {L::gain, "1,99/2,5"}, {L::moy, "1853"}, {L::nvelo, "1860"}}},
+        Fide2024Case{
+            "reference_2400_K10_tie_down",
+            {"2400", "10", {{2210, 0.5}}},
+            {{L::performance, "-3"}, {L::gain, "0,75/0,5"}, {L::moy, "2210"}, {L::nvelo, "2397"}}},
+        Fide2024Case{
+            "tie_up",
+            {"2190", "10", {{2000, 1}}},
+            {{L::performance, "3"}, {L::gain, "0,75/1"}, {L::moy, "2000"}, {L::nvelo, "2193"}}},
+        Fide2024Case{
+            "reference_2800_no_cap_from_2650",
+            {"2800", "10", {{1800, 1}}},
+            {{L::performance, "0"}, {L::gain, "1/1"}, {L::moy, "1800"}, {L::nvelo, "2800"}}},
+        Fide2024Case{
+            "capped_below_2650",
+            {"2649", "10", {{2149, 1}}},
+            {{L::performance, "1"}, {L::gain, "0,92/1"}, {L::moy, "2149"}, {L::nvelo, "2650"}}},
+        Fide2024Case{
+            "not_capped_from_2650",
+            {"2650", "10", {{2150, 1}}},
+            {{L::performance, "0"}, {L::gain, "0,96/1"}, {L::moy, "2150"}, {L::nvelo, "2650"}}},
+        // 18 × 40 = 720 > 700: K = ⌊700 / 18⌋ = 38, 38 × 18 × 0.5 = 342.
+        Fide2024Case{
+            "cap_of_700",
+            {"2000", "40", std::vector<GameEntry>(18, GameEntry{2000, 1})},
+            {{L::performance, "342"}, {L::gain, "9/18"}, {L::moy, "2000"}, {L::nvelo, "2342"}}},
+        // 1399 is off the list: left out, but still listed.
+        Fide2024Case{
+            "opponent_below_1400_left_out",
+            {"1850", "20", {{1399, 1}, {1400, 1}}},
+            {{L::performance, "2"}, {L::gain, "0,92/1"}, {L::moy, "1400"}, {L::nvelo, "1852"}}},
+        // Ra = (8500 + 3600) / 7, p = 4 / 7 → .57, dp 50: 1778.57 → 1779.
+        Fide2024Case{"reference_first_rating",
+                     {"", "20", {{1700, 1}, {1700, 1}, {1600, 1}, {1800, 0}, {1700, 0}}},
+                     {{L::performance, ""}, {L::gain, ""}, {L::moy, "1700"}, {L::nvelo, "1779"}}},
+        // 9 wins over 2300: p = 10 / 11 → .91, dp 383, Ra 2209 + 383 = 2592, held to 2200.
+        Fide2024Case{"first_rating_at_most_2200",
+                     {" ", "20", std::vector<GameEntry>(9, GameEntry{2300, 1})},
+                     {{L::performance, ""}, {L::gain, ""}, {L::moy, "2300"}, {L::nvelo, "2200"}}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    Period period;
+    std::string_view message;
+    bool clearsRating;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Fide2024RefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(Fide2024RefusalTest, WritesNoLabel) {
+    const RefusalCase& c = GetParam();
+    const CalculationResult result = calculated(c.period);
+    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(result.clearRating, c.clearsRating);
+    EXPECT_TRUE(result.labels.empty());
+}
+
+const std::vector<GameEntry> kFiveGames{{1700, 1}, {1700, 0.5}, {1800, 0}, {1900, 0}, {1600, 1}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, Fide2024RefusalTest,
+    testing::Values(
+        RefusalCase{"rating_1399", {"1399", "20", kFiveGames}, messages::kFideIncorrect, true},
+        RefusalCase{"rating_3001", {"3001", "20", kFiveGames}, messages::kFideIncorrect, true},
+        RefusalCase{
+            "rating_not_whole", {"1850.5", "20", kFiveGames}, messages::kFideIncorrect, true},
+        RefusalCase{
+            "rating_hexadecimal", {"$7D0", "20", kFiveGames}, messages::kFideIncorrect, true},
+        RefusalCase{"no_counted_game",
+                    {"1850", "20", {{1399, 1}}},
+                    messages::kFide2024NoCountedGame,
+                    false},
+        RefusalCase{"four_games",
+                    {"", "20", {kFiveGames.begin(), kFiveGames.end() - 1}},
+                    messages::kFide2024TooFewGames,
+                    false},
+        RefusalCase{"fifth_game_below_1400",
+                    {"", "20", {{1700, 1}, {1700, 1}, {1700, 1}, {1700, 1}, {1399, 1}}},
+                    messages::kFide2024TooFewGames,
+                    false},
+        RefusalCase{"zero_score",
+                    {"", "20", std::vector<GameEntry>(6, GameEntry{1800, 0})},
+                    messages::kFide2024ZeroScore,
+                    false},
+        // p = 1.5 / 7 → .21, dp −230, Ra 1514: 1284, below the list.
+        RefusalCase{"first_rating_below_1400",
+                    {"", "20", {{1400, 0.5}, {1400, 0}, {1400, 0}, {1400, 0}, {1400, 0}}},
+                    messages::kFide2024BelowList,
+                    false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Fide2024Test, ANewRatingBelowTheListIsShownWithAWarning) {
+    const CalculationResult result = calculated({"1400", "20", {{1400, 0}}});
+    EXPECT_EQ(result.message, "");
+    EXPECT_EQ(result.notice, messages::kFide2024LeavesList);
+    ASSERT_EQ(result.labels.size(), 4u);
+    EXPECT_EQ(result.labels.back(), (LabelText{L::nvelo, "1390"}));
+}
+
+TEST(Fide2024Test, TheCoefficientComesFromTheExactTexts) {
+    struct Case {
+        const char* text;
+        int before, after;
+    };
+    for (const Case c : {Case{"40", 20, 40}, Case{"10", 20, 10}, Case{"25", 40, 40},
+                         Case{"", 10, 10}, Case{" 20", 40, 40}}) {
+        const std::vector<GameEntry> games{{1500, 1}};
+        CalculationInput in;
+        in.system = RatingSystem::Fide2024;
+        in.ratingText = "1500";
+        in.coefficientText = c.text;
+        in.fide2024Coefficient = c.before;
+        in.games = games;
+        EXPECT_EQ(calculate(in).fide2024Coefficient, c.after) << c.text;
+    }
+    for (const std::int32_t stored : {0, 15, 25, -40, std::numeric_limits<std::int32_t>::max()}) {
+        EXPECT_EQ(fide2024CoefficientFromStored(stored), 20) << stored;
+    }
+}
+
+// A damaged file's games: left out, never converted.
+TEST(Fide2024Test, GamesThatCannotBeRealAreLeftOut) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const GameEntry game :
+         {GameEntry{nan, 1}, GameEntry{inf, 1}, GameEntry{1e300, 1}, GameEntry{-1e300, 0},
+          GameEntry{1500.5, 1}, GameEntry{3001, 1}, GameEntry{1500, nan}, GameEntry{1500, 0.7}}) {
+        EXPECT_FALSE(fide2024CountedGame(game).has_value()) << game.eloadv << " " << game.resultat;
+    }
+    EXPECT_TRUE(fide2024CountedGame({3000, 0.5}).has_value());
+}
+
+}  // namespace
+}  // namespace tavolin
