@@ -80,6 +80,8 @@ std::optional<RatingSystem> systemNamed(std::string_view name) {
         return RatingSystem::Fide;
     if (lower == "perf")
         return RatingSystem::Perf;
+    if (lower == "fide2024")
+        return RatingSystem::Fide2024;
     return std::nullopt;
 }
 
@@ -119,7 +121,7 @@ std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value,
                 return std::nullopt;
             }
             return UsageError{"unknown system '" + std::string(value) +
-                              "' (elo, injes, fide or perf)"};
+                              "' (elo, injes, fide, perf or fide2024)"};
         case Option::Rating:
             options.rating = value;
             break;
@@ -237,7 +239,21 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     if ((options.table || options.difference) && !options.games.empty()) {
         return UsageError{"--table and --difference take no GAME"};
     }
+    // The 2024 regulations know three K factors; a coefficient box holds what is typed.
+    if (options.system == RatingSystem::Fide2024 && options.coefficient &&
+        *options.coefficient != "40" && *options.coefficient != "20" &&
+        *options.coefficient != "10") {
+        return UsageError{"the FIDE 2024 coefficient is 40, 20 or 10, not '" +
+                          *options.coefficient + "'"};
+    }
     return options;
+}
+
+std::string coefficientText(const CalcOptions& options) {
+    if (options.coefficient) {
+        return *options.coefficient;
+    }
+    return options.system == RatingSystem::Fide2024 ? "20" : "25";
 }
 
 // A game as "Valider" takes it: the rating, then its result sign as the last character.

@@ -16,7 +16,8 @@ struct CalcOptions {
     RatingSystem system = RatingSystem::Elo;
     std::string rating;
     bool young = false;
-    std::string coefficient = "25";
+    // As typed in the coefficient box; unset: "25" for fide, "20" for fide2024.
+    std::optional<std::string> coefficient;
     bool interpolation = false;
     bool round = false;
     std::optional<std::string> decimalSeparator;
@@ -32,5 +33,8 @@ struct UsageError {
 };
 
 std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string_view> arguments);
+
+// The coefficient box's text the calculation reads.
+std::string coefficientText(const CalcOptions& options);
 
 }  // namespace tavolin

@@ -21,12 +21,13 @@ const std::string_view kCalcUsage =
     "\n"
     "  GAME                      opponent rating immediately followed by the result sign: "
     "1850+ 1700= 2010-\n"
-    "  -s, --system SYS          elo | injes | fide | perf   (default elo)\n"
+    "  -s, --system SYS          elo | injes | fide | perf | fide2024   (default elo)\n"
     "  -r, --rating TEXT         the current rating exactly as typed in the rating field "
     "(default: empty)\n"
     "  -j, --young               the young-player box is checked\n"
     "  -k, --coefficient TEXT    the FIDE coefficient text as typed in the combo box "
-    "(default \"25\"; a text other than 10, 15, 25 keeps 25)\n"
+    "(default \"25\"; a text other than 10, 15, 25 keeps 25); for fide2024 the K factor "
+    "40, 20 or 10 (default 20)\n"
     "  -i, --interpolation       the interpolation switch is on\n"
     "  -a, --round               the arrondi switch is on\n"
     "  -d, --decimal-separator C decimal separator of the results (default: the locale's)\n"
@@ -99,7 +100,8 @@ int calculateGames(const CalcOptions& options, std::string_view decimalSeparator
     input.ratingText = options.rating;
     input.games = games;
     input.young = options.young;
-    input.coefficientText = options.coefficient;
+    const std::string coefficient = coefficientText(options);
+    input.coefficientText = coefficient;
     input.system = options.system;
     input.interpolation = options.interpolation;
     input.arrondi = options.round;
@@ -111,8 +113,14 @@ int calculateGames(const CalcOptions& options, std::string_view decimalSeparator
         return kExitRefused;
     }
     for (const LabelText& label : result.labels) {
-        out << withoutTrailingBlanks(captionOf(label.label, options.system)) << ' ' << label.text
-            << '\n';
+        out << withoutTrailingBlanks(captionOf(label.label, options.system));
+        if (!label.text.empty()) {
+            out << ' ' << label.text;
+        }
+        out << '\n';
+    }
+    if (!result.notice.empty()) {
+        err << result.notice << '\n';
     }
     return kExitDone;
 }

@@ -90,7 +90,9 @@ TEST_F(StartupTest, TheUsersFolderIsMadeOnceAndNeverReplaced) {
     EXPECT_EQ(readFile(data + "/tavolin/tavolin.bmp"), "BM");
 
     writeFile(data + "/tavolin/tavo.lin", QByteArray(10 * 848, 'x'));
-    const StartedProgram started = startTavolin(boxes, ProgramOptions{.userData = true});
+    ProgramOptions fromMenu;
+    fromMenu.userData = true;
+    const StartedProgram started = startTavolin(boxes, fromMenu);
     ASSERT_NE(started.window, nullptr);
     EXPECT_EQ(QDir::currentPath(), QDir(data + "/tavolin").canonicalPath());
     EXPECT_EQ(readFile(data + "/tavolin/tavo.lin"), QByteArray(10 * 848, 'x'));
@@ -103,12 +105,12 @@ TEST(ProgramOptionsTest, ReadsTheCommandLine) {
         bool help, version, userData;
         const char* unknown;
     };
-    for (const Case& c : {Case{{}, false, false, false, ""},
-                          Case{{"--user-data"}, false, false, true, ""},
-                          Case{{"-h"}, true, false, false, ""},
-                          Case{{"--version", "--help"}, true, true, false, ""},
-                          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus"},
-                          Case{{"tavo.lin"}, false, false, false, "tavo.lin"}}) {
+    for (const Case& c :
+         {Case{{}, false, false, false, ""}, Case{{"--user-data"}, false, false, true, ""},
+          Case{{"-h"}, true, false, false, ""},
+          Case{{"--version", "--help"}, true, true, false, ""},
+          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus"},
+          Case{{"tavo.lin"}, false, false, false, "tavo.lin"}}) {
         const ProgramOptions options = readProgramOptions(c.arguments);
         const std::string name = c.arguments.join(' ').toStdString();
         EXPECT_EQ(options.help, c.help) << name;
@@ -125,11 +127,14 @@ TEST(UserFoldersTest, FollowTheXdgRules) {
         const char* config;
     };
     for (const Case& c : {
-             Case{{"/home/anna", "", ""}, "/home/anna/.local/share/tavolin",
+             Case{{"/home/anna", "", ""},
+                  "/home/anna/.local/share/tavolin",
                   "/home/anna/.config/tavolin"},
-             Case{{"/home/anna", "/srv/data", "/srv/config/"}, "/srv/data/tavolin",
+             Case{{"/home/anna", "/srv/data", "/srv/config/"},
+                  "/srv/data/tavolin",
                   "/srv/config/tavolin"},
-             Case{{"/home/anna", "relative", "also/relative"}, "/home/anna/.local/share/tavolin",
+             Case{{"/home/anna", "relative", "also/relative"},
+                  "/home/anna/.local/share/tavolin",
                   "/home/anna/.config/tavolin"},
          }) {
         EXPECT_EQ(userDataFolder(c.environment), c.data);

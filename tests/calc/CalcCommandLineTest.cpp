@@ -48,6 +48,33 @@ TEST(CalcCommandLineTest, EachSystemHasItsCaptions) {
               "Bonus\\Malus : 736\nMoyenne des adversaires : 1600\nPERFORMANCE : 2336\n");
 }
 
+// The reference's example: 1850 at K 20 gains 10; an unrated player's first rating.
+TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
+    const CalcRun rated =
+        calc({"-s", "fide2024", "-r", "1850", "2010+", "1700=", "2300-", "1400+"}, ".");
+    EXPECT_EQ(rated.status, 0);
+    EXPECT_EQ(rated.out,
+              "Variation : 10\nScore théorique/réalisé : 1.99/2.5\n"
+              "Moyenne des adversaires : 1853\nNOUVEAU FIDE : 1860\n");
+    EXPECT_THAT(calc({"-s", "fide2024", "-k", "40", "-r", "1850", "2010+"}).out,
+                StartsWith("Variation : 28\n"));  // 40 × (1 − .29) = 28.4
+    EXPECT_EQ(calc({"-s", "fide2024", "1700+", "1700+", "1600+", "1800-", "1700-"}).out,
+              "Variation :\nScore théorique/réalisé :\nMoyenne des adversaires : 1700\n"
+              "NOUVEAU FIDE : 1779\n");
+
+    const CalcRun leaving = calc({"-s", "fide2024", "-r", "1400", "1400-"});
+    EXPECT_EQ(leaving.status, 0);
+    EXPECT_THAT(leaving.out, HasSubstr("NOUVEAU FIDE : 1390\n"));
+    EXPECT_EQ(leaving.err,
+              "Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste\n");
+
+    const CalcRun fewGames = calc({"-s", "fide2024", "1700+"});
+    EXPECT_EQ(fewGames.status, 1);
+    EXPECT_THAT(fewGames.err, HasSubstr("au moins 5 parties"));
+    EXPECT_EQ(calc({"-s", "fide2024", "-k", "25", "-r", "1850", "2010+"}).status, 2);
+    EXPECT_EQ(calc({"-s", "fide", "-k", "40", "-r", "1850", "2010+"}).status, 0);  // kept 25
+}
+
 TEST(CalcCommandLineTest, TakesTheSwitches) {
     // Young, 8 games at 0.75: N = P.
     const std::vector<std::string_view> games{"1600+", "1600+", "1600+", "1600+",
