@@ -58,9 +58,17 @@ void PlayerSession::load(int number) {
     liste_.rebuild(games_);
     mode_ = record.mode();
     // The box shows the loaded coefficient at once: the save that follows every load writes
-    // the player's own, not the one the previous player left there.
-    fideCoefficient_ = fideCoefficientFromStored(record.coef());
-    coefficientText_ = QString::number(fideCoefficient_);
+    // the player's own, not the one the previous player left there. The record's one field
+    // holds the coefficient of the player's system; the other system's starts afresh.
+    if (isFide2024()) {
+        fide2024Coefficient_ = fide2024CoefficientFromStored(record.coef());
+        fideCoefficient_ = kDefaultFideCoefficient;
+        coefficientText_ = QString::number(fide2024Coefficient_);
+    } else {
+        fideCoefficient_ = fideCoefficientFromStored(record.coef());
+        fide2024Coefficient_ = kFide2024DefaultCoefficient;
+        coefficientText_ = QString::number(fideCoefficient_);
+    }
     for (int player = 1; player <= kPlayerCount; ++player) {
         names_.at(player - 1) = records_.at(player - 1).nom();
     }
@@ -106,8 +114,11 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
         record.setNbparties(games_.nbparties);
         record.setNom(names_.at(current_ - 1));
         record.setMode(mode_);
-        // Only 10, 15 or 25 is ever stored: any other text leaves the coefficient in force.
-        record.setCoef(fideCoefficientFromText(coefficientText_.toStdString(), fideCoefficient_));
+        // Only a coefficient of the player's system is ever stored: any other text leaves
+        // the one in force.
+        const std::string text = coefficientText_.toStdString();
+        record.setCoef(isFide2024() ? fide2024CoefficientFromText(text, fide2024Coefficient_)
+                                    : fideCoefficientFromText(text, fideCoefficient_));
         file_.writeRecord(current_, record);
         records_.at(current_ - 1) = record;
     } catch (...) {
@@ -116,6 +127,10 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
     }
     lastSaveFailed_ = false;
     closingRefused_ = false;
+}
+
+bool PlayerSession::isFide2024() const {
+    return mode_ == static_cast<std::int32_t>(RatingSystem::Fide2024);
 }
 
 bool PlayerSession::reloadsOnReturn() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "Fide2024.h"
 #include "FideCoefficient.h"
 #include "GameList.h"
 #include "PlayerFile.h"
@@ -35,7 +36,10 @@ public:
     void setCoefficientText(const QString& text) { coefficientText_ = text; }
     int fideCoefficient() const { return fideCoefficient_; }
     void setFideCoefficient(int coefficient) { fideCoefficient_ = coefficient; }
-    // The player's rating system as stored: 1 to 4, or any value a damaged file held.
+    // The K factor in force for FIDE 2024 (40, 20 or 10), which the same box shows then.
+    int fide2024Coefficient() const { return fide2024Coefficient_; }
+    void setFide2024Coefficient(int coefficient) { fide2024Coefficient_ = coefficient; }
+    // The player's rating system as stored: 1 to 5, or any value a damaged file held.
     std::int32_t mode() const { return mode_; }
     void setSystem(RatingSystem system) { mode_ = static_cast<std::int32_t>(system); }
     // Player n's name (1 to 10), as the names grid shows it.
@@ -88,6 +92,7 @@ signals:
 
 private:
     void saveCounting(double lowestCountedRating);
+    bool isFide2024() const;
 
     PlayerFile file_;
     // The ten records as last read, so that the bytes without meaning go back unchanged.
@@ -97,6 +102,7 @@ private:
     bool young_ = false;
     QString coefficientText_ = QString::number(kDefaultFideCoefficient);
     int fideCoefficient_ = kDefaultFideCoefficient;
+    int fide2024Coefficient_ = kFide2024DefaultCoefficient;
     std::int32_t mode_ = static_cast<std::int32_t>(RatingSystem::Elo);
     GameList games_;
     GameListText liste_;

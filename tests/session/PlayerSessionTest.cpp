@@ -128,6 +128,32 @@ TEST_F(PlayerSessionTest, ALoadBringsItsOwnCoefficientText) {
     EXPECT_EQ(stored(2, 844), 15);
 }
 
+// The record's one coefficient field holds the K factor of a FIDE 2024 player.
+TEST_F(PlayerSessionTest, AFide2024PlayerKeepsHisKFactor) {
+    struct Case {
+        std::int32_t stored;
+        int loaded;
+    };
+    for (const Case c : {Case{40, 40}, Case{10, 10}, Case{15, 20}, Case{25, 20}, Case{-1, 20}}) {
+        file = blankPlayerFile();
+        putInt32(file, 840, 5);
+        putInt32(file, 844, c.stored);
+        PlayerSession& s = loadFresh();
+        EXPECT_EQ(s.fide2024Coefficient(), c.loaded) << c.stored;
+        EXPECT_EQ(s.fideCoefficient(), 25) << c.stored;
+        EXPECT_EQ(s.coefficientText(), QString::number(c.loaded)) << c.stored;
+        s.setCoefficientText("15");  // not a K factor: the one in force stays
+        s.save();
+        EXPECT_EQ(stored(1, 844), c.loaded) << c.stored;
+    }
+    session->setCoefficientText("40");
+    session->save();
+    EXPECT_EQ(stored(1, 844), 40);
+    session->setSystem(RatingSystem::Fide);
+    session->save();
+    EXPECT_EQ(stored(1, 844), 25);  // "40" is no coefficient of the older rules
+}
+
 TEST_F(PlayerSessionTest, SavesThePlayerItLoadedWithHisNameCutTo20) {
     PlayerSession& s = loadFresh(4);
     s.setName(4, QStringLiteral("Bartholomew Fitzgerald-Smythe"));

@@ -117,7 +117,7 @@ private:
                 putDouble(bytes, at + 40 + slot * 16, strangeDouble());
                 putDouble(bytes, at + 48 + slot * 16, strangeDouble());
             }
-            putInt32(bytes, at + 840, pick(0, 3) == 0 ? strangeInt() : pick(1, 4));
+            putInt32(bytes, at + 840, pick(0, 3) == 0 ? strangeInt() : pick(1, 5));
             putInt32(bytes, at + 844, strangeInt());
         }
         return bytes;

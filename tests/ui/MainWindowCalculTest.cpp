@@ -115,7 +115,8 @@ class MainWindowSystemTest : public MainWindowTest,
 
 TEST_P(MainWindowSystemTest, RadioButtonsSetTheCaptions) {
     const SystemLabels& c = GetParam();
-    QRadioButton* buttons[] = {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4};
+    QRadioButton* buttons[] = {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3, ui.RadioButton4,
+                               ui.RadioButton5};
     type(ui.eloactuel, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);
@@ -145,7 +146,42 @@ INSTANTIATE_TEST_SUITE_P(
         SystemLabels{1, "NOUVEL ELO :", "Pourcentage :", true, "PERFORMANCE :", false},
         SystemLabels{2, "NOUVEL INJES :", "Pourcentage :", true, "PERFORMANCE :", false},
         SystemLabels{3, "NOUVEAU FIDE :", "Score théorique/réalisé :", true, "Variation :", true},
-        SystemLabels{4, "PERFORMANCE :", "Bonus\\Malus :", false, "", false}));
+        SystemLabels{4, "PERFORMANCE :", "Bonus\\Malus :", false, "", false},
+        SystemLabels{5, "NOUVEAU FIDE :", "Score théorique/réalisé :", true, "Variation :", true}));
+
+// Each FIDE system offers its own coefficients and keeps the one in force; the window's
+// figures are the engine's, its warning of a rating below the list is shown.
+TEST_F(MainWindowCalculTest, Fide2024OffersItsKFactorsAndWarnsBelowTheList) {
+    const auto choices = [&] {
+        QStringList items;
+        for (int k = 0; k < ui.ComboBox1->count(); ++k) {
+            items.append(ui.ComboBox1->itemText(k));
+        }
+        return items.join(' ') + " / " + ui.ComboBox1->currentText();
+    };
+    enableSwitches([](Settings& s) { s.aide = true; });
+    click(ui.RadioButton5);
+    EXPECT_EQ(choices(), "40 20 10 / 20");
+    EXPECT_TRUE(ui.ComboBox1->toolTip().startsWith("K 40"));
+    ui.ComboBox1->setCurrentText("40");
+    click(ui.RadioButton3);  // saves the FIDE 2024 player with his K 40 first
+    EXPECT_EQ(getInt32(readFile(playerFile), 840), 5);
+    EXPECT_EQ(getInt32(readFile(playerFile), 844), 40);
+    EXPECT_EQ(choices(), "10 15 25 / 25");
+    EXPECT_EQ(ui.ComboBox1->toolTip(), "");
+    QTest::mouseClick(ui.Label20, Qt::LeftButton);  // the caption acts on its button
+    // As for the older FIDE, the box shows the K in force, which only a calculation or a
+    // load changes.
+    EXPECT_EQ(choices(), "40 20 10 / 20");
+
+    type(ui.eloactuel, "1400");
+    addGame("1400", "-");
+    click(ui.Button2);
+    EXPECT_EQ(results(), "1400|0" + QLocale::system().decimalPoint() + "5/0|-10|1390");
+    EXPECT_EQ(
+        boxes.warnings,
+        QStringList{"Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste"});
+}
 
 TEST_F(MainWindowCalculTest, FideShowsTheCoefficientOfTheLastCalculation) {
     type(ui.eloactuel, "1600");

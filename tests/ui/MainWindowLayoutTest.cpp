@@ -36,7 +36,7 @@ void PrintTo(const Placement& placement, std::ostream* os) {
 class MainWindowPlacementTest : public MainWindowTest,
                                 public ::testing::WithParamInterface<Placement> {};
 
-TEST_P(MainWindowPlacementTest, ControlsSitWhereTheyAlwaysHave) {
+TEST_P(MainWindowPlacementTest, ControlsSitWhereTheLayoutPutsThem) {
     const QWidget* control = form->findChild<QWidget*>(GetParam().name);
     ASSERT_NE(control, nullptr) << GetParam().name;
     EXPECT_EQ(control->geometry(), GetParam().geometry) << GetParam().name;
@@ -46,15 +46,16 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, MainWindowPlacementTest,
     ::testing::Values(
         Placement{"StringGrid1", {12, 34, 69, 163}}, Placement{"RadioButton1", {140, 44, 13, 17}},
-        Placement{"RadioButton4", {140, 116, 13, 17}}, Placement{"RadioGroup1", {120, 28, 89, 113}},
-        Placement{"eloactuel", {316, 68, 33, 21}}, Placement{"CheckBox1", {368, 72, 13, 13}},
-        Placement{"ComboBox1", {336, 116, 49, 21}}, Placement{"Bevel1", {40, 232, 265, 105}},
-        Placement{"adv", {104, 252, 41, 21}}, Placement{"adv2", {260, 252, 25, 21}},
-        Placement{"Button1", {140, 296, 73, 25}}, Placement{"Button2", {384, 196, 121, 41}},
-        Placement{"Memo1", {564, 28, 65, 353}}, Placement{"Infos", {12, 384, 73, 25}},
-        Placement{"Button5", {104, 384, 69, 25}}, Placement{"Button3", {12, 416, 75, 25}},
-        Placement{"Button6", {104, 416, 69, 25}}, Placement{"Button4", {388, 416, 75, 25}},
-        Placement{"Button7", {488, 416, 85, 25}}, Placement{"effa", {572, 416, 25, 21}}),
+        Placement{"RadioButton4", {140, 116, 13, 17}}, Placement{"RadioGroup1", {120, 28, 89, 137}},
+        Placement{"RadioButton5", {140, 140, 13, 17}}, Placement{"eloactuel", {316, 68, 33, 21}},
+        Placement{"CheckBox1", {368, 72, 13, 13}}, Placement{"ComboBox1", {336, 116, 49, 21}},
+        Placement{"Bevel1", {40, 232, 265, 105}}, Placement{"adv", {104, 252, 41, 21}},
+        Placement{"adv2", {260, 252, 25, 21}}, Placement{"Button1", {140, 296, 73, 25}},
+        Placement{"Button2", {384, 196, 121, 41}}, Placement{"Memo1", {564, 28, 65, 353}},
+        Placement{"Infos", {12, 384, 73, 25}}, Placement{"Button5", {104, 384, 69, 25}},
+        Placement{"Button3", {12, 416, 75, 25}}, Placement{"Button6", {104, 416, 69, 25}},
+        Placement{"Button4", {388, 416, 75, 25}}, Placement{"Button7", {488, 416, 85, 25}},
+        Placement{"effa", {572, 416, 25, 21}}),
     [](const ::testing::TestParamInfo<Placement>& param) { return std::string(param.param.name); });
 
 TEST_F(MainWindowTest, StartsAsItAlwaysHas) {

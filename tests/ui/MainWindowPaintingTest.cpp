@@ -53,20 +53,20 @@ TEST_F(MainWindowPaintingTest, ASmallerPictureLeavesGaps) {
     EXPECT_EQ(image.pixelColor(2, 100), form->palette().color(QPalette::Window));
 }
 
-TEST_F(MainWindowPaintingTest, TheFrameIsGreyAboveAndLeftWhiteRightAndBelow) {
+TEST_F(MainWindowPaintingTest, TheFrameOfTheFiveSystemsIsGreyAboveAndLeftWhiteRightAndBelow) {
     for (bool withPicture : {false, true}) {
         if (withPicture) {
             startWithPicture(markedPicture({320, 240}));
         }
         const QImage image = shown();
         EXPECT_EQ(image.pixelColor(150, 37), kGrey) << withPicture;
-        EXPECT_EQ(image.pixelColor(129, 100), kGrey) << withPicture;
-        EXPECT_EQ(image.pixelColor(205, 100), kWhite) << withPicture;
-        EXPECT_EQ(image.pixelColor(150, 138), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(129, 150), kGrey) << withPicture;
+        EXPECT_EQ(image.pixelColor(205, 150), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(150, 162), kWhite) << withPicture;
         EXPECT_EQ(image.pixelColor(129, 37), kGrey) << withPicture;
         EXPECT_EQ(image.pixelColor(205, 37), kWhite) << withPicture;
-        EXPECT_EQ(image.pixelColor(205, 138), kWhite) << withPicture;
-        EXPECT_EQ(image.pixelColor(129, 138), kGrey) << withPicture;
+        EXPECT_EQ(image.pixelColor(205, 162), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(129, 162), kGrey) << withPicture;
     }
 }
 

@@ -34,6 +34,8 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 const QString kCaptionAtStart = QStringLiteral("Tavolin ");
+// The frame round the five rating systems ends under "FIDE 2024".
+constexpr int kFrameBottom = 162;
 
 }  // namespace
 
@@ -112,6 +114,8 @@ void TForm1::connectHandlers() {
             [this] { run(&TForm1::RadioButton3Click); });
     connect(ui.RadioButton4, &QRadioButton::clicked, this,
             [this] { run(&TForm1::RadioButton4Click); });
+    connect(ui.RadioButton5, &QRadioButton::clicked, this,
+            [this] { run(&TForm1::RadioButton5Click); });
     connect(ui.StringGrid1, &QTableWidget::currentCellChanged, this,
             [this] { run(&TForm1::gridclick); });
     // A click in the opponent's field saves the player; the focus given by "Valider" does not.
@@ -188,10 +192,10 @@ void TForm1::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(grey, 1));
     painter.drawLine(129, 37, 205, 37);
     painter.setPen(QPen(Qt::white, 1));
-    painter.drawLine(205, 37, 205, 138);
-    painter.drawLine(205, 138, 129, 138);
+    painter.drawLine(205, 37, 205, kFrameBottom);
+    painter.drawLine(205, kFrameBottom, 129, kFrameBottom);
     painter.setPen(QPen(grey, 1));
-    painter.drawLine(129, 138, 129, 37);
+    painter.drawLine(129, kFrameBottom, 129, 37);
 
     // The progress text stays until its place is painted again for another reason.
     if (!paintingProgress_ && event->region().intersects(progressArea())) {

@@ -62,12 +62,13 @@ public:
     void RadioButton2Click();
     void RadioButton3Click();
     void RadioButton4Click();
-    void InfosClick();     // "Infos" and the title: the About box
-    void Tableau1Click();  // "Tableau": the percentage table
-    void options();        // "Options"
-    void Button5Click();   // saves the current player
-    void Button6Click();   // loads the current player, at every activation
-    void gridclick();      // switches to the player selected in the names grid
+    void RadioButton5Click();  // "FIDE 2024"
+    void InfosClick();         // "Infos" and the title: the About box
+    void Tableau1Click();      // "Tableau": the percentage table
+    void options();            // "Options"
+    void Button5Click();       // saves the current player
+    void Button6Click();       // loads the current player, at every activation
+    void gridclick();          // switches to the player selected in the names grid
 
 protected:
     bool event(QEvent* event) override;
@@ -87,6 +88,7 @@ private:
     void addGameFromFields();  // "Valider" but the count
     void selectSystem(RatingSystem system, QRadioButton* button);
     RatingSystem checkedSystem() const;
+    void showCoefficientChoices(RatingSystem system);
     void clearResults();
     void setResult(QLabel* label, const QString& text);
     void showLoadedPlayer();

@@ -40,20 +40,23 @@ void TForm1::RadioButton4Click() {
     selectSystem(RatingSystem::Perf, ui_->RadioButton4);
 }
 
+void TForm1::RadioButton5Click() {
+    selectSystem(RatingSystem::Fide2024, ui_->RadioButton5);
+}
+
 void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
     Button5Click();
     session_.setSystem(system);
     button->setChecked(true);
 
     const TForm1Controls& ui = *ui_;
-    const int coefficient = session_.fideCoefficient();
     const ResultCaptions captions = resultCaptions(system);
     ui.ComboBox1->setVisible(captions.coefficientShown);
     ui.Label11->setVisible(captions.coefficientShown);
-    if (captions.coefficientShown &&
-        (coefficient == 10 || coefficient == 15 || coefficient == 25)) {
-        ui.ComboBox1->setCurrentText(QString::number(coefficient));
+    if (captions.coefficientShown) {
+        showCoefficientChoices(system);
     }
+    applyHelp();
     ui.Label9->setCaption(fromUtf8(captions.nvelo));
     ui.Label6->setCaption(fromUtf8(captions.gain));
     ui.Label7->setVisible(captions.performanceShown);
@@ -67,6 +70,22 @@ void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
     }
 }
 
+// The old FIDE rules know the coefficients 10, 15 and 25; the 2024 ones the K factors 40,
+// 20 and 10. The box offers the system's own and shows the one in force.
+void TForm1::showCoefficientChoices(RatingSystem system) {
+    QComboBox* box = ui_->ComboBox1;
+    const bool current = system == RatingSystem::Fide2024;
+    const QStringList choices =
+        current ? QStringList{QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("10")}
+                : QStringList{QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("25")};
+    const int inForce = current ? session_.fide2024Coefficient() : session_.fideCoefficient();
+    if (box->count() != choices.size() || box->itemText(0) != choices.front()) {
+        box->clear();
+        box->addItems(choices);
+    }
+    box->setCurrentText(QString::number(inForce));
+}
+
 RatingSystem TForm1::checkedSystem() const {
     const TForm1Controls& ui = *ui_;
     if (ui.RadioButton1->isChecked()) {
@@ -77,6 +96,9 @@ RatingSystem TForm1::checkedSystem() const {
     }
     if (ui.RadioButton3->isChecked()) {
         return RatingSystem::Fide;
+    }
+    if (ui.RadioButton5->isChecked()) {
+        return RatingSystem::Fide2024;
     }
     return RatingSystem::Perf;
 }
@@ -95,6 +117,7 @@ void TForm1::Button2Click() {
     input.young = session_.young();
     input.coefficientText = coefficient;
     input.fideCoefficient = session_.fideCoefficient();
+    input.fide2024Coefficient = session_.fide2024Coefficient();
     input.system = checkedSystem();
     input.interpolation = settings_.interpolation;
     input.arrondi = settings_.arrondi;
@@ -105,6 +128,7 @@ void TForm1::Button2Click() {
     const CalculationResult result = calculate(input);
     clearProgress();
     session_.setFideCoefficient(result.fideCoefficient);
+    session_.setFide2024Coefficient(result.fide2024Coefficient);
     if (!result.message.empty()) {
         warn(result.message);
         if (result.clearRating) {
@@ -128,6 +152,9 @@ void TForm1::Button2Click() {
                 setResult(ui.nvelo, text);
                 break;
         }
+    }
+    if (!result.notice.empty()) {
+        warn(result.notice);
     }
 }
 

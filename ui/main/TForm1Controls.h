@@ -28,10 +28,12 @@ class RightAlignedLabel;
     X(QRadioButton, RadioButton2)       \
     X(QRadioButton, RadioButton3)       \
     X(QRadioButton, RadioButton4)       \
+    X(QRadioButton, RadioButton5)       \
     X(QLabel, Label15)                  \
     X(QLabel, Label16)                  \
     X(QLabel, Label17)                  \
     X(QLabel, Label18)                  \
+    X(QLabel, Label20)                  \
     X(QGroupBox, RadioGroup1)           \
     X(QLabel, Label1)                   \
     X(QLineEdit, eloactuel)             \

@@ -69,6 +69,7 @@ void TForm1Controls::setupUi(QWidget* window) {
           {Label16, RadioButton2},
           {Label17, RadioButton3},
           {Label18, RadioButton4},
+          {Label20, RadioButton5},
           {Label14, CheckBox1}}) {
         makeCaptionOf(caption, control);
     }
@@ -113,13 +114,15 @@ void TForm1Controls::createControls(QWidget* window) {
     RadioButton2 = radio(window, "RadioButton2", 68);
     RadioButton3 = radio(window, "RadioButton3", 92);
     RadioButton4 = radio(window, "RadioButton4", 116);
+    RadioButton5 = radio(window, "RadioButton5", 140);
     RadioButton1->setChecked(true);
     Label15 = label(window, "Label15", QStringLiteral("ELO"), 164, 44);
     Label16 = label(window, "Label16", QStringLiteral("INJES"), 164, 68);
     Label17 = label(window, "Label17", QStringLiteral("FIDE"), 164, 92);
     Label18 = label(window, "Label18", QStringLiteral("Perf"), 164, 116);
+    Label20 = label(window, "Label20", QStringLiteral("FIDE 2024"), 164, 140);
     RadioGroup1 = named(new QGroupBox(QStringLiteral("Classement"), window), "RadioGroup1");
-    RadioGroup1->setGeometry(120, 28, 89, 113);
+    RadioGroup1->setGeometry(120, 28, 89, 137);
     RadioGroup1->hide();
 
     Label1 = label(window, "Label1", QStringLiteral("Elo du joueur :"), 238, 72);
@@ -211,6 +214,14 @@ void TForm1Controls::setFixedTips() {
     Button2->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
 }
 
+namespace {
+
+const QString kFide2024CoefficientTip = QStringLiteral(
+    "K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu'à 18 ans sous 2300 ; "
+    "K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint");
+
+}  // namespace
+
 void TForm1::createHelp() {
     const TForm1Controls& ui = *ui_;
     helpTips_ = {
@@ -228,13 +239,17 @@ void TForm1::applyHelp() {
     for (const auto& [widget, text] : helpTips_) {
         widget->setToolTip(settings_.aide ? text : QString());
     }
+    // Which K factor of the 2024 rules applies to whom; the older rules' box has no tip.
+    const bool fide2024 = session_.mode() == static_cast<std::int32_t>(RatingSystem::Fide2024);
+    ui_->ComboBox1->setToolTip(settings_.aide && fide2024 ? kFide2024CoefficientTip : QString());
 }
 
 void TForm1Controls::setTabOrder() {
-    const QList<QWidget*> order{eloactuel,    adv,          adv2,        CheckBox1,    Button1,
-                                Button2,      Button3,      Button4,     Memo1,        Infos,
-                                Button7,      effa,         StringGrid1, RadioButton1, RadioButton2,
-                                RadioButton3, RadioButton4, ComboBox1,   Button5,      Button6};
+    const QList<QWidget*> order{
+        eloactuel,   adv,          adv2,         CheckBox1,    Button1,      Button2,
+        Button3,     Button4,      Memo1,        Infos,        Button7,      effa,
+        StringGrid1, RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+        ComboBox1,   Button5,      Button6};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }

@@ -41,6 +41,9 @@ void TForm1::Button6Click() {
         case 4:
             RadioButton4Click();
             break;
+        case 5:
+            RadioButton5Click();
+            break;
         default:
             warn(messages::kModeError);
             break;
