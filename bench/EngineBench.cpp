@@ -73,12 +73,13 @@ void BM_ExpectedScore(benchmark::State& state) {
 }
 BENCHMARK(BM_ExpectedScore)->Unit(benchmark::kMicrosecond);
 
-void eloCalculationOfFiftyGames(benchmark::State& state, bool interpolation) {
+void calculationOfFiftyGames(benchmark::State& state, RatingSystem system, bool interpolation) {
     std::vector<GameEntry> games;
     for (int k = 0; k < 50; ++k) {
         games.push_back({1500.0 + 10 * k, k % 3 == 0 ? 1.0 : (k % 3 == 1 ? 0.5 : 0.0)});
     }
     CalculationInput input;
+    input.system = system;
     input.ratingText = "1650";
     input.games = games;
     input.interpolation = interpolation;
@@ -88,9 +89,25 @@ void eloCalculationOfFiftyGames(benchmark::State& state, bool interpolation) {
     }
 }
 
+void eloCalculationOfFiftyGames(benchmark::State& state, bool interpolation) {
+    calculationOfFiftyGames(state, RatingSystem::Elo, interpolation);
+}
+
 void BM_EloCalculationFiftyGames(benchmark::State& state) {
     eloCalculationOfFiftyGames(state, false);
 }
+
+// The older FIDE rules integrate the normal curve for each game's expected score; the 2024
+// rules look it up in a table of 50 rows.
+void BM_FideCalculationFiftyGames(benchmark::State& state) {
+    calculationOfFiftyGames(state, RatingSystem::Fide, false);
+}
+BENCHMARK(BM_FideCalculationFiftyGames)->Unit(benchmark::kMicrosecond);
+
+void BM_Fide2024CalculationFiftyGames(benchmark::State& state) {
+    calculationOfFiftyGames(state, RatingSystem::Fide2024, false);
+}
+BENCHMARK(BM_Fide2024CalculationFiftyGames)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EloCalculationFiftyGames)->Unit(benchmark::kMicrosecond);
 
 void BM_EloCalculationFiftyGamesInterpolated(benchmark::State& state) {
