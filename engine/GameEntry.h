@@ -6,6 +6,7 @@ namespace tavolin {
 struct GameEntry {
     double eloadv = 0;    // the opponent's rating, a whole number from 1000 to 3000
     double resultat = 0;  // the score: 1 win, 0.5 draw, 0 loss
+    bool operator==(const GameEntry&) const = default;
 };
 static_assert(sizeof(GameEntry) == 16);
 

@@ -1,0 +1,140 @@
+#include "PgnImport.h"
+
+#include <algorithm>
+
+#include "GameEntryReading.h"
+
+namespace tavolin {
+
+namespace {
+
+constexpr std::array<std::string_view, kPgnSkipReasons> kReasonTexts{
+    "sans Elo de l'adversaire", "Elo de l'adversaire illisible",
+    "Elo de l'adversaire hors de 1000 à 3000", "partie non terminée", "résultat illisible"};
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The opponent's Elo, or why the game is left out.
+struct EloReading {
+    int value = 0;
+    bool read = false;
+    PgnSkipReason reason = PgnSkipReason::NoOpponentElo;
+};
+
+EloReading readElo(std::string_view tag) {
+    const std::string_view text = trimmed(tag);
+    if (text.empty() || text == "-" || text == "?") {
+        return {};
+    }
+    if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return {0, false, PgnSkipReason::OpponentEloNotANumber};
+    }
+    int value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+    }
+    if (value < kLowestOpponentRating || value > kHighestOpponentRating) {
+        return {0, false, PgnSkipReason::OpponentEloOutOfRange};
+    }
+    return {value, true, PgnSkipReason::NoOpponentElo};
+}
+
+bool isKnownName(std::string_view name) {
+    const std::string_view text = trimmed(name);
+    return !text.empty() && text != "?";
+}
+
+}  // namespace
+
+std::string_view pgnSkipReasonText(PgnSkipReason reason) {
+    return kReasonTexts[static_cast<std::size_t>(reason)];
+}
+
+PgnPlayerGames::PgnPlayerGames(std::string_view playerName) : name_(comparableName(playerName)) {}
+
+void PgnPlayerGames::add(const PgnGameTags& game) {
+    const bool white = comparableName(pgnTextAsUtf8(game.white)) == name_;
+    const bool black = !white && comparableName(pgnTextAsUtf8(game.black)) == name_;
+    if (!white && !black) {
+        return;
+    }
+    const auto skip = [&](PgnSkipReason reason) { ++skipped_[static_cast<std::size_t>(reason)]; };
+    const EloReading elo = readElo(white ? game.blackElo : game.whiteElo);
+    const std::string_view result = trimmed(game.result);
+    double score;
+    if (result == "1-0") {
+        score = white ? gagne : perdu;
+    } else if (result == "0-1") {
+        score = white ? perdu : gagne;
+    } else if (result == "1/2-1/2") {
+        score = nulle;
+    } else {
+        skip(result == "*" ? PgnSkipReason::NotFinished : PgnSkipReason::BadResult);
+        return;
+    }
+    if (!elo.read) {
+        skip(elo.reason);
+        return;
+    }
+    games_.push_back({pgnTextAsUtf8(game.date), pgnTextAsUtf8(game.event),
+                      pgnTextAsUtf8(game.round), pgnTextAsUtf8(white ? game.black : game.white),
+                      GameEntry{static_cast<double>(elo.value), score}});
+}
+
+int PgnPlayerGames::skippedTotal() const {
+    int total = 0;
+    for (const int count : skipped_) {
+        total += count;
+    }
+    return total;
+}
+
+std::string PgnPlayerGames::skippedText() const {
+    std::string text;
+    for (std::size_t k = 0; k < kPgnSkipReasons; ++k) {
+        if (skipped_[k] == 0) {
+            continue;
+        }
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += std::to_string(skipped_[k]) + ' ' + std::string(kReasonTexts[k]);
+    }
+    return text;
+}
+
+void PgnPlayerList::add(const PgnGameTags& game) {
+    count(game.white);
+    count(game.black);
+}
+
+void PgnPlayerList::count(const std::string& rawName) {
+    if (!isKnownName(rawName)) {
+        return;
+    }
+    const std::string name = pgnTextAsUtf8(rawName);
+    PgnPlayer& player = byComparableName_[comparableName(name)];
+    if (player.games == 0) {
+        player.name = std::string(trimmed(name));
+    }
+    ++player.games;
+}
+
+std::vector<PgnPlayer> PgnPlayerList::players() const {
+    std::vector<PgnPlayer> players;
+    for (const auto& [key, player] : byComparableName_) {
+        players.push_back(player);
+    }
+    std::stable_sort(players.begin(), players.end(), [](const PgnPlayer& a, const PgnPlayer& b) {
+        return a.games > b.games || (a.games == b.games && a.name < b.name);
+    });
+    return players;
+}
+
+}  // namespace tavolin

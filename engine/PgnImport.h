@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "GameEntry.h"
+#include "PgnReader.h"
+
+namespace tavolin {
+
+// Which games of a PGN file are a player's, and which of them a rating period takes.
+
+// Why a game of the player is left out; never guessed.
+enum class PgnSkipReason {
+    NoOpponentElo,          // no tag, empty, "-" or "?"
+    OpponentEloNotANumber,  // anything but a whole number
+    OpponentEloOutOfRange,  // outside 1000 to 3000
+    NotFinished,            // "*"
+    BadResult,              // anything but "1-0", "0-1", "1/2-1/2"
+};
+inline constexpr std::size_t kPgnSkipReasons = 5;
+
+// The reason as the program says it, in French.
+std::string_view pgnSkipReasonText(PgnSkipReason reason);
+
+// A game the period takes, its texts in UTF-8.
+struct PgnImportedGame {
+    std::string date, event, round, opponent;
+    GameEntry entry;  // the opponent's Elo and the player's score
+};
+
+// Collects one player's games, in file order.
+class PgnPlayerGames {
+public:
+    explicit PgnPlayerGames(std::string_view playerName);
+
+    void add(const PgnGameTags& game);
+
+    const std::vector<PgnImportedGame>& games() const { return games_; }
+    int skipped(PgnSkipReason reason) const { return skipped_[static_cast<std::size_t>(reason)]; }
+    int skippedTotal() const;
+    // "2 sans Elo de l'adversaire, 1 partie non terminée"; empty when none was skipped.
+    std::string skippedText() const;
+
+private:
+    std::string name_;
+    std::vector<PgnImportedGame> games_;
+    std::array<int, kPgnSkipReasons> skipped_{};
+};
+
+// The players of a file and their number of games.
+struct PgnPlayer {
+    std::string name;  // as first written in the file, in UTF-8
+    int games = 0;
+};
+
+class PgnPlayerList {
+public:
+    void add(const PgnGameTags& game);
+    // Most games first, then by name.
+    std::vector<PgnPlayer> players() const;
+
+private:
+    void count(const std::string& rawName);
+    std::map<std::string, PgnPlayer> byComparableName_;
+};
+
+}  // namespace tavolin

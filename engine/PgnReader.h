@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace tavolin {
+
+// The tags of one game of a PGN file that the import needs, as raw bytes of the file.
+struct PgnGameTags {
+    std::string white, black, whiteElo, blackElo, result, date, event, round;
+};
+
+// Reads the tag pairs of each game of a PGN file as its bytes arrive, skipping the movetext
+// (comments in braces and after ";", "%" escape lines, variations, glyphs), in constant
+// memory whatever the file's size: a tag value is kept up to 255 bytes, as PGN allows.
+// A game is handed over when the next one starts or the file ends.
+class PgnReader {
+public:
+    using GameHandler = std::function<void(const PgnGameTags&)>;
+    explicit PgnReader(GameHandler onGame) : onGame_(std::move(onGame)) {}
+
+    void feed(std::string_view bytes);
+    // The end of the file: hands over the last game, unless the file ends inside one of its
+    // tags (a damaged file), and says whether it did.
+    bool finish();
+
+    // Whether the file ended inside a tag, a string or a comment.
+    bool truncated() const { return truncated_; }
+
+private:
+    enum class State {
+        LineStart,     // at the start of a line (a "%" here escapes the line)
+        Text,          // between tags, or in the movetext
+        TagName,       // after "["
+        BeforeValue,   // after the tag's name
+        Value,         // inside the value's quotes
+        ValueEscape,   // after a backslash in the value
+        AfterValue,    // after the closing quote, before "]"
+        BraceComment,  // "{ ... }"
+        LineComment,   // "; ..." or a "%" line, to the end of the line
+    };
+
+    void step(char c);
+    void startTag();
+    void endTag();
+    std::string* tagField();
+
+    GameHandler onGame_;
+    State state_ = State::LineStart;
+    PgnGameTags game_;
+    bool gameHasTags_ = false;
+    bool inMovetext_ = false;
+    std::string tagName_;
+    std::string tagValue_;
+    bool truncated_ = false;
+    bool atFileStart_ = true;
+    std::size_t byteOrderMarkSeen_ = 0;
+};
+
+// Reads a whole stream in chunks; `progress` gets the bytes read so far and may stop the
+// reading by returning false. Returns false when stopped.
+bool readPgn(std::istream& in, PgnReader& reader,
+             const std::function<bool(std::uint64_t bytesRead)>& progress = {});
+
+// A tag value as text: UTF-8 when its bytes are valid UTF-8, Latin-1 otherwise.
+std::string pgnTextAsUtf8(std::string_view raw);
+
+// The form of a name that comparisons use: letters in lower case (ASCII and Latin-1), runs
+// of blanks as one, no blank after a comma, none at either end: "Dupont,  Jean" and
+// "dupont, jean" give the same.
+std::string comparableName(std::string_view utf8Name);
+
+}  // namespace tavolin

@@ -1,0 +1,196 @@
+// The PGN reader and the choice of a player's games, on small files written by hand.
+#include "PgnReader.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "PgnImport.h"
+
+namespace tavolin {
+namespace {
+
+std::vector<PgnGameTags> tagsOf(std::string_view file, bool* truncated = nullptr) {
+    std::vector<PgnGameTags> games;
+    PgnReader reader([&](const PgnGameTags& game) { games.push_back(game); });
+    reader.feed(file);
+    reader.finish();
+    if (truncated != nullptr) {
+        *truncated = reader.truncated();
+    }
+    return games;
+}
+
+// A tournament as organisers publish it: several rounds, comments, variations, glyphs,
+// escaped quotes, a "%" line, CRLF line ends and a byte-order mark.
+const std::string kTournament =
+    "\xEF\xBB\xBF% exported by a club\r\n"
+    "[Event \"Open \\\"Printemps\\\" [B]\"]\r\n"
+    "[Round \"1\"]\r\n[Date \"2026.03.01\"]\r\n"
+    "[White \"Dupont, Jean\"]\r\n[Black \"Martin, Luc\"]\r\n"
+    "[WhiteElo \"1850\"]\r\n[BlackElo \"2010\"]\r\n[Result \"0-1\"]\r\n\r\n"
+    "1. e4 {a [Black \"Nobody\"] comment} e5 (1... c5 2. Nf3 {deep} (2. c3)) 2. Nf3 $1 ; [x\r\n"
+    "Nc6 0-1\r\n\r\n"
+    "[Event \"Open Printemps\"]\r\n[Round \"2\"]\r\n"
+    "[White \"Leroy, Anne\"]\r\n[Black \"DUPONT,JEAN\"]\r\n"
+    "[WhiteElo \"1700\"]\r\n[BlackElo \"1850\"]\r\n[Result \"1/2-1/2\"]\r\n\r\n"
+    "1. d4 d5 1/2-1/2\r\n"
+    "[Round \"3\"]\r\n[White \"dupont,  jean\"]\r\n[Black \"Petit, Paul\"]\r\n"
+    "[BlackElo \"?\"]\r\n[Result \"1-0\"]\r\n1. c4 1-0\r\n"
+    "[Round \"4\"]\r\n[White \"Dupont, Jean\"]\r\n[Black \"Blanc, Eve\"]\r\n"
+    "[BlackElo \"2300\"]\r\n[Result \"*\"]\r\n1. c4 *\r\n";
+
+TEST(PgnReaderTest, ReadsTheTagsAndSkipsTheMovetext) {
+    bool truncated = true;
+    const auto games = tagsOf(kTournament, &truncated);
+    ASSERT_EQ(games.size(), 4u);
+    EXPECT_FALSE(truncated);
+    EXPECT_EQ(games[0].event, "Open \"Printemps\" [B]");
+    EXPECT_EQ(games[0].black, "Martin, Luc");  // not the "Nobody" of the comment
+    EXPECT_EQ(games[0].result, "0-1");
+    EXPECT_EQ(games[1].white, "Leroy, Anne");
+    EXPECT_EQ(games[1].round, "2");
+    EXPECT_EQ(games[3].result, "*");
+    // The same file, a byte at a time: nothing depends on where the chunks end.
+    std::vector<PgnGameTags> byByte;
+    PgnReader reader([&](const PgnGameTags& game) { byByte.push_back(game); });
+    for (const char c : kTournament) {
+        reader.feed({&c, 1});
+    }
+    reader.finish();
+    ASSERT_EQ(byByte.size(), 4u);
+    EXPECT_EQ(byByte[2].white, "dupont,  jean");
+}
+
+TEST(PgnReaderTest, TakesAPlayersGamesAndSaysWhyOthersAreLeftOut) {
+    PgnPlayerGames dupont("DUPONT, Jean");
+    PgnPlayerList list;
+    for (const PgnGameTags& game : tagsOf(kTournament)) {
+        dupont.add(game);
+        list.add(game);
+    }
+    ASSERT_EQ(dupont.games().size(), 2u);
+    EXPECT_EQ(dupont.games()[0].entry, (GameEntry{2010, 0}));  // lost with White
+    EXPECT_EQ(dupont.games()[0].opponent, "Martin, Luc");
+    EXPECT_EQ(dupont.games()[0].event, "Open \"Printemps\" [B]");
+    EXPECT_EQ(dupont.games()[1].entry, (GameEntry{1700, 0.5}));
+    EXPECT_EQ(dupont.skippedText(), "1 sans Elo de l'adversaire, 1 partie non terminée");
+    const std::vector<PgnPlayer> players = list.players();
+    ASSERT_EQ(players.size(), 5u);
+    EXPECT_EQ(players[0].name, "Dupont, Jean");
+    EXPECT_EQ(players[0].games, 4);
+    EXPECT_EQ(players[1].name, "Blanc, Eve");  // one game each, by name
+}
+
+TEST(PgnReaderTest, EachRuleOfTheOpponentsEloAndTheResult) {
+    struct Case {
+        const char* elo;
+        const char* result;
+        bool imported;
+        const char* skipped;
+    };
+    for (const Case& c : {
+             Case{"1000", "1-0", true, ""},
+             Case{"3000", "0-1", true, ""},
+             Case{" 1500 ", "1/2-1/2", true, ""},
+             Case{"999", "1-0", false, "1 Elo de l'adversaire hors de 1000 à 3000"},
+             Case{"3001", "1-0", false, "1 Elo de l'adversaire hors de 1000 à 3000"},
+             Case{"1500.5", "1-0", false, "1 Elo de l'adversaire illisible"},
+             Case{"abc", "1-0", false, "1 Elo de l'adversaire illisible"},
+             Case{"-", "1-0", false, "1 sans Elo de l'adversaire"},
+             Case{"", "1-0", false, "1 sans Elo de l'adversaire"},
+             Case{"1500", "*", false, "1 partie non terminée"},
+             Case{"1500", "1-1", false, "1 résultat illisible"},
+             Case{"1500", "", false, "1 résultat illisible"},
+         }) {
+        PgnGameTags game;
+        game.white = "Anna";
+        game.black = "Bob";
+        game.blackElo = c.elo;
+        game.result = c.result;
+        PgnPlayerGames anna("anna");
+        anna.add(game);
+        EXPECT_EQ(anna.games().size(), c.imported ? 1u : 0u) << c.elo << ' ' << c.result;
+        EXPECT_EQ(anna.skippedText(), c.skipped) << c.elo << ' ' << c.result;
+    }
+}
+
+TEST(PgnReaderTest, NamesCompareWithoutCaseBlanksOrEncoding) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool same;
+    };
+    for (const Case& c : {Case{"Dupont,Jean", "dupont, jean", true},
+                          Case{"  Dupont ,   Jean ", "dupont , jean", true},
+                          Case{"\xC3\x89LODIE", "\xC3\xA9lodie", true},  // É, é in UTF-8
+                          Case{"Dupont, Jean", "Dupont, Jeanne", false}}) {
+        EXPECT_EQ(comparableName(c.a) == comparableName(c.b), c.same) << c.a << " / " << c.b;
+    }
+    EXPECT_EQ(pgnTextAsUtf8("\xC9lodie"), "\xC3\x89lodie");                // Latin-1 É
+    EXPECT_EQ(pgnTextAsUtf8("\xC3\x89lodie"), "\xC3\x89lodie");            // already UTF-8
+    EXPECT_EQ(pgnTextAsUtf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");  // a surrogate: Latin-1
+}
+
+TEST(PgnReaderTest, DamagedFilesGiveTheGamesBeforeTheDamage) {
+    const std::string whole = "[White \"A\"]\n[Black \"B\"]\n1. e4 1-0\n";
+    struct Case {
+        std::string file;
+        std::size_t games;
+        bool truncated;
+    };
+    for (const Case& c : {Case{"", 0, false}, Case{whole, 1, false},
+                          Case{whole + "[White \"C", 1, true}, Case{whole + "[Whi", 1, true},
+                          Case{whole + "[White \"C\"]\n1. e4 {never closed", 2, true},
+                          Case{std::string("\0\xff\x80[[[\"\\", 8), 0, true}}) {
+        bool truncated = false;
+        EXPECT_EQ(tagsOf(c.file, &truncated).size(), c.games) << c.file;
+        EXPECT_EQ(truncated, c.truncated) << c.file;
+    }
+}
+
+// Random damage to a real-looking file: the reader ends, keeps within its limits and never
+// reads outside what it was given (the sanitizers watch).
+TEST(PgnReaderTest, SurvivesThousandsOfMutatedFiles) {
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        std::string file = kTournament;
+        const int changes = std::uniform_int_distribution<int>(1, 20)(random);
+        for (int k = 0; k < changes; ++k) {
+            const std::size_t at =
+                std::uniform_int_distribution<std::size_t>(0, file.size() - 1)(random);
+            switch (random() % 3) {
+                case 0:
+                    file[at] = static_cast<char>(random());
+                    break;
+                case 1:
+                    file.erase(at, 1 + random() % 8);
+                    break;
+                default:
+                    file.insert(at, 1 + random() % 8, "[]{}\";%\\\n"[random() % 9]);
+                    break;
+            }
+            if (file.empty()) {
+                file = "[";
+            }
+        }
+        file.resize(std::uniform_int_distribution<std::size_t>(0, file.size())(random));
+        for (const PgnGameTags& game : tagsOf(file)) {
+            for (const std::string* tag : {&game.white, &game.black, &game.whiteElo, &game.event}) {
+                ASSERT_LE(tag->size(), 255u);
+            }
+            PgnPlayerGames("Dupont, Jean").add(game);
+        }
+    }
+}
+
+TEST(PgnReaderTest, ALongValueIsKeptToPgnsLimit) {
+    const auto games = tagsOf("[Event \"" + std::string(100000, 'x') + "\"]\n1. e4 *\n");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].event.size(), 255u);
+}
+
+}  // namespace
+}  // namespace tavolin
