@@ -17,6 +17,8 @@ enum class Option {
     Separator,
     Table,
     Difference,
+    Pgn,
+    Player,
     Help
 };
 
@@ -37,6 +39,8 @@ constexpr OptionSpec kOptions[] = {
     {Option::Separator, 'd', "decimal-separator", true},
     {Option::Table, 0, "table", false},
     {Option::Difference, 0, "difference", true},
+    {Option::Pgn, 0, "pgn", true},
+    {Option::Player, 0, "player", true},
     {Option::Help, 'h', "help", false},
 };
 
@@ -152,6 +156,12 @@ std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value,
                 return UsageError{"--difference needs a number, not '" + std::string(value) + "'"};
             }
             break;
+        case Option::Pgn:
+            options.pgn = std::string(value);
+            break;
+        case Option::Player:
+            options.player = std::string(value);
+            break;
         case Option::Help:
             options.help = true;
             break;
@@ -238,6 +248,12 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     }
     if ((options.table || options.difference) && !options.games.empty()) {
         return UsageError{"--table and --difference take no GAME"};
+    }
+    if (options.player && !options.pgn) {
+        return UsageError{"--player needs --pgn FILE"};
+    }
+    if (options.pgn && (!options.games.empty() || options.table || options.difference)) {
+        return UsageError{"--pgn takes no GAME, --table or --difference"};
     }
     // The 2024 regulations know three K factors; a coefficient box holds what is typed.
     if (options.system == RatingSystem::Fide2024 && options.coefficient &&

@@ -23,6 +23,9 @@ struct CalcOptions {
     std::optional<std::string> decimalSeparator;
     bool table = false;
     std::optional<double> difference;
+    // Games from a PGN file: the player's, or the list of its players without --player.
+    std::optional<std::string> pgn;
+    std::optional<std::string> player;
     bool help = false;
     std::vector<std::string_view> games;
 };

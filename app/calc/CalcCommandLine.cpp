@@ -10,6 +10,8 @@
 #include "GameList.h"
 #include "Messages.h"
 #include "PercentageTable.h"
+#include "PgnFile.h"
+#include "PgnImport.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
 
@@ -17,6 +19,7 @@ namespace tavolin {
 
 const std::string_view kCalcUsage =
     "Usage: tavolin-calc [OPTIONS] GAME...\n"
+    "       tavolin-calc [OPTIONS] --pgn FILE [--player NAME]\n"
     "Works out a chess player's new rating from the games of a rating period.\n"
     "\n"
     "  GAME                      opponent rating immediately followed by the result sign: "
@@ -35,6 +38,12 @@ const std::string_view kCalcUsage =
     "\"PERCENT<TAB>DIFFERENCE\", 100 down to 1; exit 0\n"
     "      --difference P        print the rating difference for the score fraction P "
     "(read as a double): by the integration with -i, else by the threshold table; exit 0\n"
+    "      --pgn FILE            with --player NAME: that player's games from a PGN file, in "
+    "place of GAMEs (opponent's Elo 1000 to 3000, result 1-0, 0-1 or 1/2-1/2; the others are "
+    "skipped and counted on standard error); alone: the file's players, \"NAME<TAB>GAMES\", "
+    "most games first\n"
+    "      --player NAME         the player whose games --pgn takes (case, blanks and the blank "
+    "after a comma do not count)\n"
     "  -h, --help                usage\n";
 
 namespace {
@@ -80,22 +89,82 @@ std::string_view withoutTrailingBlanks(std::string_view text) {
     return text;
 }
 
-int calculateGames(const CalcOptions& options, std::string_view decimalSeparator, std::ostream& out,
-                   std::ostream& err) {
+// The games typed as arguments; nothing when one is refused, after saying why.
+std::optional<std::vector<GameEntry>> typedGames(const CalcOptions& options, std::ostream& err) {
     std::vector<GameEntry> games;
     for (std::string_view argument : options.games) {
         if (games.size() == kMaxGames) {
             err << messages::kTooManyGames << '\n';
-            return kExitRefused;
+            return std::nullopt;
         }
         const auto game = readGame(argument);
         if (const auto* message = std::get_if<std::string_view>(&game)) {
             err << *message << '\n';
-            return kExitRefused;
+            return std::nullopt;
         }
         games.push_back(std::get<GameEntry>(game));
     }
+    return games;
+}
 
+// Reads the PGN file through `handle`; false after saying why it could not be read.
+bool readPgnOption(const CalcOptions& options, const PgnReader::GameHandler& handle,
+                   std::ostream& err) {
+    PgnReader reader(handle);
+    const std::string error = readPgnFile(*options.pgn, reader);
+    if (!error.empty()) {
+        err << error << '\n';
+        return false;
+    }
+    if (reader.truncated()) {
+        err << filledMessage(messages::kPgnDamaged, "", *options.pgn) << '\n';
+    }
+    return true;
+}
+
+int listPgnPlayers(const CalcOptions& options, std::ostream& out, std::ostream& err) {
+    PgnPlayerList list;
+    if (!readPgnOption(
+            options, [&](const PgnGameTags& game) { list.add(game); }, err)) {
+        return kExitRefused;
+    }
+    for (const PgnPlayer& player : list.players()) {
+        out << player.name << '\t' << player.games << '\n';
+    }
+    return kExitDone;
+}
+
+// The player's importable games from the PGN file, in file order; nothing after saying why.
+std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::ostream& err) {
+    PgnPlayerGames player(*options.player);
+    if (!readPgnOption(
+            options, [&](const PgnGameTags& game) { player.add(game); }, err)) {
+        return std::nullopt;
+    }
+    if (player.skippedTotal() > 0) {
+        const std::string count = std::to_string(player.skippedTotal());
+        err << filledMessage(player.skippedTotal() == 1 ? messages::kPgnSkippedOne
+                                                        : messages::kPgnSkippedMany,
+                             player.skippedText(), "", count)
+            << '\n';
+    }
+    if (player.games().empty()) {
+        err << filledMessage(messages::kPgnNoGameFor, *options.player, *options.pgn) << '\n';
+        return std::nullopt;
+    }
+    if (player.games().size() > static_cast<std::size_t>(kMaxGames)) {
+        err << messages::kTooManyGames << '\n';
+        return std::nullopt;
+    }
+    std::vector<GameEntry> games;
+    for (const PgnImportedGame& game : player.games()) {
+        games.push_back(game.entry);
+    }
+    return games;
+}
+
+int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
+                   std::string_view decimalSeparator, std::ostream& out, std::ostream& err) {
     CalculationInput input;
     input.ratingText = options.rating;
     input.games = games;
@@ -153,8 +222,16 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
             << '\n';
         return kExitDone;
     }
-    return calculateGames(
-        options, options.decimalSeparator.value_or(std::string(localeDecimalSeparator)), out, err);
+    if (options.pgn && !options.player) {
+        return listPgnPlayers(options, out, err);
+    }
+    const auto games = options.pgn ? pgnGames(options, err) : typedGames(options, err);
+    if (!games) {
+        return kExitRefused;
+    }
+    return calculateGames(options, *games,
+                          options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
+                          out, err);
 }
 
 }  // namespace tavolin

@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,6 +77,54 @@ TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
     EXPECT_THAT(fewGames.err, HasSubstr("au moins 5 parties"));
     EXPECT_EQ(calc({"-s", "fide2024", "-k", "25", "-r", "1850", "2010+"}).status, 2);
     EXPECT_EQ(calc({"-s", "fide", "-k", "40", "-r", "1850", "2010+"}).status, 0);  // kept 25
+}
+
+// A PGN file's games give the figures of the same games typed as arguments.
+TEST(CalcCommandLineTest, TakesAPlayersGamesFromAPgnFile) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tavolin-calc-pgn-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "open.pgn").string();
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "[White \"Dupont, Jean\"][Black \"Martin\"][BlackElo \"2010\"][Result \"0-1\"]\n"
+                "1. e4 {(} e5 0-1\n"
+                "[White \"Leroy\"][Black \"DUPONT,JEAN\"][WhiteElo \"1700\"][Result \"1/2-1/2\"]\n"
+                "1. d4 1/2-1/2\n"
+                "[White \"Petit\"][Black \"Dupont, Jean\"][WhiteElo \"?\"][Result \"0-1\"]\n*\n"
+                "[White \"Dupont, Jean\"][Black \"Blanc\"][BlackElo \"2300\"][Result \"1-0\"]\n";
+    }
+    const CalcRun typed = calc({"-s", "fide2024", "-r", "1850", "2010-", "1700=", "2300+"});
+    const CalcRun imported =
+        calc({"-s", "fide2024", "-r", "1850", "--pgn", path, "--player", "dupont, jean"});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(imported.out, typed.out);
+    EXPECT_EQ(imported.err, "1 partie ignorée : 1 sans Elo de l'adversaire\n");
+
+    const CalcRun players = calc({"--pgn", path});
+    EXPECT_EQ(players.status, 0);
+    EXPECT_EQ(players.out, "Dupont, Jean\t4\nBlanc\t1\nLeroy\t1\nMartin\t1\nPetit\t1\n");
+
+    const CalcRun nobody = calc({"--pgn", path, "--player", "Nobody"});
+    EXPECT_EQ(nobody.status, 1);
+    EXPECT_EQ(nobody.err, "Aucune partie de Nobody dans " + path + "\n");
+
+    const CalcRun folderRun = calc({"--pgn", folder.string(), "--player", "x"});
+    EXPECT_EQ(folderRun.status, 1);
+    EXPECT_THAT(folderRun.err, HasSubstr("c'est un dossier"));
+    EXPECT_EQ(calc({"--player", "x", "1600+"}).status, 2);
+    EXPECT_EQ(calc({"--pgn", path, "1600+"}).status, 2);
+
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (int k = 0; k < 51; ++k) {
+            file << "[White \"A\"][Black \"B\"][BlackElo \"1600\"][Result \"1-0\"]\n1. e4 1-0\n";
+        }
+    }
+    const CalcRun tooMany = calc({"--pgn", path, "--player", "A", "-r", "1500"});
+    EXPECT_EQ(tooMany.status, 1);
+    EXPECT_EQ(tooMany.err, "Impossible d'ajouter plus de 50 parties\n");
+    std::filesystem::remove_all(folder);
 }
 
 TEST(CalcCommandLineTest, TakesTheSwitches) {
