@@ -8,6 +8,7 @@
 #include "Calculation.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
+#include "MessageText.h"
 #include "Messages.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
@@ -111,9 +112,9 @@ std::optional<std::vector<GameEntry>> typedGames(const CalcOptions& options, std
 bool readPgnOption(const CalcOptions& options, const PgnReader::GameHandler& handle,
                    std::ostream& err) {
     PgnReader reader(handle);
-    const std::string error = readPgnFile(*options.pgn, reader);
-    if (!error.empty()) {
-        err << error << '\n';
+    const QString error = readPgnFile(QString::fromStdString(*options.pgn), reader);
+    if (!error.isEmpty()) {
+        err << error.toStdString() << '\n';
         return false;
     }
     if (reader.truncated()) {

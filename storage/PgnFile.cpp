@@ -1,0 +1,38 @@
+#include "PgnFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+
+#include "FileFailure.h"
+
+namespace tavolin {
+
+QString readPgnFile(const QString& path, PgnReader& reader,
+                    const std::function<bool(qint64 read, qint64 size)>& progress) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return cannotReadText(path);
+    }
+    const qint64 size = file.size();
+    std::array<char, 64 * 1024> buffer;
+    qint64 total = 0;
+    for (;;) {
+        const qint64 count = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
+        if (count < 0) {
+            return cannotReadText(path);
+        }
+        if (count == 0) {
+            break;
+        }
+        reader.feed({buffer.data(), static_cast<std::size_t>(count)});
+        total += count;
+        if (progress && !progress(total, size)) {
+            return {};
+        }
+    }
+    reader.finish();
+    return {};
+}
+
+}  // namespace tavolin
