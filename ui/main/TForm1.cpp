@@ -54,6 +54,7 @@ TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
     createHelp();
     connectFieldsToSession();
     connectHandlers();
+    connectImport();
     runHandler(boxes_, this, [this] { dessin(); });
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());

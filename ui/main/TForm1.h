@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "DataFileCheck.h"
@@ -70,17 +71,27 @@ public:
     void Button6Click();       // loads the current player, at every activation
     void gridclick();          // switches to the player selected in the names grid
 
+    // Imports games from a PGN file through the import dialog.
+    void importPgn(const QString& path);
+    // How Ctrl+O and the game list's menu choose a file (a file dialog by default).
+    void setPgnFileChooser(std::function<QString()> chooser) { pgnFileChooser_ = std::move(chooser); }
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;  // dessin2
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void dessin();  // at creation: the switches, the size, the background picture
     void createHelp();
     void connectHandlers();
     void connectFieldsToSession();
+    void connectImport();
+    void chooseAndImportPgn();
+    void importPendingPgn();
     void connectHandler(QPushButton* button, void (TForm1::*handler)());
     void run(void (TForm1::*handler)());
     void applyHelp();
@@ -115,6 +126,9 @@ private:
     QString progressText_;
     bool paintingProgress_ = false;
     int lastProgressPercent_ = -1;
+
+    std::function<QString()> pgnFileChooser_;
+    QString pendingImport_;  // the file dropped, for the handler that imports it
 
     // Controls whose tooltips follow the "aide" switch, with their texts.
     QList<QPair<QWidget*, QString>> helpTips_;

@@ -216,6 +216,9 @@ void TForm1Controls::setFixedTips() {
 
 namespace {
 
+const QString kImportTip = QStringLiteral(
+    "Pour importer des parties d'un fichier PGN : glissez-le sur la fenêtre, ou Ctrl+O, ou "
+    "le menu du clic droit sur la liste des parties");
 const QString kFide2024CoefficientTip = QStringLiteral(
     "K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu'à 18 ans sous 2300 ; "
     "K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint");
@@ -231,6 +234,8 @@ void TForm1::createHelp() {
         {ui.adv2, QStringLiteral("Résultat de la partie : + , = , - ")},
         {ui.Memo1, QStringLiteral("Liste de vos parties")},
         {ui.RadioGroup1, QStringLiteral("Choisissez le ce que vous souhaitez calculer")},
+        {ui.Label8, kImportTip},
+        {ui.Label2, kImportTip},
     };
     applyHelp();
 }

@@ -1,0 +1,116 @@
+// Games imported from a PGN file: the dialog, and its wiring to the main window.
+#include "PgnImportDialog.h"
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QUrl>
+
+#include "MainWindowFixture.h"
+#include "ModalHelper.h"
+
+namespace tavolin::testing {
+namespace {
+
+const QByteArray kOpen =
+    "[Event \"Open\"][Round \"1\"][White \"Dupont, Jean\"][Black \"Martin, Luc\"]\n"
+    "[BlackElo \"2010\"][Result \"0-1\"]\n1. e4 {a comment} e5 (1... c5) 0-1\n\n"
+    "[Event \"Open\"][Round \"2\"][White \"Leroy, Anne\"][Black \"DUPONT,JEAN\"]\n"
+    "[WhiteElo \"1700\"][Result \"1/2-1/2\"]\n1. d4 1/2-1/2\n\n"
+    "[Event \"Open\"][Round \"3\"][White \"Dupont, Jean\"][Black \"Petit, Paul\"]\n"
+    "[BlackElo \"?\"][Result \"1-0\"]\n1. c4 1-0\n\n"
+    "[Event \"Open\"][Round \"4\"][White \"Dupont, Jean\"][Black \"Blanc, Eve\"]\n"
+    "[BlackElo \"2300\"][Result \"1-0\"]\n1. c4 1-0\n";
+
+bool waitForReading(PgnImportDialog& dialog) {
+    return QTest::qWaitFor([&] { return !dialog.reading(); }, 10000);
+}
+
+class PgnImportTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        pgn = folder.filePath("open.pgn");
+        writeFile(pgn, kOpen);
+        ui.StringGrid1->item(0, 0)->setText("Dupont, Jean");
+    }
+
+    // Acts on the import dialog once it has read the chosen player's games.
+    void whenImportShown(std::function<void(PgnImportDialog*)> act) {
+        whenModalShown<PgnImportDialog>([act](PgnImportDialog* dialog) {
+            // Two readings: the players, then the preselected player's games.
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return dialog->findChild<QTableWidget*>("games")->rowCount() > 0 &&
+                           !dialog->reading();
+                },
+                10000));
+            act(dialog);
+        });
+    }
+
+    static void importTicked(PgnImportDialog* dialog) {
+        dialog->findChild<QPushButton*>("import")->click();
+    }
+
+    QString pgn;
+};
+
+TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
+    addGame("1600", "+");
+    QString skipped;
+    whenImportShown([&](PgnImportDialog* dialog) {
+        EXPECT_EQ(dialog->findChild<QComboBox*>("players")->currentText(), "Dupont, Jean (4)");
+        skipped = dialog->findChild<QLabel*>("skipped")->text();
+        dialog->findChild<QTableWidget*>("games")->item(2, 0)->setCheckState(Qt::Unchecked);
+        importTicked(dialog);
+    });
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(pgn)});
+    // As a file manager drops it: the drag enters the window, then the file is let go.
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+    EXPECT_EQ(skipped, "1 partie ignorée : 1 sans Elo de l'adversaire");
+    EXPECT_EQ(form->session().liste().liste(), " 1600    + 2010    - 1700    =");
+    EXPECT_EQ(ui.Label13->text(), "3");
+    EXPECT_EQ(ui.nvelo->text(), "");  // nothing calculated
+}
+
+TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {
+    for (int k = 0; k < 49; ++k) {
+        addGame("1600", "=");
+    }
+    form->setPgnFileChooser([this] { return pgn; });
+    whenImportShown(importTicked);
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form->session().games().nbparties, 50);
+    EXPECT_EQ(form->session().games().parties[49].eloadv, 2010);
+    EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
+}
+
+TEST_F(PgnImportTest, TheDialogSaysWhatItCannotRead) {
+    writeFile(folder.filePath("cut.pgn"), kOpen + "[White \"Dupont, Jean\"][Black \"X\"][BlackE");
+    struct Case {
+        QString path;
+        QString says;
+    };
+    for (const Case& c :
+         {Case{folder.filePath("missing.pgn"), "fichier introuvable"},
+          Case{folder.path(), "c'est un dossier"}, Case{folder.filePath("cut.pgn"), "est abîmé"}}) {
+        PgnImportDialog dialog(c.path, "dupont, jean");
+        ASSERT_TRUE(waitForReading(dialog));
+        QTest::qWait(20);  // the preselected player's games, when there are players
+        ASSERT_TRUE(waitForReading(dialog));
+        EXPECT_TRUE(dialog.findChild<QLabel*>("skipped")->text().contains(c.says))
+            << dialog.findChild<QLabel*>("skipped")->text().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tavolin::testing

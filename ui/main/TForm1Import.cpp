@@ -1,0 +1,106 @@
+// Games imported from PGN files: dropped on the window, opened with Ctrl+O or from the game
+// list's context menu.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableWidget>
+
+#include "Messages.h"
+#include "PgnImportDialog.h"
+#include "TForm1.h"
+#include "TForm1Controls.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+namespace {
+
+const QString kImportCaption = QStringLiteral("Importer des parties (PGN)…");
+
+// The first PGN file among what is dragged.
+QString pgnFileOf(const QMimeData* data) {
+    if (data == nullptr) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive)) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void TForm1::connectImport() {
+    setAcceptDrops(true);
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, [this] { run(&TForm1::chooseAndImportPgn); });
+    QPlainTextEdit* list = ui_->Memo1;
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+        std::unique_ptr<QMenu> menu(list->createStandardContextMenu(at));
+        menu->addSeparator();
+        QAction* import = menu->addAction(kImportCaption);
+        import->setShortcut(QKeySequence::Open);
+        if (menu->exec(list->viewport()->mapToGlobal(at)) == import) {
+            run(&TForm1::chooseAndImportPgn);
+        }
+    });
+    pgnFileChooser_ = [this] {
+        return QFileDialog::getOpenFileName(this, kImportCaption, QString(),
+                                            QStringLiteral("Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)"));
+    };
+}
+
+void TForm1::chooseAndImportPgn() {
+    const QString path = pgnFileChooser_();
+    if (!path.isEmpty()) {
+        importPgn(path);
+    }
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!pgnFileOf(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = pgnFileOf(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    pendingImport_ = path;
+    run(&TForm1::importPendingPgn);
+}
+
+void TForm1::importPendingPgn() {
+    importPgn(std::exchange(pendingImport_, QString()));
+}
+
+// The ticked games go after those listed, as "Valider" would put them; nothing is
+// calculated and nothing saved beyond the usual moments.
+void TForm1::importPgn(const QString& path) {
+    const int row = std::max(ui_->StringGrid1->currentRow(), 0);
+    PgnImportDialog dialog(path, ui_->StringGrid1->item(row, 0)->text(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    for (const GameEntry& game : dialog.tickedGames()) {
+        if (!session_.addGame(game)) {
+            warn(messages::kTooManyGames);
+            break;
+        }
+    }
+    ui_->Memo1->verticalScrollBar()->setValue(ui_->Memo1->verticalScrollBar()->maximum());
+    showGameCount();
+}
+
+}  // namespace tavolin
