@@ -121,7 +121,7 @@ void PgnPlayerList::count(const std::string& rawName) {
     const std::string name = pgnTextAsUtf8(rawName);
     PgnPlayer& player = byComparableName_[comparableName(name)];
     if (player.games == 0) {
-        player.name = std::string(trimmed(name));
+        player.name = std::string(trimmed(name));  // as first written
     }
     ++player.games;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "GameEntry.h"
@@ -65,7 +65,7 @@ public:
 
 private:
     void count(const std::string& rawName);
-    std::map<std::string, PgnPlayer> byComparableName_;
+    std::unordered_map<std::string, PgnPlayer> byComparableName_;
 };
 
 }  // namespace tavolin

@@ -45,8 +45,10 @@ private:
     };
 
     void step(char c);
+    const char* wholeTag(const char* at, const char* end);
     void startTag();
     void endTag();
+    void handOver();
     std::string* tagField();
 
     GameHandler onGame_;
