@@ -46,6 +46,7 @@ inline constexpr std::string_view kPgnDamaged =
 inline constexpr std::string_view kPgnSkippedOne = "1 partie ignorée : %1";
 inline constexpr std::string_view kPgnSkippedMany = "%3 parties ignorées : %1";
 inline constexpr std::string_view kPgnNoPlayer = "Aucune partie dans %2";
+inline constexpr std::string_view kPgnReadingStopped = "Lecture arrêtée.";
 
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";

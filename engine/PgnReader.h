@@ -12,6 +12,7 @@ namespace tavolin {
 // The tags of one game of a PGN file that the import needs, as raw bytes of the file.
 struct PgnGameTags {
     std::string white, black, whiteElo, blackElo, result, date, event, round;
+    bool operator==(const PgnGameTags&) const = default;
 };
 
 // Reads the tag pairs of each game of a PGN file as its bytes arrive, skipping the movetext

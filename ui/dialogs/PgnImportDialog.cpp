@@ -26,9 +26,9 @@ QString fromUtf8String(const std::string& text) {
 }
 
 QString resultText(const GameEntry& entry) {
-    return entry.resultat == gagne ? QStringLiteral("+")
-                                   : entry.resultat == nulle ? QStringLiteral("=")
-                                                             : QStringLiteral("-");
+    return entry.resultat == gagne   ? QStringLiteral("+")
+           : entry.resultat == nulle ? QStringLiteral("=")
+                                     : QStringLiteral("-");
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler,
                 if (!stopped) {
                     done(error, truncated);
                 } else {
-                    skipped_->setText(QStringLiteral("Lecture arrêtée."));
+                    skipped_->setText(fromUtf8(messages::kPgnReadingStopped));
                 }
                 emit readingDone();
             },
@@ -219,14 +219,15 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
     QString text;
     if (games.skippedTotal() > 0) {
         const std::string reasons = games.skippedText();
-        text = (games.skippedTotal() == 1 ? fromUtf8(messages::kPgnSkippedOne)
-                                          : fromUtf8(messages::kPgnSkippedMany)
-                                                .replace(QStringLiteral("%3"),
-                                                         QString::number(games.skippedTotal())))
+        text = (games.skippedTotal() == 1
+                    ? fromUtf8(messages::kPgnSkippedOne)
+                    : fromUtf8(messages::kPgnSkippedMany)
+                          .replace(QStringLiteral("%3"), QString::number(games.skippedTotal())))
                    .replace(QStringLiteral("%1"), fromUtf8String(reasons));
     }
     if (truncated) {
-        text += QLatin1Char('\n') + fromUtf8(messages::kPgnDamaged).replace(QStringLiteral("%2"), path_);
+        text += QLatin1Char('\n') +
+                fromUtf8(messages::kPgnDamaged).replace(QStringLiteral("%2"), path_);
     }
     skipped_->setText(text);
     import_->setEnabled(!shownGames_.empty());

@@ -28,7 +28,8 @@ QString pgnFileOf(const QMimeData* data) {
         return {};
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive)) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive)) {
             return url.toLocalFile();
         }
     }
@@ -53,8 +54,9 @@ void TForm1::connectImport() {
         }
     });
     pgnFileChooser_ = [this] {
-        return QFileDialog::getOpenFileName(this, kImportCaption, QString(),
-                                            QStringLiteral("Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)"));
+        return QFileDialog::getOpenFileName(
+            this, kImportCaption, QString(),
+            QStringLiteral("Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)"));
     };
 }
 
