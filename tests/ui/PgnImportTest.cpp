@@ -80,6 +80,12 @@ TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
     EXPECT_EQ(form->session().liste().liste(), " 1600    + 2010    - 1700    =");
     EXPECT_EQ(ui.Label13->text(), "3");
     EXPECT_EQ(ui.nvelo->text(), "");  // nothing calculated
+    // Given the focus back, as the window manager does once the dialog closes: the games
+    // imported are not reloaded away; they reach the file at the next save.
+    activate();
+    EXPECT_EQ(form->session().liste().liste(), " 1600    + 2010    - 1700    =");
+    leave();
+    EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
 }
 
 TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {

@@ -74,7 +74,9 @@ public:
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
     // How Ctrl+O and the game list's menu choose a file (a file dialog by default).
-    void setPgnFileChooser(std::function<QString()> chooser) { pgnFileChooser_ = std::move(chooser); }
+    void setPgnFileChooser(std::function<QString()> chooser) {
+        pgnFileChooser_ = std::move(chooser);
+    }
 
 protected:
     bool event(QEvent* event) override;

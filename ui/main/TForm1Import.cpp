@@ -92,7 +92,9 @@ void TForm1::importPendingPgn() {
 void TForm1::importPgn(const QString& path) {
     const int row = std::max(ui_->StringGrid1->currentRow(), 0);
     PgnImportDialog dialog(path, ui_->StringGrid1->item(row, 0)->text(), this);
-    if (dialog.exec() != QDialog::Accepted) {
+    int answer = QDialog::Rejected;
+    boxes_.showOwnWindow([&] { answer = dialog.exec(); });
+    if (answer != QDialog::Accepted) {
         return;
     }
     for (const GameEntry& game : dialog.tickedGames()) {
