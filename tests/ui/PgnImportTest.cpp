@@ -92,9 +92,16 @@ TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {
     for (int k = 0; k < 49; ++k) {
         addGame("1600", "=");
     }
-    form->setPgnFileChooser([this] { return pgn; });
+    // The file dialog takes the focus; the window gets it back only after the import.
+    form->setPgnFileChooser([this] {
+        other.show();
+        other.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
+        return pgn;
+    });
     whenImportShown(importTicked);
     QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    activate();
     EXPECT_EQ(form->session().games().nbparties, 50);
     EXPECT_EQ(form->session().games().parties[49].eloadv, 2010);
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});

@@ -97,6 +97,9 @@ void TForm1::importPgn(const QString& path) {
     if (answer != QDialog::Accepted) {
         return;
     }
+    // The games come while the window may be inactive (a file dialog had the focus, or the
+    // import dialog): the focus it gets back next must not reload the file over them.
+    session_.leftForOwnBox();
     for (const GameEntry& game : dialog.tickedGames()) {
         if (!session_.addGame(game)) {
             warn(messages::kTooManyGames);
