@@ -135,10 +135,13 @@ const char* PgnReader::wholeTag(const char* at, const char* end) {
     if (p == end || *p != ']') {
         return nullptr;
     }
-    startTag();
-    keepRun(tagName_, name, nameEnd);
-    keepRun(tagValue_, value, valueEnd);
-    endTag();
+    if (inMovetext_) {
+        handOver();
+    }
+    if (std::string* field = tagField({name, static_cast<std::size_t>(nameEnd - name)})) {
+        field->assign(value, std::min(static_cast<std::size_t>(valueEnd - value), kLongestKept));
+    }
+    gameHasTags_ = true;
     state_ = State::Text;
     return p + 1;
 }
@@ -245,30 +248,30 @@ void PgnReader::handOver() {
     inMovetext_ = false;
 }
 
-std::string* PgnReader::tagField() {
-    switch (tagName_.size()) {
+std::string* PgnReader::tagField(std::string_view tagName) {
+    switch (tagName.size()) {
         case 4:
-            return tagName_ == "Date" ? &game_.date : nullptr;
+            return tagName == "Date" ? &game_.date : nullptr;
         case 5:
-            return tagName_ == "White"   ? &game_.white
-                   : tagName_ == "Black" ? &game_.black
-                   : tagName_ == "Event" ? &game_.event
-                   : tagName_ == "Round" ? &game_.round
-                                         : nullptr;
+            return tagName == "White"   ? &game_.white
+                   : tagName == "Black" ? &game_.black
+                   : tagName == "Event" ? &game_.event
+                   : tagName == "Round" ? &game_.round
+                                        : nullptr;
         case 6:
-            return tagName_ == "Result" ? &game_.result : nullptr;
+            return tagName == "Result" ? &game_.result : nullptr;
         case 8:
-            return tagName_ == "WhiteElo"   ? &game_.whiteElo
-                   : tagName_ == "BlackElo" ? &game_.blackElo
-                                            : nullptr;
+            return tagName == "WhiteElo"   ? &game_.whiteElo
+                   : tagName == "BlackElo" ? &game_.blackElo
+                                           : nullptr;
         default:
             return nullptr;
     }
 }
 
 void PgnReader::endTag() {
-    if (std::string* field = tagField()) {
-        *field = tagValue_;
+    if (std::string* field = tagField(tagName_)) {
+        field->swap(tagValue_);
     }
     gameHasTags_ = true;
 }

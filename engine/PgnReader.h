@@ -50,7 +50,7 @@ private:
     void startTag();
     void endTag();
     void handOver();
-    std::string* tagField();
+    std::string* tagField(std::string_view tagName);
 
     GameHandler onGame_;
     State state_ = State::LineStart;
