@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 #include "DataFileCheck.h"
@@ -81,6 +84,13 @@ int runTavolin(int argc, char* argv[]) {
     QApplication::setApplicationVersion(fromUtf8(kVersion));
     QApplication::setDesktopFileName(QStringLiteral(TAVOLIN_APP_ID));
     QApplication::setWindowIcon(programIcon());
+    // The program speaks French, and so do Qt's own dialogs and menus (file dialog, the
+    // game list's menu) when Qt's translations are installed.
+    QTranslator qtInFrench;
+    if (qtInFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtInFrench);
+    }
 
     // Qt has taken its own options (-platform, -session, ...) out by now.
     const ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));
@@ -97,7 +107,8 @@ int runTavolin(int argc, char* argv[]) {
     }
     TForm1& mainWindow = *started.window;
     TerminationSignals terminationSignals;
-    endOnTermination(mainWindow, terminationSignals, [](int status) { QApplication::exit(status); });
+    endOnTermination(mainWindow, terminationSignals,
+                     [](int status) { QApplication::exit(status); });
     saveOnSessionEnd(mainWindow);
     mainWindow.show();
     return QApplication::exec();
