@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "FideCoefficient.h"
+
 namespace tavolin {
 
 namespace {
@@ -30,6 +32,8 @@ constexpr std::array<int, 51> kDifferenceForScore{
     125, 133, 141, 149, 158, 166, 175, 184, 193, 202, 211, 220, 230, 240, 251, 262, 273,
     284, 296, 309, 322, 336, 351, 366, 383, 401, 422, 444, 470, 501, 538, 589, 677, 800,
 };
+
+constexpr std::array<int, 3> kKFactors{40, 20, 10};
 
 // The 400-point rule: a player rated below 2650 counts a larger difference as 400.
 constexpr int kDifferenceCap = 400;
@@ -69,20 +73,11 @@ int fide2024DifferenceForScore(int percent) {
 }
 
 int fide2024CoefficientFromText(std::string_view text, int inForce) {
-    if (text == "40") {
-        return 40;
-    }
-    if (text == "20") {
-        return 20;
-    }
-    if (text == "10") {
-        return 10;
-    }
-    return inForce;
+    return coefficientFromText(text, kKFactors, inForce);
 }
 
 int fide2024CoefficientFromStored(std::int32_t stored) {
-    return stored == 40 || stored == 20 || stored == 10 ? stored : kFide2024DefaultCoefficient;
+    return coefficientFromStored(stored, kKFactors, kFide2024DefaultCoefficient);
 }
 
 std::optional<Fide2024Game> fide2024CountedGame(const GameEntry& game) {

@@ -1,30 +1,35 @@
 #include "FideCoefficient.h"
 
+#include <algorithm>
+#include <string>
+
 namespace tavolin {
 
 namespace {
 
-bool isFideCoefficient(std::int32_t value) {
-    return value == 10 || value == 15 || value == 25;
-}
+constexpr std::array<int, 3> kFideCoefficients{25, 15, 10};
 
 }  // namespace
 
-int fideCoefficientFromText(std::string_view text, int inForce) {
-    if (text == "25") {
-        return 25;
-    }
-    if (text == "15") {
-        return 15;
-    }
-    if (text == "10") {
-        return 10;
+int coefficientFromText(std::string_view text, std::span<const int> allowed, int inForce) {
+    for (const int coefficient : allowed) {
+        if (text == std::to_string(coefficient)) {
+            return coefficient;
+        }
     }
     return inForce;
 }
 
+int coefficientFromStored(std::int32_t stored, std::span<const int> allowed, int fallback) {
+    return std::find(allowed.begin(), allowed.end(), stored) != allowed.end() ? stored : fallback;
+}
+
+int fideCoefficientFromText(std::string_view text, int inForce) {
+    return coefficientFromText(text, kFideCoefficients, inForce);
+}
+
 int fideCoefficientFromStored(std::int32_t stored) {
-    return isFideCoefficient(stored) ? stored : kDefaultFideCoefficient;
+    return coefficientFromStored(stored, kFideCoefficients, kDefaultFideCoefficient);
 }
 
 }  // namespace tavolin
