@@ -57,6 +57,7 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, QWidget* parent)
                                        QStringLiteral("Ronde"), QStringLiteral("Adversaire"),
                                        QStringLiteral("Elo"), QStringLiteral("Résultat")});
     games_->verticalHeader()->hide();
+    games_->verticalHeader()->setDefaultSectionSize(games_->fontMetrics().height() + 6);
     games_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     games_->setSelectionBehavior(QAbstractItemView::SelectRows);
     games_->horizontalHeader()->setStretchLastSection(true);
