@@ -290,16 +290,8 @@ private:
     static std::optional<int> fide2024Rating(std::string_view text) {
         const std::size_t first = text.find_first_not_of(' ');
         const std::size_t last = text.find_last_not_of(' ');
-        const std::string_view digits = text.substr(first, last - first + 1);
-        if (digits.empty() || digits.size() > 4 ||
-            digits.find_first_not_of("0123456789") != std::string_view::npos) {
-            return std::nullopt;
-        }
-        int value = 0;
-        for (const char c : digits) {
-            value = value * 10 + (c - '0');
-        }
-        if (value < kFide2024LowestRating || value > kFide2024HighestRating) {
+        const std::optional<int> value = readDecimalDigits(text.substr(first, last - first + 1), 4);
+        if (!value || *value < kFide2024LowestRating || *value > kFide2024HighestRating) {
             return std::nullopt;
         }
         return value;

@@ -39,13 +39,13 @@ inline constexpr std::string_view kPictureUnreadable = "L'image %1 n'est pas un 
 // The second line of kPlayerFileMissing: the folder where the file was looked for.
 inline constexpr std::string_view kLookedInFolder = "Dossier : %1";
 
-// PGN import: "%1" a player's name, "%2" a file's path, "%3" a count.
-inline constexpr std::string_view kPgnNoGameFor = "Aucune partie de %1 dans %2";
+// PGN import.
+inline constexpr std::string_view kPgnNoGameFor = "Aucune partie de %1 dans %2";  // name, path
 inline constexpr std::string_view kPgnDamaged =
-    "Le fichier %2 est abîmé : seules les parties lues avant l'endroit abîmé sont prises";
-inline constexpr std::string_view kPgnSkippedOne = "1 partie ignorée : %1";
-inline constexpr std::string_view kPgnSkippedMany = "%3 parties ignorées : %1";
-inline constexpr std::string_view kPgnNoPlayer = "Aucune partie dans %2";
+    "Le fichier %1 est abîmé : seules les parties lues avant l'endroit abîmé sont prises";
+inline constexpr std::string_view kPgnSkippedOne = "1 partie ignorée : %1";  // the reasons
+inline constexpr std::string_view kPgnSkippedMany = "%1 parties ignorées : %2";
+inline constexpr std::string_view kPgnNoPlayer = "Aucune partie dans %1";
 inline constexpr std::string_view kPgnReadingStopped = "Lecture arrêtée.";
 
 // Why a file could not be read or written.

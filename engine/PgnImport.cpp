@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "GameEntryReading.h"
+#include "MessageText.h"
+#include "Messages.h"
+#include "TextReading.h"
 
 namespace tavolin {
 
@@ -32,17 +35,14 @@ EloReading readElo(std::string_view tag) {
     if (text.empty() || text == "-" || text == "?") {
         return {};
     }
-    if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    const std::optional<int> value = readDecimalDigits(text, 4);
+    if (!value) {
         return {0, false, PgnSkipReason::OpponentEloNotANumber};
     }
-    int value = 0;
-    for (const char c : text) {
-        value = value * 10 + (c - '0');
-    }
-    if (value < kLowestOpponentRating || value > kHighestOpponentRating) {
+    if (*value < kLowestOpponentRating || *value > kHighestOpponentRating) {
         return {0, false, PgnSkipReason::OpponentEloOutOfRange};
     }
-    return {value, true, PgnSkipReason::NoOpponentElo};
+    return {*value, true, PgnSkipReason::NoOpponentElo};
 }
 
 bool isKnownName(std::string_view name) {
@@ -107,6 +107,16 @@ std::string PgnPlayerGames::skippedText() const {
         text += std::to_string(skipped_[k]) + ' ' + std::string(kReasonTexts[k]);
     }
     return text;
+}
+
+std::string PgnPlayerGames::skippedSummary() const {
+    const int total = skippedTotal();
+    if (total == 0) {
+        return {};
+    }
+    return total == 1
+               ? filledMessage(messages::kPgnSkippedOne, skippedText())
+               : filledMessage(messages::kPgnSkippedMany, std::to_string(total), skippedText());
 }
 
 void PgnPlayerList::add(const PgnGameTags& game) {

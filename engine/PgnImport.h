@@ -44,6 +44,9 @@ public:
     int skippedTotal() const;
     // "2 sans Elo de l'adversaire, 1 partie non terminée"; empty when none was skipped.
     std::string skippedText() const;
+    // The sentence that tells it: "3 parties ignorées : 2 sans Elo de l'adversaire, …";
+    // empty when none was skipped.
+    std::string skippedSummary() const;
 
 private:
     std::string name_;

@@ -81,6 +81,18 @@ WholeNumber readWholeNumber(std::string_view text) {
     return result;
 }
 
+std::optional<int> readDecimalDigits(std::string_view text, std::size_t longest) {
+    if (text.empty() || text.size() > longest || longest > 9 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 RatingText readRatingText(std::string_view text) {
     std::size_t at = skipBlanks(text, 0);
     const std::size_t numberStart = at;

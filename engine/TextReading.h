@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tavolin {
@@ -26,5 +27,9 @@ struct RatingText {
 };
 
 RatingText readRatingText(std::string_view text);
+
+// Plain decimal digits, nothing else, at most `longest` of them (no sign, no hexadecimal, no
+// blanks): their value, or nothing. Ratings read by the 2024 FIDE rules and from PGN tags.
+std::optional<int> readDecimalDigits(std::string_view text, std::size_t longest);
 
 }  // namespace tavolin

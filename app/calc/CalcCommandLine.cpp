@@ -118,7 +118,7 @@ bool readPgnOption(const CalcOptions& options, const PgnReader::GameHandler& han
         return false;
     }
     if (reader.truncated()) {
-        err << filledMessage(messages::kPgnDamaged, "", *options.pgn) << '\n';
+        err << filledMessage(messages::kPgnDamaged, *options.pgn) << '\n';
     }
     return true;
 }
@@ -142,12 +142,8 @@ std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::
             options, [&](const PgnGameTags& game) { player.add(game); }, err)) {
         return std::nullopt;
     }
-    if (player.skippedTotal() > 0) {
-        const std::string count = std::to_string(player.skippedTotal());
-        err << filledMessage(player.skippedTotal() == 1 ? messages::kPgnSkippedOne
-                                                        : messages::kPgnSkippedMany,
-                             player.skippedText(), "", count)
-            << '\n';
+    if (const std::string skipped = player.skippedSummary(); !skipped.empty()) {
+        err << skipped << '\n';
     }
     if (player.games().empty()) {
         err << filledMessage(messages::kPgnNoGameFor, *options.player, *options.pgn) << '\n';

@@ -21,10 +21,6 @@ namespace tavolin {
 
 namespace {
 
-QString fromUtf8String(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString resultText(const GameEntry& entry) {
     return entry.resultat == gagne   ? QStringLiteral("+")
            : entry.resultat == nulle ? QStringLiteral("=")
@@ -170,14 +166,14 @@ void PgnImportDialog::readPlayers() {
 
 void PgnImportDialog::showPlayers(const std::vector<PgnPlayer>& players) {
     if (players.empty()) {
-        skipped_->setText(fromUtf8(messages::kPgnNoPlayer).replace(QStringLiteral("%2"), path_));
+        skipped_->setText(fromUtf8(messages::kPgnNoPlayer).arg(path_));
         return;
     }
     const QSignalBlocker quiet(players_);
     int chosen = 0;
     const std::string wanted = comparableName(preselected_.toStdString());
     for (const PgnPlayer& player : players) {
-        const QString name = fromUtf8String(player.name);
+        const QString name = fromUtf8(player.name);
         if (!wanted.empty() && comparableName(player.name) == wanted) {
             chosen = players_->count();
         }
@@ -205,30 +201,21 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
     for (const PgnImportedGame& game : games.games()) {
         const int row = games_->rowCount();
         games_->insertRow(row);
-        auto* date = new QTableWidgetItem(fromUtf8String(game.date));
+        auto* date = new QTableWidgetItem(fromUtf8(game.date));
         date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
         date->setCheckState(Qt::Checked);
         games_->setItem(row, 0, date);
-        games_->setItem(row, 1, new QTableWidgetItem(fromUtf8String(game.event)));
-        games_->setItem(row, 2, new QTableWidgetItem(fromUtf8String(game.round)));
-        games_->setItem(row, 3, new QTableWidgetItem(fromUtf8String(game.opponent)));
+        games_->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
+        games_->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
+        games_->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
         games_->setItem(row, 4, new QTableWidgetItem(QString::number(game.entry.eloadv)));
         games_->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
         shownGames_.push_back(game.entry);
     }
     games_->resizeColumnsToContents();
-    QString text;
-    if (games.skippedTotal() > 0) {
-        const std::string reasons = games.skippedText();
-        text = (games.skippedTotal() == 1
-                    ? fromUtf8(messages::kPgnSkippedOne)
-                    : fromUtf8(messages::kPgnSkippedMany)
-                          .replace(QStringLiteral("%3"), QString::number(games.skippedTotal())))
-                   .replace(QStringLiteral("%1"), fromUtf8String(reasons));
-    }
+    QString text = fromUtf8(games.skippedSummary());
     if (truncated) {
-        text += QLatin1Char('\n') +
-                fromUtf8(messages::kPgnDamaged).replace(QStringLiteral("%2"), path_);
+        text += QLatin1Char('\n') + fromUtf8(messages::kPgnDamaged).arg(path_);
     }
     skipped_->setText(text);
     import_->setEnabled(!shownGames_.empty());

@@ -92,9 +92,7 @@ void TForm1::importPendingPgn() {
 void TForm1::importPgn(const QString& path) {
     const int row = std::max(ui_->StringGrid1->currentRow(), 0);
     PgnImportDialog dialog(path, ui_->StringGrid1->item(row, 0)->text(), this);
-    int answer = QDialog::Rejected;
-    boxes_.showOwnWindow([&] { answer = dialog.exec(); });
-    if (answer != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     // The games come while the window may be inactive (a file dialog had the focus, or the

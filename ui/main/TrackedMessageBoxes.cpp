@@ -23,11 +23,6 @@ void TrackedMessageBoxes::warning(QWidget* parent, const QString& text) {
     inner_.warning(parent, text);
 }
 
-void TrackedMessageBoxes::showOwnWindow(const std::function<void()>& show) {
-    const OpenBox open(open_);
-    show();
-}
-
 void TrackedMessageBoxes::error(QWidget* parent, const QString& text) {
     const OpenBox open(open_);
     inner_.error(parent, text);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "MessageBoxes.h"
 
 namespace tavolin {
@@ -16,11 +14,6 @@ public:
     void error(QWidget* parent, const QString& text) override;
 
     bool isOpen() const { return open_ > 0; }
-
-    // Runs `show`, which shows a window of the program's own that changes what the main
-    // window holds, counted as one of its boxes: leaving for it and coming back from it is
-    // no leaving, so coming back does not reload the file over what it changed.
-    void showOwnWindow(const std::function<void()>& show);
 
 private:
     MessageBoxes& inner_;

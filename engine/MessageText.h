@@ -5,7 +5,8 @@
 
 namespace tavolin {
 
-// A message of engine/Messages.h with "%1" to "%3" filled in.
+// A message of Messages.h with "%1" to "%3" filled in, for the engine and tavolin-calc
+// (the windows use QString::arg).
 std::string filledMessage(std::string_view pattern, std::string_view first,
                           std::string_view second = {}, std::string_view third = {});
 
