@@ -8,6 +8,7 @@
 
 #include "GameEntry.h"
 #include "PgnReader.h"
+#include "PgnText.h"
 
 namespace tavolin {
 

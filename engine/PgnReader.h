@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <istream>
 #include <string>
 #include <string_view>
 
@@ -63,18 +62,5 @@ private:
     bool atFileStart_ = true;
     std::size_t byteOrderMarkSeen_ = 0;
 };
-
-// Reads a whole stream in chunks; `progress` gets the bytes read so far and may stop the
-// reading by returning false. Returns false when stopped.
-bool readPgn(std::istream& in, PgnReader& reader,
-             const std::function<bool(std::uint64_t bytesRead)>& progress = {});
-
-// A tag value as text: UTF-8 when its bytes are valid UTF-8, Latin-1 otherwise.
-std::string pgnTextAsUtf8(std::string_view raw);
-
-// The form of a name that comparisons use: letters in lower case (ASCII and Latin-1), runs
-// of blanks as one, no blank after a comma, none at either end: "Dupont,  Jean" and
-// "dupont, jean" give the same.
-std::string comparableName(std::string_view utf8Name);
 
 }  // namespace tavolin

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "PgnImport.h"
+#include "PgnText.h"
 
 namespace tavolin {
 namespace {
