@@ -4,14 +4,14 @@
 #include <QSessionManager>
 #include <cstdio>
 
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "TerminationSignals.h"
 
 namespace tavolin {
 
 namespace {
 
-int saveBeforeEnding(TForm1& window) {
+int saveBeforeEnding(MainWindow& window) {
     const QString error = window.session().saveForEnding();
     if (error.isEmpty()) {
         return 0;
@@ -22,13 +22,13 @@ int saveBeforeEnding(TForm1& window) {
 
 }  // namespace
 
-void endOnTermination(TForm1& window, TerminationSignals& termination,
+void endOnTermination(MainWindow& window, TerminationSignals& termination,
                       std::function<void(int status)> end) {
     QObject::connect(&termination, &TerminationSignals::received, &window,
                      [&window, end = std::move(end)] { end(saveBeforeEnding(window)); });
 }
 
-void saveOnSessionEnd(TForm1& window) {
+void saveOnSessionEnd(MainWindow& window) {
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { saveBeforeEnding(window); });
 }

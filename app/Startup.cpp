@@ -12,7 +12,7 @@
 #include "Messages.h"
 #include "ProgramIcon.h"
 #include "SessionEnd.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "TerminationSignals.h"
 #include "UserFolders.h"
 #include "Utf8.h"
@@ -63,7 +63,7 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
         boxes.warning(nullptr, fromUtf8(messages::kAlreadyOpen).arg(QDir::currentPath()));
         return {};
     }
-    started.window = std::make_unique<TForm1>(boxes);
+    started.window = std::make_unique<MainWindow>(boxes);
     return started;
 }
 
@@ -105,7 +105,7 @@ int runTavolin(int argc, char* argv[]) {
     if (!started.window) {
         return 1;
     }
-    TForm1& mainWindow = *started.window;
+    MainWindow& mainWindow = *started.window;
     TerminationSignals terminationSignals;
     endOnTermination(mainWindow, terminationSignals,
                      [](int status) { QApplication::exit(status); });

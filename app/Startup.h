@@ -8,13 +8,13 @@
 namespace tavolin {
 
 class MessageBoxes;
-class TForm1;
+class MainWindow;
 
 // The program once started: its main window, and the lock that keeps a second copy out of
 // the same players' folder for as long as it runs.
 struct StartedProgram {
     std::unique_ptr<QLockFile> lock;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // The start of the program, before the event loop. With --user-data the user's own players'

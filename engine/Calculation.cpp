@@ -49,8 +49,8 @@ Totals sumGames(const CalculationInput& input) {
 
     double opponents = 0;
     for (const GameEntry& game : input.games) {
-        opponents = stored(static_cast<long double>(opponents) + game.eloadv);
-        totals.S = stored(static_cast<long double>(totals.S) + game.resultat);
+        opponents = stored(static_cast<long double>(opponents) + game.opponentRating);
+        totals.S = stored(static_cast<long double>(totals.S) + game.score);
     }
     totals.p = stored(static_cast<long double>(totals.S) / totals.n);
     totals.A = stored(static_cast<long double>(opponents) / totals.n);
@@ -98,12 +98,12 @@ public:
         }
 
         double N = outcome->N;
-        if (input_.arrondi) {
+        if (input_.roundToTens) {
             N = stored(roundHalfEven(N / 10.0L) * 10);
         }
         result_.labels = std::move(outcome->labels);
-        result_.labels.push_back({ResultLabel::moy, general(countedAverage_.value_or(totals_.A))});
-        result_.labels.push_back({ResultLabel::nvelo, general(N)});
+        result_.labels.push_back({ResultLabel::average, general(countedAverage_.value_or(totals_.A))});
+        result_.labels.push_back({ResultLabel::newRating, general(N)});
         return result_;
     }
 
@@ -132,7 +132,7 @@ private:
         const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
         return {
             P,
-            {{ResultLabel::gain, integerText(percentage)}, {ResultLabel::performance, general(P)}}};
+            {{ResultLabel::score, integerText(percentage)}, {ResultLabel::performance, general(P)}}};
     }
 
     std::optional<SystemOutcome> elo() {
@@ -200,7 +200,7 @@ private:
         scores += '/';
         scores += general(S);
         return SystemOutcome{{{ResultLabel::performance, integerText(roundHalfEven(change))},
-                              {ResultLabel::gain, std::move(scores)}},
+                              {ResultLabel::score, std::move(scores)}},
                              N};
     }
 
@@ -253,7 +253,7 @@ private:
         scores += general(change.scoreHundredths / 100.0L);
         countedAverage_ = average(change.opponentsSum, change.games);
         return SystemOutcome{{{ResultLabel::performance, integerText(change.change)},
-                              {ResultLabel::gain, std::move(scores)}},
+                              {ResultLabel::score, std::move(scores)}},
                              static_cast<double>(change.newRating)};
     }
 
@@ -274,7 +274,7 @@ private:
         }
         // No rating to compare with: no variation, no theoretical score.
         countedAverage_ = average(first.opponentsSum, first.games);
-        return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::gain, ""}},
+        return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::score, ""}},
                              static_cast<double>(first.rating)};
     }
 
@@ -305,7 +305,7 @@ private:
         }
         const int dp = PerformanceTable(n, totals_.S);
         const double N = stored(static_cast<long double>(totals_.A) + dp);
-        return SystemOutcome{{{ResultLabel::gain, integerText(dp)}}, N};
+        return SystemOutcome{{{ResultLabel::score, integerText(dp)}}, N};
     }
 
     const CalculationInput& input_;

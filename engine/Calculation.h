@@ -15,7 +15,7 @@ namespace tavolin {
 
 // "CALCUL": from the fields of the main window to the texts of its four result labels.
 
-enum class ResultLabel { moy, gain, performance, nvelo };
+enum class ResultLabel { average, score, performance, newRating };
 
 struct LabelText {
     ResultLabel label;
@@ -24,15 +24,15 @@ struct LabelText {
 };
 
 struct CalculationInput {
-    std::string_view ratingText;                            // eloactuel, as typed
+    std::string_view ratingText;                            // the rating field, as typed
     std::span<const GameEntry> games;                       // the games listed, oldest first
-    bool young = false;                                     // CheckBox1, "Jeune"
-    std::string_view coefficientText;                       // ComboBox1, read by FIDE only
+    bool young = false;                                     // "Jeune" is ticked
+    std::string_view coefficientText;                       // the coefficient box, for FIDE
     int fideCoefficient = kDefaultFideCoefficient;          // in force before the calculation
     int fide2024Coefficient = kFide2024DefaultCoefficient;  // likewise, for FIDE 2024
     RatingSystem system = RatingSystem::Elo;
     bool interpolation = false;  // ELO and INJES convert by the normal curve
-    bool arrondi = false;        // the new rating is rounded to the tens
+    bool roundToTens = false;    // the new rating is rounded to the tens
     std::string_view decimalSeparator = ",";
     IntegrationProgress progress;  // the normal curve's scan, when one runs
 };
@@ -44,7 +44,7 @@ struct CalculationResult {
     std::string message;
     // A warning shown after the labels are written (a new FIDE rating below the list).
     std::string notice;
-    // eloactuel is emptied after the message.
+    // The rating field is emptied after the message.
     bool clearRating = false;
     // FideCoefficient after the calculation, and the FIDE 2024 one.
     int fideCoefficient = kDefaultFideCoefficient;

@@ -82,21 +82,21 @@ int fide2024CoefficientFromStored(std::int32_t stored) {
 
 std::optional<Fide2024Game> fide2024CountedGame(const GameEntry& game) {
     // Checked before any conversion: a damaged file may hold NaN or any size.
-    if (!(game.eloadv >= kFide2024LowestRating && game.eloadv <= kFide2024HighestRating) ||
-        game.eloadv != std::floor(game.eloadv)) {
+    if (!(game.opponentRating >= kFide2024LowestRating && game.opponentRating <= kFide2024HighestRating) ||
+        game.opponentRating != std::floor(game.opponentRating)) {
         return std::nullopt;
     }
     int score;
-    if (game.resultat == gagne) {
+    if (game.score == kWinScore) {
         score = 100;
-    } else if (game.resultat == nulle) {
+    } else if (game.score == kDrawScore) {
         score = 50;
-    } else if (game.resultat == perdu) {
+    } else if (game.score == kLossScore) {
         score = 0;
     } else {
         return std::nullopt;
     }
-    return Fide2024Game{static_cast<int>(game.eloadv), score};
+    return Fide2024Game{static_cast<int>(game.opponentRating), score};
 }
 
 Fide2024Change fide2024RatedChange(int rating, int coefficient,

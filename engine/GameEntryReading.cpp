@@ -16,13 +16,13 @@ std::optional<double> readOpponentRating(std::string_view text) {
 
 std::optional<double> readResultSign(std::string_view text) {
     if (text == "+") {
-        return gagne;
+        return kWinScore;
     }
     if (text == "=") {
-        return nulle;
+        return kDrawScore;
     }
     if (text == "-") {
-        return perdu;
+        return kLossScore;
     }
     return std::nullopt;
 }

@@ -8,16 +8,16 @@
 namespace tavolin {
 
 std::span<const GameEntry> GameList::games() const {
-    const std::int32_t count = std::clamp<std::int32_t>(nbparties, 0, kMaxGames);
-    return {parties.data(), static_cast<std::size_t>(count)};
+    const std::int32_t listed = std::clamp<std::int32_t>(count, 0, kMaxGames);
+    return {entries.data(), static_cast<std::size_t>(listed)};
 }
 
 bool GameList::add(const GameEntry& game) {
-    if (nbparties < 0 || full()) {
+    if (count < 0 || full()) {
         return false;
     }
-    parties[nbparties] = game;
-    ++nbparties;
+    entries[count] = game;
+    ++count;
     return true;
 }
 
@@ -25,9 +25,9 @@ void GameList::remove(int number) {
     if (number < 1 || number > kMaxGames) {
         return;
     }
-    std::move(parties.begin() + number, parties.end(), parties.begin() + number - 1);
-    parties.back() = GameEntry{};
-    nbparties = highestGameSlot(*this);
+    std::move(entries.begin() + number, entries.end(), entries.begin() + number - 1);
+    entries.back() = GameEntry{};
+    count = highestGameSlot(*this);
 }
 
 void GameList::clear() {
@@ -36,7 +36,7 @@ void GameList::clear() {
 
 std::int32_t highestGameSlot(const GameList& list, double lowest) {
     for (std::int32_t slot = kMaxGames; slot >= 1; --slot) {
-        if (list.parties[slot - 1].eloadv >= lowest) {
+        if (list.entries[slot - 1].opponentRating >= lowest) {
             return slot;
         }
     }
@@ -45,45 +45,45 @@ std::int32_t highestGameSlot(const GameList& list, double lowest) {
 
 std::int32_t countGames(const GameList& list, double lowest) {
     return static_cast<std::int32_t>(
-        std::count_if(list.parties.begin(), list.parties.end(),
-                      [lowest](const GameEntry& game) { return game.eloadv >= lowest; }));
+        std::count_if(list.entries.begin(), list.entries.end(),
+                      [lowest](const GameEntry& game) { return game.opponentRating >= lowest; }));
 }
 
 namespace {
 
 // Ratings that no whole number can show (damaged data) are shown as "?".
-std::string ratingText(double eloadv) {
+std::string ratingText(double opponentRating) {
     constexpr double kLargestShown = 2147483647.0;
-    if (!std::isfinite(eloadv) || std::fabs(eloadv) > kLargestShown) {
+    if (!std::isfinite(opponentRating) || std::fabs(opponentRating) > kLargestShown) {
         return "?";
     }
-    return integerText(roundHalfEven(eloadv));
+    return integerText(roundHalfEven(opponentRating));
 }
 
 }  // namespace
 
 void GameListText::clear() {
-    liste_.clear();
+    text_.clear();
     pieces_.clear();
 }
 
 void GameListText::append(const GameEntry& game) {
-    if (game.resultat == gagne) {
-        signe_ = '+';
+    if (game.score == kWinScore) {
+        lastSign_ = '+';
     }
-    if (game.resultat == nulle) {
-        signe_ = '=';
+    if (game.score == kDrawScore) {
+        lastSign_ = '=';
     }
-    if (game.resultat == perdu) {
-        signe_ = '-';
+    if (game.score == kLossScore) {
+        lastSign_ = '-';
     }
     std::string piece(1, ' ');
-    piece += ratingText(game.eloadv);
+    piece += ratingText(game.opponentRating);
     piece.append(4, ' ');
-    if (signe_ != kNoSign) {
-        piece += signe_;
+    if (lastSign_ != kNoSign) {
+        piece += lastSign_;
     }
-    liste_ += piece;
+    text_ += piece;
     pieces_.push_back(std::move(piece));
 }
 

@@ -16,14 +16,14 @@ inline constexpr int kMaxGames = 50;
 // players also counts games from 700 (see countGames).
 inline constexpr double kCountedRating = 1000;
 
-// The current player's games: slots 1 to nbparties hold games, the rest are zero.
+// The current player's games: slots 1 to count hold games, the rest are zero.
 struct GameList {
-    std::array<GameEntry, kMaxGames> parties{};
-    std::int32_t nbparties = 0;
+    std::array<GameEntry, kMaxGames> entries{};
+    std::int32_t count = 0;
 
-    // The games listed, slots 1 to nbparties; a count outside 0..50 is held to it.
+    // The games listed, slots 1 to count; a count outside 0..50 is held to it.
     std::span<const GameEntry> games() const;
-    bool full() const { return nbparties >= kMaxGames; }
+    bool full() const { return count >= kMaxGames; }
 
     // Puts a game into the next free slot; false when all 50 are taken.
     bool add(const GameEntry& game);
@@ -53,15 +53,15 @@ public:
     void rebuild(const GameList& list);
 
     // The pieces joined without separator: the list as the program keeps and compares it.
-    const std::string& liste() const { return liste_; }
+    const std::string& text() const { return text_; }
     // One piece a line, as the list box shows it.
     std::string lines() const;
 
 private:
-    std::string liste_;
+    std::string text_;
     std::vector<std::string> pieces_;
     static constexpr char kNoSign = '\0';
-    char signe_ = kNoSign;  // kept across clear(), as the sign of the last piece listed
+    char lastSign_ = kNoSign;  // kept across clear(), as the sign of the last piece listed
 };
 
 }  // namespace tavolin

@@ -69,11 +69,11 @@ void PgnPlayerGames::add(const PgnGameTags& game) {
     const std::string_view result = trimmed(game.result);
     double score;
     if (result == "1-0") {
-        score = white ? gagne : perdu;
+        score = white ? kWinScore : kLossScore;
     } else if (result == "0-1") {
-        score = white ? perdu : gagne;
+        score = white ? kLossScore : kWinScore;
     } else if (result == "1/2-1/2") {
-        score = nulle;
+        score = kDrawScore;
     } else {
         skip(result == "*" ? PgnSkipReason::NotFinished : PgnSkipReason::BadResult);
         return;

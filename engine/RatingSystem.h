@@ -16,16 +16,16 @@ enum class RatingSystem : std::int32_t {
 
 // The captions beside the result labels, which change with the system.
 struct ResultCaptions {
-    std::string_view gain;         // Label6
-    std::string_view performance;  // Label7; empty when hidden
-    std::string_view nvelo;        // Label9
+    std::string_view score;        // beside the score
+    std::string_view performance;  // beside the performance; empty when hidden
+    std::string_view newRating;    // beside the new rating
     bool performanceShown = true;
-    bool coefficientShown = false;  // ComboBox1 and Label11
+    bool coefficientShown = false;  // the coefficient box and its caption
 };
 
 ResultCaptions resultCaptions(RatingSystem system);
 
-// The caption beside `moy`, the same for every system.
+// The caption beside the opponents' average, the same for every system.
 inline constexpr std::string_view kAverageCaption = "Moyenne des adversaires : ";
 
 }  // namespace tavolin

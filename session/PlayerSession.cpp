@@ -25,7 +25,7 @@ bool PlayerSession::addGame(const GameEntry& game) {
     if (!games_.add(game)) {
         return false;
     }
-    liste_.append(game);
+    gameListText_.append(game);
     emit gamesChanged();
     return true;
 }
@@ -35,12 +35,12 @@ void PlayerSession::removeGame(int number) {
         return;
     }
     games_.remove(number);
-    liste_.rebuild(games_);
+    gameListText_.rebuild(games_);
     emit gamesChanged();
 }
 
 void PlayerSession::clearGames() {
-    liste_.clear();
+    gameListText_.clear();
     games_.clear();
     emit gamesChanged();
 }
@@ -50,27 +50,27 @@ void PlayerSession::load(int number) {
     records_ = file_.readAll();
     const PlayerRecord& record = records_.at(number - 1);
 
-    ratingText_ = record.elo() < kLowestShownRating ? QString() : QString::number(record.elo());
-    young_ = record.jeune();
-    games_.parties = record.parties();
+    ratingText_ = record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());
+    young_ = record.young();
+    games_.entries = record.games();
     // A damaged count never makes the list reach past the 50 slots.
-    games_.nbparties = std::clamp<std::int32_t>(record.nbparties(), 0, kMaxGames);
-    liste_.rebuild(games_);
+    games_.count = std::clamp<std::int32_t>(record.gameCount(), 0, kMaxGames);
+    gameListText_.rebuild(games_);
     mode_ = record.mode();
     // The box shows the loaded coefficient at once: the save that follows every load writes
     // the player's own, not the one the previous player left there. The record's one field
     // holds the coefficient of the player's system; the other system's starts afresh.
     if (isFide2024()) {
-        fide2024Coefficient_ = fide2024CoefficientFromStored(record.coef());
+        fide2024Coefficient_ = fide2024CoefficientFromStored(record.coefficient());
         fideCoefficient_ = kDefaultFideCoefficient;
         coefficientText_ = QString::number(fide2024Coefficient_);
     } else {
-        fideCoefficient_ = fideCoefficientFromStored(record.coef());
+        fideCoefficient_ = fideCoefficientFromStored(record.coefficient());
         fide2024Coefficient_ = kFide2024DefaultCoefficient;
         coefficientText_ = QString::number(fideCoefficient_);
     }
     for (int player = 1; player <= kPlayerCount; ++player) {
-        names_.at(player - 1) = records_.at(player - 1).nom();
+        names_.at(player - 1) = records_.at(player - 1).name();
     }
     current_ = number;
     emit loaded();
@@ -107,17 +107,17 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
     }
     try {
         PlayerRecord record = records_.at(current_ - 1);
-        record.setElo(readWholeNumber(ratingText_.toStdString()).value);
-        record.setParties(games_.parties);
-        record.setJeune(young_);
-        games_.nbparties = countGames(games_, lowestCountedRating);
-        record.setNbparties(games_.nbparties);
-        record.setNom(names_.at(current_ - 1));
+        record.setRating(readWholeNumber(ratingText_.toStdString()).value);
+        record.setGames(games_.entries);
+        record.setYoung(young_);
+        games_.count = countGames(games_, lowestCountedRating);
+        record.setGameCount(games_.count);
+        record.setName(names_.at(current_ - 1));
         record.setMode(mode_);
         // Only a coefficient of the player's system is ever stored: any other text leaves
         // the one in force.
         const std::string text = coefficientText_.toStdString();
-        record.setCoef(isFide2024() ? fide2024CoefficientFromText(text, fide2024Coefficient_)
+        record.setCoefficient(isFide2024() ? fide2024CoefficientFromText(text, fide2024Coefficient_)
                                     : fideCoefficientFromText(text, fideCoefficient_));
         file_.writeRecord(current_, record);
         records_.at(current_ - 1) = record;

@@ -46,7 +46,7 @@ public:
     const QString& name(int player) const { return names_.at(player - 1); }
     void setName(int player, const QString& name) { names_.at(player - 1) = name; }
     const GameList& games() const { return games_; }
-    const GameListText& liste() const { return liste_; }
+    const GameListText& gameListText() const { return gameListText_; }
     // The player whose data the screen shows: 1 to 10, or 0 until a player is loaded.
     int current() const { return current_; }
 
@@ -105,7 +105,7 @@ private:
     int fide2024Coefficient_ = kFide2024DefaultCoefficient;
     std::int32_t mode_ = static_cast<std::int32_t>(RatingSystem::Elo);
     GameList games_;
-    GameListText liste_;
+    GameListText gameListText_;
     int current_ = 0;
 
     bool lastSaveFailed_ = false;

@@ -11,13 +11,13 @@ namespace tavolin {
 namespace {
 
 constexpr std::size_t kNameOffset = 0;
-constexpr std::size_t kEloOffset = 24;
+constexpr std::size_t kRatingOffset = 24;
 constexpr std::size_t kCountOffset = 28;
 constexpr std::size_t kYoungOffset = 32;
 constexpr std::size_t kGamesOffset = 40;
 constexpr std::size_t kGameSize = 16;
 constexpr std::size_t kModeOffset = 840;
-constexpr std::size_t kCoefOffset = 844;
+constexpr std::size_t kCoefficientOffset = 844;
 
 }  // namespace
 
@@ -58,13 +58,13 @@ void PlayerRecord::writeDouble(std::size_t offset, double value) {
     writeLittleEndian(bytes_, offset, std::bit_cast<std::uint64_t>(value));
 }
 
-QString PlayerRecord::nom() const {
+QString PlayerRecord::name() const {
     const int length = std::min<int>(bytes_[kNameOffset], kNameLength);
     const auto* first = reinterpret_cast<const char*>(bytes_.data() + kNameOffset + 1);
     return fromWindows1252(QByteArrayView(first, length));
 }
 
-void PlayerRecord::setNom(const QString& name) {
+void PlayerRecord::setName(const QString& name) {
     QList<uint> characters = name.toUcs4();
     characters.resize(std::min<qsizetype>(characters.size(), kNameLength));
     const QByteArray encoded = toWindows1252(
@@ -73,31 +73,31 @@ void PlayerRecord::setNom(const QString& name) {
     std::copy(encoded.begin(), encoded.end(), bytes_.begin() + kNameOffset + 1);
 }
 
-std::int32_t PlayerRecord::elo() const {
-    return readInt32(kEloOffset);
+std::int32_t PlayerRecord::rating() const {
+    return readInt32(kRatingOffset);
 }
 
-void PlayerRecord::setElo(std::int32_t elo) {
-    writeInt32(kEloOffset, elo);
+void PlayerRecord::setRating(std::int32_t rating) {
+    writeInt32(kRatingOffset, rating);
 }
 
-std::int32_t PlayerRecord::nbparties() const {
+std::int32_t PlayerRecord::gameCount() const {
     return readInt32(kCountOffset);
 }
 
-void PlayerRecord::setNbparties(std::int32_t count) {
+void PlayerRecord::setGameCount(std::int32_t count) {
     writeInt32(kCountOffset, count);
 }
 
-bool PlayerRecord::jeune() const {
+bool PlayerRecord::young() const {
     return bytes_[kYoungOffset] != 0;
 }
 
-void PlayerRecord::setJeune(bool young) {
+void PlayerRecord::setYoung(bool young) {
     bytes_[kYoungOffset] = young ? 1 : 0;
 }
 
-std::array<GameEntry, kMaxGames> PlayerRecord::parties() const {
+std::array<GameEntry, kMaxGames> PlayerRecord::games() const {
     std::array<GameEntry, kMaxGames> games{};
     for (std::size_t slot = 0; slot < games.size(); ++slot) {
         const std::size_t offset = kGamesOffset + slot * kGameSize;
@@ -106,11 +106,11 @@ std::array<GameEntry, kMaxGames> PlayerRecord::parties() const {
     return games;
 }
 
-void PlayerRecord::setParties(const std::array<GameEntry, kMaxGames>& games) {
+void PlayerRecord::setGames(const std::array<GameEntry, kMaxGames>& games) {
     for (std::size_t slot = 0; slot < games.size(); ++slot) {
         const std::size_t offset = kGamesOffset + slot * kGameSize;
-        writeDouble(offset, games[slot].eloadv);
-        writeDouble(offset + 8, games[slot].resultat);
+        writeDouble(offset, games[slot].opponentRating);
+        writeDouble(offset + 8, games[slot].score);
     }
 }
 
@@ -122,12 +122,12 @@ void PlayerRecord::setMode(std::int32_t mode) {
     writeInt32(kModeOffset, mode);
 }
 
-std::int32_t PlayerRecord::coef() const {
-    return readInt32(kCoefOffset);
+std::int32_t PlayerRecord::coefficient() const {
+    return readInt32(kCoefficientOffset);
 }
 
-void PlayerRecord::setCoef(std::int32_t coef) {
-    writeInt32(kCoefOffset, coef);
+void PlayerRecord::setCoefficient(std::int32_t coefficient) {
+    writeInt32(kCoefficientOffset, coefficient);
 }
 
 }  // namespace tavolin

@@ -17,9 +17,9 @@ inline constexpr int kNameLength = 20;
 // (padding, name bytes past its length) are written back exactly as they were read.
 // Little-endian; doubles are IEEE 754 binary64.
 //
-//   0  name: length byte, then 20 bytes of Windows-1252     24  elo (int32)
-//   28 nbparties (int32)     32 jeune (byte)     40 50 games of 16 bytes
-//   840 mode (int32)         844 coef (int32)
+//   0   name: length byte, then 20 bytes of Windows-1252
+//   24  rating (int32)       28  game count (int32)     32 young (byte)
+//   40  50 games of 16 bytes 840 rating system (int32)  844 FIDE coefficient (int32)
 class PlayerRecord {
 public:
     using Bytes = std::array<std::uint8_t, kRecordSize>;
@@ -30,23 +30,23 @@ public:
     const Bytes& bytes() const { return bytes_; }
 
     // The name; a length byte above 20 reads as 20.
-    QString nom() const;
+    QString name() const;
     // Cut to 20 characters, then stored in Windows-1252 ("?" for what it cannot hold); the
     // bytes past the new length keep what they held.
-    void setNom(const QString& name);
+    void setName(const QString& name);
 
-    std::int32_t elo() const;
-    void setElo(std::int32_t elo);
-    std::int32_t nbparties() const;
-    void setNbparties(std::int32_t count);
-    bool jeune() const;
-    void setJeune(bool young);
-    std::array<GameEntry, kMaxGames> parties() const;
-    void setParties(const std::array<GameEntry, kMaxGames>& games);
+    std::int32_t rating() const;
+    void setRating(std::int32_t rating);
+    std::int32_t gameCount() const;
+    void setGameCount(std::int32_t count);
+    bool young() const;
+    void setYoung(bool young);
+    std::array<GameEntry, kMaxGames> games() const;
+    void setGames(const std::array<GameEntry, kMaxGames>& games);
     std::int32_t mode() const;
     void setMode(std::int32_t mode);
-    std::int32_t coef() const;
-    void setCoef(std::int32_t coef);
+    std::int32_t coefficient() const;
+    void setCoefficient(std::int32_t coefficient);
 
 private:
     std::int32_t readInt32(std::size_t offset) const;

@@ -18,20 +18,20 @@ Settings readSettings(const QString& path) {
         return file.readInteger(kSettingsSection, QString::fromLatin1(key), 0) != 0;
     };
     Settings settings;
-    settings.autocalcul = on("autocalcul");
-    settings.arrondi = on("arrondi");
-    settings.effacement = on("effacement");
+    settings.autoCalculate = on("autocalcul");
+    settings.roundToTens = on("arrondi");
+    settings.clearEntryFields = on("effacement");
     settings.interpolation = on("interpolation");
-    settings.aide = on("aide");
+    settings.showHelp = on("aide");
     return settings;
 }
 
 void writeSettings(const Settings& settings, const SettingWriter& writeKey) {
     auto value = [](bool on) { return on ? QByteArray("1") : QByteArray("0"); };
-    writeKey(QStringLiteral("aide"), value(settings.aide));
-    writeKey(QStringLiteral("autocalcul"), value(settings.autocalcul));
-    writeKey(QStringLiteral("arrondi"), value(settings.arrondi));
-    writeKey(QStringLiteral("effacement"), value(settings.effacement));
+    writeKey(QStringLiteral("aide"), value(settings.showHelp));
+    writeKey(QStringLiteral("autocalcul"), value(settings.autoCalculate));
+    writeKey(QStringLiteral("arrondi"), value(settings.roundToTens));
+    writeKey(QStringLiteral("effacement"), value(settings.clearEntryFields));
     writeKey(QStringLiteral("interpolation"), value(settings.interpolation));
 }
 

@@ -60,7 +60,7 @@ QString installedPicturePath() {
 QByteArray blankPlayerFileContents() {
     PlayerRecord blank;
     blank.setMode(1);
-    blank.setCoef(25);
+    blank.setCoefficient(25);
     QByteArray contents;
     for (int k = 0; k < kPlayerCount; ++k) {
         contents.append(reinterpret_cast<const char*>(blank.bytes().data()),

@@ -11,10 +11,10 @@
 
 #include "MessageBoxes.h"
 #include "ProgramIcon.h"
-#include "TAboutBox.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TOptions.h"
+#include "AboutBox.h"
+#include "MainWindow.h"
+#include "PercentageTableWindow.h"
+#include "OptionsDialog.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
 
     bool saved = true;
     {
-        TForm1 main(boxes, files);
+        MainWindow main(boxes, files);
         main.show();
         (void)QTest::qWaitForWindowExposed(&main);
         main.activateWindow();
@@ -65,36 +65,36 @@ int main(int argc, char* argv[]) {
         const auto button = [&](const char* name) {
             return main.findChild<QAbstractButton*>(name);
         };
-        edit("eloactuel")->setText(QStringLiteral("1500"));
+        edit("ratingEdit")->setText(QStringLiteral("1500"));
         const char* games[][2] = {{"1850", "+"}, {"1700", "="}, {"2010", "-"}, {"1600", "+"}};
         for (const auto& game : games) {
-            edit("adv")->setText(QString::fromLatin1(game[0]));
-            edit("adv2")->setText(QString::fromLatin1(game[1]));
-            button("Button1")->click();
+            edit("opponentEdit")->setText(QString::fromLatin1(game[0]));
+            edit("resultEdit")->setText(QString::fromLatin1(game[1]));
+            button("addGameButton")->click();
         }
-        button("RadioButton3")->click();
-        button("Button2")->click();
+        button("fideButton")->click();
+        button("calculateButton")->click();
         saved &= save(main, out, "main-window-fide.png");
 
         // A long period: 40 games, calculated by the normal curve.
         for (int k = 4; k < 40; ++k) {
-            edit("adv")->setText(QString::number(1500 + 10 * k));
-            edit("adv2")->setText(QString::fromLatin1(k % 3 == 0 ? "-" : "+"));
-            button("Button1")->click();
+            edit("opponentEdit")->setText(QString::number(1500 + 10 * k));
+            edit("resultEdit")->setText(QString::fromLatin1(k % 3 == 0 ? "-" : "+"));
+            button("addGameButton")->click();
         }
         Settings settings = main.settings();
         settings.interpolation = true;
         main.setSettings(settings);
-        button("RadioButton1")->click();
-        button("Button2")->click();
+        button("eloButton")->click();
+        button("calculateButton")->click();
         saved &= save(main, out, "main-window-40-games-interpolation.png");
-        button("Button4")->click();  // leave the player file as it was
+        button("clearGamesButton")->click();  // leave the player file as it was
     }
-    TForm2 table;
+    PercentageTableWindow table;
     saved &= save(table, out, "table-window.png");
-    TOptions options(files.settings, files.picture, boxes, [] {});
+    OptionsDialog options(files.settings, files.picture, boxes, [] {});
     saved &= save(options, out, "options-window.png");
-    TAboutBox about;
+    AboutBox about;
     saved &= save(about, out, "about-box.png");
     return saved ? 0 : 1;
 }

@@ -22,14 +22,14 @@ enum class Option {
     Help
 };
 
-struct OptionSpec {
+struct KnownOption {
     Option option;
     char shortName;  // 0 when there is none
     std::string_view longName;
     bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {Option::System, 's', "system", true},
     {Option::Rating, 'r', "rating", true},
     {Option::Young, 'j', "young", false},
@@ -44,8 +44,8 @@ constexpr OptionSpec kOptions[] = {
     {Option::Help, 'h', "help", false},
 };
 
-const OptionSpec* findLong(std::string_view name) {
-    for (const OptionSpec& spec : kOptions) {
+const KnownOption* findLong(std::string_view name) {
+    for (const KnownOption& spec : kOptions) {
         if (spec.longName == name) {
             return &spec;
         }
@@ -53,8 +53,8 @@ const OptionSpec* findLong(std::string_view name) {
     return nullptr;
 }
 
-const OptionSpec* findShort(char name) {
-    for (const OptionSpec& spec : kOptions) {
+const KnownOption* findShort(char name) {
+    for (const KnownOption& spec : kOptions) {
         if (spec.shortName != 0 && spec.shortName == name) {
             return &spec;
         }
@@ -116,7 +116,7 @@ std::optional<double> readDouble(std::string_view text) {
     return value;
 }
 
-std::optional<UsageError> apply(const OptionSpec& spec, std::string_view value,
+std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
                                 CalcOptions& options) {
     switch (spec.option) {
         case Option::System:
@@ -195,7 +195,7 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             const std::string_view body = argument.substr(2);
             const std::size_t equals = body.find('=');
             const std::string_view name = body.substr(0, equals);
-            const OptionSpec* spec = findLong(name);
+            const KnownOption* spec = findLong(name);
             if (spec == nullptr) {
                 return UsageError{"unknown option --" + std::string(name)};
             }
@@ -219,7 +219,7 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
 
         // A cluster of short options: "-ja", "-s elo", "-sfide".
         for (std::size_t at = 1; at < argument.size(); ++at) {
-            const OptionSpec* spec = findShort(argument[at]);
+            const KnownOption* spec = findShort(argument[at]);
             if (spec == nullptr) {
                 return UsageError{"unknown option -" + std::string(1, argument[at])};
             }

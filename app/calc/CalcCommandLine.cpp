@@ -57,28 +57,28 @@ std::variant<GameEntry, std::string_view> readGame(std::string_view argument) {
         argument.empty() ? argument : argument.substr(0, argument.size() - 1);
     const std::string_view sign =
         argument.empty() ? argument : argument.substr(argument.size() - 1);
-    const auto eloadv = readOpponentRating(rating);
-    if (!eloadv) {
+    const auto opponentRating = readOpponentRating(rating);
+    if (!opponentRating) {
         return messages::kOpponentRatingError;
     }
-    const auto resultat = readResultSign(sign);
-    if (!resultat) {
+    const auto score = readResultSign(sign);
+    if (!score) {
         return messages::kResultError;
     }
-    return GameEntry{*eloadv, *resultat};
+    return GameEntry{*opponentRating, *score};
 }
 
 std::string_view captionOf(ResultLabel label, RatingSystem system) {
     const ResultCaptions captions = resultCaptions(system);
     switch (label) {
-        case ResultLabel::moy:
+        case ResultLabel::average:
             return kAverageCaption;
-        case ResultLabel::gain:
-            return captions.gain;
+        case ResultLabel::score:
+            return captions.score;
         case ResultLabel::performance:
             return captions.performance;
-        case ResultLabel::nvelo:
-            return captions.nvelo;
+        case ResultLabel::newRating:
+            return captions.newRating;
     }
     return {};
 }
@@ -170,7 +170,7 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     input.coefficientText = coefficient;
     input.system = options.system;
     input.interpolation = options.interpolation;
-    input.arrondi = options.round;
+    input.roundToTens = options.round;
     input.decimalSeparator = decimalSeparator;
     const CalculationResult result = calculate(input);
 

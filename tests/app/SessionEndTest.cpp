@@ -25,7 +25,7 @@ protected:
 
 TEST_F(SessionEndTest, EachSignalSavesWhatIsTypedThenEnds) {
     endOnTermination(*form, termination, [this](int status) { statuses.push_back(status); });
-    type(ui.eloactuel, "1500");
+    type(ui.ratingEdit, "1500");
     for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
         addGame("1850", "+");
         EXPECT_EQ(endWith(signalNumber), 0) << signalNumber;

@@ -11,7 +11,7 @@
 
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "UserFolders.h"
 
 namespace tavolin::testing {

@@ -57,11 +57,11 @@ TEST(CalculationEloTest, EvenScoreAgainstStrongerOpponents) {
     EXPECT_EQ(result.message, "");
     EXPECT_FALSE(result.clearRating);
     const std::vector<LabelText> expected{
-        {L::gain, "50"}, {L::performance, "1600"}, {L::moy, "1600"}, {L::nvelo, "1525"}};
+        {L::score, "50"}, {L::performance, "1600"}, {L::average, "1600"}, {L::newRating, "1525"}};
     EXPECT_EQ(result.labels, expected);
 
-    in.arrondi = true;  // 152.5 tens go to the even 152
-    EXPECT_EQ(textOf(calculate(in), L::nvelo), "1520");
+    in.roundToTens = true;  // 152.5 tens go to the even 152
+    EXPECT_EQ(textOf(calculate(in), L::newRating), "1520");
 }
 
 struct EloCase {
@@ -89,7 +89,7 @@ TEST_P(CalculationFigures, Match) {
     const CalculationResult result = calculate(in);
     ASSERT_EQ(result.message, "");
     const std::vector<LabelText> expected{
-        {L::gain, c.gain}, {L::performance, c.performance}, {L::moy, c.moy}, {L::nvelo, c.nvelo}};
+        {L::score, c.gain}, {L::performance, c.performance}, {L::average, c.moy}, {L::newRating, c.nvelo}};
     EXPECT_EQ(result.labels, expected);
 }
 
@@ -199,7 +199,7 @@ TEST(CalculationTest, RatingMessagesBeginWithABlank) {
 TEST(CalculationTest, AcceptsRatingsWrittenOtherwise) {
     const auto games = scoring(4, 2, 1600);
     for (const char* rating : {"1500", " 1500", "+1500", "1500.", "15e2", "1.5E3"}) {
-        EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, rating, games)), L::nvelo), "1525")
+        EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, rating, games)), L::newRating), "1525")
             << '"' << rating << '"';
     }
 }
@@ -225,14 +225,14 @@ TEST(CalculationFideTest, EqualRatingsExpectHalfTheGames) {
     const CalculationResult result = calculate(in);
     EXPECT_EQ(result.message, "");
     const std::vector<LabelText> expected{{L::performance, "12"},  // Round(12.5)
-                                          {L::gain, "2,5/3"},
-                                          {L::moy, "1600"},
-                                          {L::nvelo, "1613"}};  // 1612.5
+                                          {L::score, "2,5/3"},
+                                          {L::average, "1600"},
+                                          {L::newRating, "1613"}};  // 1612.5
     EXPECT_EQ(result.labels, expected);
     EXPECT_EQ(result.fideCoefficient, 25);
 
-    in.arrondi = true;
-    EXPECT_EQ(textOf(calculate(in), L::nvelo), "1610");  // 161.25 tens
+    in.roundToTens = true;
+    EXPECT_EQ(textOf(calculate(in), L::newRating), "1610");  // 161.25 tens
 }
 
 TEST(CalculationFideTest, CoefficientComesFromTheComboText) {
@@ -265,8 +265,8 @@ TEST(CalculationFideTest, StrongerPlayerLosesPointsForAnEvenScore) {
     const long double change = 10 * (2 - 4 * We);
     EXPECT_EQ(textOf(result, L::performance), "-10");
     EXPECT_NEAR(static_cast<double>(change), -10.4, 0.05);
-    EXPECT_EQ(textOf(result, L::gain), "3/2");
-    EXPECT_EQ(textOf(result, L::nvelo), "1790");  // 1789.6
+    EXPECT_EQ(textOf(result, L::score), "3/2");
+    EXPECT_EQ(textOf(result, L::newRating), "1790");  // 1789.6
 }
 
 TEST(CalculationFideTest, TheoreticalScoreGoesToTheHalfPoint) {
@@ -280,7 +280,7 @@ TEST(CalculationFideTest, TheoreticalScoreGoesToTheHalfPoint) {
     for (const Case& c :
          {Case{"1600", "0,5/1"}, Case{"1700", "0,5/1"}, Case{"1800", "1/1"}, Case{"1500", "0,5/1"},
           Case{"1400", "0/1"}, Case{"2400", "1/1"}, Case{"1000", "0/1"}}) {
-        EXPECT_EQ(textOf(calculate(input(RatingSystem::Fide, c.rating, games)), L::gain), c.gain)
+        EXPECT_EQ(textOf(calculate(input(RatingSystem::Fide, c.rating, games)), L::score), c.gain)
             << c.rating;
     }
 }
@@ -298,7 +298,7 @@ TEST(CalculationPerfTest, CountsFourToThirteenGames) {
 TEST(CalculationPerfTest, AllWonIsWorth736) {
     const auto games = scoring(4, 4, 1600);
     const CalculationResult result = calculate(input(RatingSystem::Perf, "", games));
-    const std::vector<LabelText> expected{{L::gain, "736"}, {L::moy, "1600"}, {L::nvelo, "2336"}};
+    const std::vector<LabelText> expected{{L::score, "736"}, {L::average, "1600"}, {L::newRating, "2336"}};
     EXPECT_EQ(result.labels, expected);
 }
 
@@ -306,8 +306,8 @@ TEST(CalculationPerfTest, UsesNoRating) {
     const auto games = scoring(13, 0.5, 2000);
     for (const char* rating : {"", "abc", "1500"}) {
         const CalculationResult result = calculate(input(RatingSystem::Perf, rating, games));
-        EXPECT_EQ(textOf(result, L::gain), "-538");
-        EXPECT_EQ(textOf(result, L::nvelo), "1462");
+        EXPECT_EQ(textOf(result, L::score), "-538");
+        EXPECT_EQ(textOf(result, L::newRating), "1462");
     }
 }
 
@@ -328,9 +328,9 @@ TEST(CalculationTest, RoundingToTheTensAppliesToEverySystem) {
     };
     for (const Case& c : cases) {
         CalculationInput in = input(c.system, c.rating, c.games);
-        EXPECT_EQ(textOf(calculate(in), L::nvelo), c.plain) << static_cast<int>(c.system);
-        in.arrondi = true;
-        EXPECT_EQ(textOf(calculate(in), L::nvelo), c.rounded) << static_cast<int>(c.system);
+        EXPECT_EQ(textOf(calculate(in), L::newRating), c.plain) << static_cast<int>(c.system);
+        in.roundToTens = true;
+        EXPECT_EQ(textOf(calculate(in), L::newRating), c.rounded) << static_cast<int>(c.system);
     }
 }
 
@@ -343,10 +343,10 @@ TEST(CalculationTest, LabelsAreWrittenInTheOrderOfEachSystem) {
         }
         return labels;
     };
-    EXPECT_EQ(order(RatingSystem::Elo), (std::vector{L::gain, L::performance, L::moy, L::nvelo}));
-    EXPECT_EQ(order(RatingSystem::Injes), (std::vector{L::gain, L::performance, L::moy, L::nvelo}));
-    EXPECT_EQ(order(RatingSystem::Fide), (std::vector{L::performance, L::gain, L::moy, L::nvelo}));
-    EXPECT_EQ(order(RatingSystem::Perf), (std::vector{L::gain, L::moy, L::nvelo}));
+    EXPECT_EQ(order(RatingSystem::Elo), (std::vector{L::score, L::performance, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Injes), (std::vector{L::score, L::performance, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Fide), (std::vector{L::performance, L::score, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Perf), (std::vector{L::score, L::average, L::newRating}));
 }
 
 TEST(CalculationTest, InterpolationConvertsByTheNormalCurve) {
@@ -364,7 +364,7 @@ TEST(CalculationTest, DecimalSeparatorIsTheCallers) {
     const auto games = against(1600, {1, 0, 1});  // average 1600, 2 of 3
     CalculationInput in = input(RatingSystem::Fide, "1600", games);
     in.decimalSeparator = ".";
-    EXPECT_EQ(textOf(calculate(in), L::gain), "1.5/2");
+    EXPECT_EQ(textOf(calculate(in), L::score), "1.5/2");
 }
 
 TEST(CalculationTest, DamagedGamesGiveDefinedTexts) {
@@ -374,22 +374,22 @@ TEST(CalculationTest, DamagedGamesGiveDefinedTexts) {
          {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Fide, RatingSystem::Perf}) {
         const std::vector<GameEntry> nanRating{{nan, 1}, {1600, 0}, {1600, 1}, {1600, 0}};
         const CalculationResult a = calculate(input(system, "1500", nanRating));
-        EXPECT_EQ(textOf(a, L::moy), "NAN");
-        EXPECT_EQ(textOf(a, L::nvelo), "NAN");
+        EXPECT_EQ(textOf(a, L::average), "NAN");
+        EXPECT_EQ(textOf(a, L::newRating), "NAN");
 
         const std::vector<GameEntry> nanScore{{1600, nan}, {1600, 0}, {1600, 1}, {1600, 0}};
         const CalculationResult b = calculate(input(system, "1500", nanScore));
-        EXPECT_EQ(textOf(b, L::moy), "1600");
+        EXPECT_EQ(textOf(b, L::average), "1600");
         EXPECT_EQ(b.labels.size(), system == RatingSystem::Perf ? 3u : 4u);
 
         const std::vector<GameEntry> huge{{1e308, 1}, {1e308, 0}, {1600, 1}, {-inf, 0}};
         const CalculationResult c = calculate(input(system, "1500", huge));
-        EXPECT_EQ(textOf(c, L::moy), "NAN");  // inf + -inf
+        EXPECT_EQ(textOf(c, L::average), "NAN");  // inf + -inf
     }
     const std::vector<GameEntry> nanScore{{1600, nan}, {1600, 0}, {1600, 1}, {1600, 0}};
-    EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, "1500", nanScore)), L::gain), "NAN");
+    EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, "1500", nanScore)), L::score), "NAN");
     const std::vector<GameEntry> hugeRating{{1e308, 1}, {1e308, 0}, {1600, 1}, {1600, 0}};
-    EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, "1500", hugeRating)), L::moy), "INF");
+    EXPECT_EQ(textOf(calculate(input(RatingSystem::Elo, "1500", hugeRating)), L::average), "INF");
 }
 
 }  // namespace

@@ -22,24 +22,24 @@ TEST(GameListTest, HoldsFiftyGamesAtMost) {
     }
     EXPECT_TRUE(list.full());
     EXPECT_FALSE(list.add({1600, 1}));
-    EXPECT_EQ(list.nbparties, 50);
+    EXPECT_EQ(list.count, 50);
 }
 
 TEST(GameListTest, RemovingMovesLaterGamesDown) {
     GameList list = listOf({{1850, 1}, {1700, 0.5}, {2010, 0}});
     list.remove(2);
-    EXPECT_EQ(list.nbparties, 2);
-    EXPECT_EQ(list.parties[0].eloadv, 1850);
-    EXPECT_EQ(list.parties[1].eloadv, 2010);
-    EXPECT_EQ(list.parties[1].resultat, 0);
-    EXPECT_EQ(list.parties[2].eloadv, 0);
+    EXPECT_EQ(list.count, 2);
+    EXPECT_EQ(list.entries[0].opponentRating, 1850);
+    EXPECT_EQ(list.entries[1].opponentRating, 2010);
+    EXPECT_EQ(list.entries[1].score, 0);
+    EXPECT_EQ(list.entries[2].opponentRating, 0);
 }
 
 TEST(GameListTest, RemovingTheOnlyGameEmptiesTheList) {
     GameList list = listOf({{1850, 1}});
     list.remove(1);
-    EXPECT_EQ(list.nbparties, 0);
-    EXPECT_EQ(list.parties[0].eloadv, 0);
+    EXPECT_EQ(list.count, 0);
+    EXPECT_EQ(list.entries[0].opponentRating, 0);
 }
 
 TEST(GameListTest, RemovingFromAFullListEmptiesSlotFifty) {
@@ -48,12 +48,12 @@ TEST(GameListTest, RemovingFromAFullListEmptiesSlotFifty) {
         list.add({1000.0 + k, 1});
     }
     list.remove(5);
-    EXPECT_EQ(list.nbparties, 49);
-    EXPECT_EQ(list.parties[4].eloadv, 1005);
-    EXPECT_EQ(list.parties[48].eloadv, 1049);
-    EXPECT_EQ(list.parties[49].eloadv, 0);
+    EXPECT_EQ(list.count, 49);
+    EXPECT_EQ(list.entries[4].opponentRating, 1005);
+    EXPECT_EQ(list.entries[48].opponentRating, 1049);
+    EXPECT_EQ(list.entries[49].opponentRating, 0);
     list.remove(50);
-    EXPECT_EQ(list.nbparties, 49);
+    EXPECT_EQ(list.count, 49);
 }
 
 TEST(GameListTest, NumbersOutsideTheSlotsDeleteNothing) {
@@ -61,19 +61,19 @@ TEST(GameListTest, NumbersOutsideTheSlotsDeleteNothing) {
         GameList list = listOf({{1850, 1}, {1700, 0.5}, {2010, 0}, {1600, 1}, {1650, 0}});
         const GameList before = list;
         list.remove(number);
-        EXPECT_EQ(list.nbparties, 5) << number;
+        EXPECT_EQ(list.count, 5) << number;
         for (int k = 0; k < kMaxGames; ++k) {
-            EXPECT_EQ(list.parties[k].eloadv, before.parties[k].eloadv) << number;
+            EXPECT_EQ(list.entries[k].opponentRating, before.entries[k].opponentRating) << number;
         }
     }
 }
 
 TEST(GameListTest, RecountingFindsTheHighestGameSlot) {
     GameList list;
-    list.parties[0] = {1500, 1};
-    list.parties[3] = {800, 1};
-    list.parties[6] = {1200, 0};
-    list.parties[9] = {999, 0};
+    list.entries[0] = {1500, 1};
+    list.entries[3] = {800, 1};
+    list.entries[6] = {1200, 0};
+    list.entries[9] = {999, 0};
     EXPECT_EQ(highestGameSlot(list), 7);
     EXPECT_EQ(highestGameSlot(list, 700), 10);
     EXPECT_EQ(countGames(list), 2);
@@ -83,10 +83,10 @@ TEST(GameListTest, RecountingFindsTheHighestGameSlot) {
 
 TEST(GameListTest, DamagedCountsNeverReachPastTheSlots) {
     GameList list;
-    list.nbparties = 1000;
+    list.count = 1000;
     EXPECT_EQ(list.games().size(), 50u);
     EXPECT_FALSE(list.add({1500, 1}));
-    list.nbparties = -3;
+    list.count = -3;
     EXPECT_EQ(list.games().size(), 0u);
     EXPECT_FALSE(list.add({1500, 1}));
 }
@@ -94,8 +94,8 @@ TEST(GameListTest, DamagedCountsNeverReachPastTheSlots) {
 TEST(GameListTextTest, ThreeGamesMakeThirtyCharacters) {
     GameListText text;
     text.rebuild(listOf({{1850, 1}, {1700, 0.5}, {2010, 0}}));
-    EXPECT_EQ(text.liste(), " 1850    + 1700    = 2010    -");
-    EXPECT_EQ(text.liste().size(), 30u);
+    EXPECT_EQ(text.text(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(text.text().size(), 30u);
     EXPECT_EQ(text.lines(), " 1850    +\n 1700    =\n 2010    -");
 }
 
@@ -103,17 +103,17 @@ TEST(GameListTextTest, AScoreMatchingNoSignRepeatsTheLastOne) {
     GameListText text;
     text.append({1850, 0});
     text.append({1700, 0.25});
-    EXPECT_EQ(text.liste(), " 1850    - 1700    -");
+    EXPECT_EQ(text.text(), " 1850    - 1700    -");
     text.clear();
     text.append({1600, 0.75});  // the sign is kept across the emptying of the list
-    EXPECT_EQ(text.liste(), " 1600    -");
+    EXPECT_EQ(text.text(), " 1600    -");
 }
 
 TEST(GameListTextTest, RatingsAreRoundedHalfToEven) {
     GameListText text;
     text.append({1850.5, 1});
     text.append({1851.5, 1});
-    EXPECT_EQ(text.liste(), " 1850    + 1852    +");
+    EXPECT_EQ(text.text(), " 1850    + 1852    +");
 }
 
 TEST(GameListTextTest, RatingsNoWholeNumberCanHoldShowAQuestionMark) {
@@ -121,13 +121,13 @@ TEST(GameListTextTest, RatingsNoWholeNumberCanHoldShowAQuestionMark) {
     text.append({std::numeric_limits<double>::quiet_NaN(), 1});
     text.append({std::numeric_limits<double>::infinity(), 1});
     text.append({1e300, 1});
-    EXPECT_EQ(text.liste(), " ?    + ?    + ?    +");
+    EXPECT_EQ(text.text(), " ?    + ?    + ?    +");
 }
 
 TEST(GameListTextTest, StartsWithNoSign) {
     GameListText text;
     text.append({1500, 2});
-    EXPECT_EQ(text.liste(), " 1500    ");
+    EXPECT_EQ(text.text(), " 1500    ");
 }
 
 }  // namespace

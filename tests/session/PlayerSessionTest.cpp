@@ -61,7 +61,7 @@ TEST_F(PlayerSessionTest, LoadsTheFieldsAsTheScreenShowsThem) {
         putInt32(file, 844, c.coef);
         const PlayerSession& loaded = loadFresh();
         EXPECT_EQ(loaded.ratingText(), c.ratingText) << c.elo;
-        EXPECT_EQ(loaded.games().nbparties, c.shownCount) << c.count;
+        EXPECT_EQ(loaded.games().count, c.shownCount) << c.count;
         EXPECT_EQ(loaded.young(), c.shownYoung) << c.young;
         EXPECT_EQ(loaded.fideCoefficient(), c.coefficient) << c.coef;
         EXPECT_EQ(loaded.coefficientText(), QString::number(c.coefficient)) << c.coef;
@@ -98,10 +98,10 @@ TEST_F(PlayerSessionTest, TheSaveOnLeavingCountsGamesFrom700) {
     putGame(1, 2, 800, 0);
     putGame(1, 3, 1200, 0.5);
     PlayerSession& s = loadFresh();
-    EXPECT_EQ(s.liste().liste(), " 1500    + 800    - 1200    =");
+    EXPECT_EQ(s.gameListText().text(), " 1500    + 800    - 1200    =");
     s.save();
     EXPECT_EQ(stored(1, 28), 2);
-    EXPECT_EQ(s.games().nbparties, 2);
+    EXPECT_EQ(s.games().count, 2);
     s.saveOnLeaving();
     EXPECT_EQ(stored(1, 28), 3);
 }
@@ -218,11 +218,11 @@ TEST_F(PlayerSessionTest, GamesAndTheirListChangeTogether) {
     s.removeGame(1);
     s.removeGame(0);
     s.removeGame(51);
-    EXPECT_EQ(s.games().nbparties, kMaxGames - 1);
-    EXPECT_EQ(s.liste().liste().substr(0, 10), " 1001    +");
+    EXPECT_EQ(s.games().count, kMaxGames - 1);
+    EXPECT_EQ(s.gameListText().text().substr(0, 10), " 1001    +");
     s.clearGames();
-    EXPECT_EQ(s.games().nbparties, 0);
-    EXPECT_EQ(s.liste().liste(), "");
+    EXPECT_EQ(s.games().count, 0);
+    EXPECT_EQ(s.gameListText().text(), "");
     EXPECT_EQ(changes, kMaxGames + 2);
 }
 

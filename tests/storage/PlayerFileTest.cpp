@@ -29,8 +29,8 @@ TEST_F(PlayerFileTest, ReadsTenRecords) {
     putInt32(bytes, recordOffset(7) + 24, 1999);
     writeFile(path, bytes);
     const auto records = PlayerFile(path).readAll();
-    EXPECT_EQ(records[6].elo(), 1999);
-    EXPECT_EQ(records[9].coef(), 25);
+    EXPECT_EQ(records[6].rating(), 1999);
+    EXPECT_EQ(records[9].coefficient(), 25);
 }
 
 TEST_F(PlayerFileTest, FewerThanTenRecordsIsAnError) {
@@ -62,7 +62,7 @@ TEST_F(PlayerFileTest, WritingChangesOnlyItsRecord) {
     const QFileDevice::Permissions permissions = QFile::permissions(path);
 
     PlayerRecord record;
-    record.setElo(2100);
+    record.setRating(2100);
     PlayerFile(path).writeRecord(4, record);
 
     const QByteArray written = readFile(path);
@@ -79,7 +79,7 @@ TEST_F(PlayerFileTest, AFailedSaveLeavesTheOldFileWhole) {
     PlayerFile file(path);
     file.setBeforeReplace([] { throw FileError("No space left on device"); });
     PlayerRecord record;
-    record.setElo(2100);
+    record.setRating(2100);
     EXPECT_THROW(file.writeRecord(1, record), FileError);
     EXPECT_EQ(readFile(path), blankPlayerFile());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -88,7 +88,7 @@ TEST_F(PlayerFileTest, AFailedSaveLeavesTheOldFileWhole) {
 TEST_F(PlayerFileTest, ASaveKilledHalfwayLeavesAReadableFile) {
     writeFile(path, blankPlayerFile());
     PlayerRecord record;
-    record.setElo(2100);
+    record.setRating(2100);
     EXPECT_EXIT(
         {
             PlayerFile file(path);
@@ -117,7 +117,7 @@ TEST_F(PlayerFileTest, AFolderThatTakesNoTemporaryFileIsWrittenInPlace) {
     writeFile(path, blankPlayerFile());
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     PlayerRecord record;
-    record.setElo(2100);
+    record.setRating(2100);
     EXPECT_NO_THROW(PlayerFile(path).writeRecord(2, record));
     QFile::setPermissions(folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

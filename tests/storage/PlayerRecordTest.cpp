@@ -48,31 +48,31 @@ QByteArray handMadeRecord() {
 
 TEST(PlayerRecordTest, ReadsARecordWrittenByteByByte) {
     const PlayerRecord record(toBytes(handMadeRecord()));
-    EXPECT_EQ(record.nom(), QString::fromUtf8("Renée"));
-    EXPECT_EQ(record.elo(), 1732);
-    EXPECT_EQ(record.nbparties(), 3);
-    EXPECT_TRUE(record.jeune());
-    const auto games = record.parties();
-    EXPECT_EQ(games[0].eloadv, 1850);
-    EXPECT_EQ(games[0].resultat, 1);
-    EXPECT_EQ(games[1].resultat, 0.5);
-    EXPECT_EQ(games[2].eloadv, 2010);
-    EXPECT_EQ(games[3].eloadv, 0);
+    EXPECT_EQ(record.name(), QString::fromUtf8("Renée"));
+    EXPECT_EQ(record.rating(), 1732);
+    EXPECT_EQ(record.gameCount(), 3);
+    EXPECT_TRUE(record.young());
+    const auto games = record.games();
+    EXPECT_EQ(games[0].opponentRating, 1850);
+    EXPECT_EQ(games[0].score, 1);
+    EXPECT_EQ(games[1].score, 0.5);
+    EXPECT_EQ(games[2].opponentRating, 2010);
+    EXPECT_EQ(games[3].opponentRating, 0);
     EXPECT_EQ(record.mode(), 3);
-    EXPECT_EQ(record.coef(), 15);
+    EXPECT_EQ(record.coefficient(), 15);
 }
 
 TEST(PlayerRecordTest, WritesEachFieldAtItsOffset) {
     PlayerRecord record;
-    record.setNom("Anna");
-    record.setElo(-2);
-    record.setNbparties(50);
-    record.setJeune(true);
-    auto games = record.parties();
+    record.setName("Anna");
+    record.setRating(-2);
+    record.setGameCount(50);
+    record.setYoung(true);
+    auto games = record.games();
     games[49] = {3000, 0.5};
-    record.setParties(games);
+    record.setGames(games);
     record.setMode(4);
-    record.setCoef(10);
+    record.setCoefficient(10);
 
     QByteArray expected(kRecordBytes, '\0');
     expected[0] = 4;
@@ -90,10 +90,10 @@ TEST(PlayerRecordTest, WritesEachFieldAtItsOffset) {
 TEST(PlayerRecordTest, KeepsTheBytesWithoutMeaning) {
     const QByteArray original = handMadeRecord();
     PlayerRecord record(toBytes(original));
-    record.setNom("Al");  // shorter: the old bytes after it stay
-    record.setElo(1800);
-    record.setJeune(false);
-    record.setParties(record.parties());
+    record.setName("Al");  // shorter: the old bytes after it stay
+    record.setRating(1800);
+    record.setYoung(false);
+    record.setGames(record.games());
 
     QByteArray expected = original;
     expected[0] = 2;
@@ -105,30 +105,30 @@ TEST(PlayerRecordTest, KeepsTheBytesWithoutMeaning) {
 
 TEST(PlayerRecordTest, NamesAreCutToTwentyCharacters) {
     PlayerRecord record;
-    record.setNom("Jean-Christophe Dupont-Aignan");  // 29 characters
-    EXPECT_EQ(record.nom(), "Jean-Christophe Dupo");
+    record.setName("Jean-Christophe Dupont-Aignan");  // 29 characters
+    EXPECT_EQ(record.name(), "Jean-Christophe Dupo");
     EXPECT_EQ(record.bytes()[0], 20);
-    record.setNom(QString::fromUtf8("Œdipe €uro ß"));  // Windows-1252 holds them all
-    EXPECT_EQ(record.nom(), QString::fromUtf8("Œdipe €uro ß"));
+    record.setName(QString::fromUtf8("Œdipe €uro ß"));  // Windows-1252 holds them all
+    EXPECT_EQ(record.name(), QString::fromUtf8("Œdipe €uro ß"));
     EXPECT_EQ(record.bytes()[1], 0x8C);
-    record.setNom(QString::fromUtf8("Ивaн 😀 李"));  // cut to characters, then "?"
-    EXPECT_EQ(record.nom(), "??a? ? ?");
+    record.setName(QString::fromUtf8("Ивaн 😀 李"));  // cut to characters, then "?"
+    EXPECT_EQ(record.name(), "??a? ? ?");
 }
 
 TEST(PlayerRecordTest, ALengthByteAbove20ReadsAs20) {
     QByteArray bytes(kRecordBytes, 'A');
     bytes[0] = '\xff';
     const PlayerRecord record(toBytes(bytes));
-    EXPECT_EQ(record.nom(), QString(20, 'A'));
+    EXPECT_EQ(record.name(), QString(20, 'A'));
 }
 
 TEST(PlayerRecordTest, AnyBytesReadWithoutHarm) {
     QByteArray bytes(kRecordBytes, '\xff');
     const PlayerRecord record(toBytes(bytes));
-    EXPECT_EQ(record.elo(), -1);
-    EXPECT_EQ(record.nbparties(), -1);
+    EXPECT_EQ(record.rating(), -1);
+    EXPECT_EQ(record.gameCount(), -1);
     EXPECT_EQ(record.mode(), -1);
-    EXPECT_TRUE(std::isnan(record.parties()[0].eloadv));
+    EXPECT_TRUE(std::isnan(record.games()[0].opponentRating));
 }
 
 }  // namespace

@@ -108,17 +108,17 @@ TEST_F(ProfileFileTest, ANewSectionGoesAtTheEndOfTheFile) {
 
 TEST_F(ProfileFileTest, ASettingsFileWrittenFromScratch) {
     Settings settings;
-    settings.aide = true;
-    settings.effacement = true;
+    settings.showHelp = true;
+    settings.clearEntryFields = true;
     writeSettings(path, settings);
     EXPECT_EQ(readFile(path),
               "[programme]\naide=1\nautocalcul=0\narrondi=0\neffacement=1\ninterpolation=0\n");
     const Settings read = readSettings(path);
-    EXPECT_TRUE(read.aide);
-    EXPECT_TRUE(read.effacement);
-    EXPECT_FALSE(read.autocalcul || read.arrondi || read.interpolation);
+    EXPECT_TRUE(read.showHelp);
+    EXPECT_TRUE(read.clearEntryFields);
+    EXPECT_FALSE(read.autoCalculate || read.roundToTens || read.interpolation);
 
-    settings.aide = false;
+    settings.showHelp = false;
     settings.interpolation = true;
     writeSettings(path, settings);
     EXPECT_EQ(readFile(path),
@@ -155,7 +155,7 @@ TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNeverRewritten) {
 TEST_F(ProfileFileTest, SavingStopsAtTheKeyThatFails) {
     QStringList written;
     Settings settings;
-    settings.arrondi = true;
+    settings.roundToTens = true;
     auto writeKey = [&](const QString& key, const QByteArray& value) {
         if (key == "arrondi") {
             throw FileError("Impossible d'écrire dans tavolin.ini.");
@@ -174,9 +174,9 @@ TEST_F(ProfileFileTest, SwitchesAreOnForAnyNumberButZero) {
     for (const Case& c : {Case{"5", true}, Case{"0x0", false}, Case{"abc", false}, Case{"-1", true},
                           Case{"$10", true}, Case{"", false}}) {
         writeFile(path, QByteArray("[programme]\naide=") + c.value + "\n");
-        EXPECT_EQ(readSettings(path).aide, c.on) << c.value;
+        EXPECT_EQ(readSettings(path).showHelp, c.on) << c.value;
     }
-    EXPECT_FALSE(readSettings(folder.filePath("none.ini")).autocalcul);
+    EXPECT_FALSE(readSettings(folder.filePath("none.ini")).autoCalculate);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The About box, on its own and as the main window opens it.
-#include "TAboutBox.h"
+#include "AboutBox.h"
 
 #include <QPushButton>
 
+#include "AboutBoxControls.h"
+
 #include "BevelPanel.h"
+#include "ControlsOf.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 
@@ -11,31 +14,32 @@ namespace tavolin::testing {
 namespace {
 
 TEST(AboutBoxTest, ShowsNameVersionAndIcon) {
-    TAboutBox box;
+    AboutBox box;
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    const auto ui = controlsOf<AboutBoxControls>(box);
     EXPECT_EQ(box.windowTitle(), "A propos");
     EXPECT_EQ(box.size(), QSize(298, 213));
-    EXPECT_EQ(box.ProductName->text(), "TAVOLIN");
-    EXPECT_TRUE(box.ProductName->font().bold());
-    EXPECT_EQ(box.ProductName->font().pixelSize(), 19);
-    EXPECT_EQ(box.Version->text(), "Version 3.2");
-    EXPECT_EQ(box.Version->geometry(), QRect(147, 48, 70, 13));
-    EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 281, 161));
-    EXPECT_EQ(box.ProgramIcon->geometry(), QRect(8, 8, 65, 57));
-    EXPECT_FALSE(box.ProgramIcon->pixmap().isNull());
-    EXPECT_TRUE(box.ProgramIcon->hasScaledContents());
-    EXPECT_EQ(box.OKButton->geometry(), QRect(111, 180, 75, 25));
-    EXPECT_TRUE(box.OKButton->isDefault());
+    EXPECT_EQ(ui.productNameLabel->text(), "TAVOLIN");
+    EXPECT_TRUE(ui.productNameLabel->font().bold());
+    EXPECT_EQ(ui.productNameLabel->font().pixelSize(), 19);
+    EXPECT_EQ(ui.versionLabel->text(), "Version 3.2");
+    EXPECT_EQ(ui.versionLabel->geometry(), QRect(147, 48, 70, 13));
+    EXPECT_EQ(ui.panel->geometry(), QRect(8, 8, 281, 161));
+    EXPECT_EQ(ui.iconLabel->geometry(), QRect(8, 8, 65, 57));
+    EXPECT_FALSE(ui.iconLabel->pixmap().isNull());
+    EXPECT_TRUE(ui.iconLabel->hasScaledContents());
+    EXPECT_EQ(ui.okButton->geometry(), QRect(111, 180, 75, 25));
+    EXPECT_TRUE(ui.okButton->isDefault());
     EXPECT_FALSE(box.windowIcon().isNull());
-    for (QWidget* child : box.Panel1->findChildren<QWidget*>()) {
-        EXPECT_TRUE(box.Panel1->rect().contains(child->geometry()))
+    for (QWidget* child : ui.panel->findChildren<QWidget*>()) {
+        EXPECT_TRUE(ui.panel->rect().contains(child->geometry()))
             << child->objectName().toStdString();
     }
 }
 
 TEST(AboutBoxTest, EnterClosesIt) {
-    TAboutBox box;
+    AboutBox box;
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     box.activateWindow();
@@ -44,18 +48,20 @@ TEST(AboutBoxTest, EnterClosesIt) {
     EXPECT_FALSE(box.isVisible());
 }
 
-TEST_F(MainWindowTest, InfosAndTheTitleOpenTheSameAboutBox) {
+TEST_F(MainWindowTest, TheAboutButtonAndTheTitleOpenTheSameAboutBox) {
     QString byButton, byTitle;
-    whenModalShown<TAboutBox>([&](TAboutBox* box) {
-        byButton = box->ProductName->text() + " " + box->Version->text();
+    whenModalShown<AboutBox>([&](AboutBox* box) {
+        const auto shown = controlsOf<AboutBoxControls>(*box);
+        byButton = shown.productNameLabel->text() + " " + shown.versionLabel->text();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    click(ui.Infos);
-    whenModalShown<TAboutBox>([&](TAboutBox* box) {
-        byTitle = box->ProductName->text() + " " + box->Version->text();
-        QTest::mouseClick(box->OKButton, Qt::LeftButton);
+    click(ui.aboutButton);
+    whenModalShown<AboutBox>([&](AboutBox* box) {
+        const auto shown = controlsOf<AboutBoxControls>(*box);
+        byTitle = shown.productNameLabel->text() + " " + shown.versionLabel->text();
+        QTest::mouseClick(shown.okButton, Qt::LeftButton);
     });
-    QTest::mouseClick(ui.Label10, Qt::LeftButton);
+    QTest::mouseClick(ui.titleLabel, Qt::LeftButton);
     EXPECT_EQ(byButton, "TAVOLIN Version 3.2");
     EXPECT_EQ(byTitle, byButton);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -130,7 +130,7 @@ class DamagedPlayerFileTest : public MainWindowTest {
 protected:
     std::optional<Settings> initialSettings() override {
         Settings settings;
-        settings.autocalcul = true;  // every load also calculates
+        settings.autoCalculate = true;  // every load also calculates
         return settings;
     }
 };
@@ -144,28 +144,28 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
         const QByteArray original = files.next();
         writeFile(playerFile, original);
         const int player = static_cast<int>(choose() % 10) + 1;
-        ui.StringGrid1->blockSignals(true);
-        ui.StringGrid1->setCurrentCell(player - 1, 0);
-        ui.StringGrid1->blockSignals(false);
+        ui.playerGrid->blockSignals(true);
+        ui.playerGrid->setCurrentCell(player - 1, 0);
+        ui.playerGrid->blockSignals(false);
         Settings settings = form->settings();
         settings.interpolation = (k % 3 == 0);
-        settings.arrondi = (k % 5 == 0);
+        settings.roundToTens = (k % 5 == 0);
         form->setSettings(settings);
 
         try {
-            form->Button6Click();
+            form->loadPlayer();
         } catch (const FileError&) {
             ASSERT_LT(original.size(), 10 * kRecordBytes) << "file " << k;
             continue;
         }
         ++loaded;
         ASSERT_EQ(form->session().current(), player);
-        ASSERT_GE(form->session().games().nbparties, 0);
-        ASSERT_LE(form->session().games().nbparties, 50);
-        ASSERT_LE(ui.StringGrid1->item(player - 1, 0)->text().size(), 20);
+        ASSERT_GE(form->session().games().count, 0);
+        ASSERT_LE(form->session().games().count, 50);
+        ASSERT_LE(ui.playerGrid->item(player - 1, 0)->text().size(), 20);
 
         const QByteArray before = readFile(playerFile);
-        form->Button5Click();
+        form->savePlayer();
         ++saved;
         const QByteArray after = readFile(playerFile);
         ASSERT_EQ(after.size(), before.size()) << "file " << k;
@@ -177,7 +177,7 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
             ASSERT_EQ(after[record + offset], before[record + offset])
                 << "file " << k << " padding " << offset;
         }
-        form->Button2Click();
+        form->calculate();
     }
     // The mix reaches both branches often.
     EXPECT_GT(loaded, kFiles / 3);

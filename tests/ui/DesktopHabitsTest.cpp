@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "TAboutBox.h"
-#include "TForm2.h"
+#include "AboutBox.h"
+#include "PercentageTableWindow.h"
 
 namespace tavolin::testing {
 namespace {
@@ -48,8 +48,8 @@ TEST(DesktopHabitsTest, ACaptionClickActsOnItsControl) {
 }
 
 TEST(DesktopHabitsTest, EnterClosesTheTableAndTheAboutBox) {
-    TForm2 table;
-    TAboutBox about;
+    PercentageTableWindow table;
+    AboutBox about;
     for (QDialog* dialog : std::initializer_list<QDialog*>{&table, &about}) {
         dialog->show();
         auto* ok = dialog->findChild<QPushButton*>();

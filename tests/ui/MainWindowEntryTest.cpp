@@ -17,15 +17,15 @@ TEST_F(MainWindowTest, ThreeGamesAreListedAndCounted) {
     addGame("1700", "=");
     addGame("2010", "-");
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 2010    -");
-    EXPECT_EQ(ui.Memo1->toPlainText(), " 1850    +\n 1700    =\n 2010    -");
-    EXPECT_EQ(ui.Label13->text(), "3");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(ui.gameList->toPlainText(), " 1850    +\n 1700    =\n 2010    -");
+    EXPECT_EQ(ui.gameCount->text(), "3");
     const GameList& list = form->session().games();
-    EXPECT_EQ(list.parties[0].resultat, 1);
-    EXPECT_EQ(list.parties[1].resultat, 0.5);
-    EXPECT_EQ(list.parties[2].resultat, 0);
-    EXPECT_EQ(list.parties[2].eloadv, 2010);
-    EXPECT_TRUE(ui.adv->hasFocus());
+    EXPECT_EQ(list.entries[0].score, 1);
+    EXPECT_EQ(list.entries[1].score, 0.5);
+    EXPECT_EQ(list.entries[2].score, 0);
+    EXPECT_EQ(list.entries[2].opponentRating, 2010);
+    EXPECT_TRUE(ui.opponentEdit->hasFocus());
 }
 
 TEST_F(MainWindowTest, OpponentRatingsOutsideTheRangeAreRefused) {
@@ -33,16 +33,16 @@ TEST_F(MainWindowTest, OpponentRatingsOutsideTheRangeAreRefused) {
         boxes.warnings.clear();
         addGame(rating, "+");
         EXPECT_EQ(boxes.warnings, QStringList{kEloError}) << rating;
-        EXPECT_EQ(ui.adv->text(), "") << rating;
-        EXPECT_EQ(ui.adv2->text(), "+") << rating;
-        EXPECT_EQ(ui.Label13->text(), "0") << rating;
-        EXPECT_EQ(form->session().games().parties[0].eloadv, 0) << rating;
+        EXPECT_EQ(ui.opponentEdit->text(), "") << rating;
+        EXPECT_EQ(ui.resultEdit->text(), "+") << rating;
+        EXPECT_EQ(ui.gameCount->text(), "0") << rating;
+        EXPECT_EQ(form->session().games().entries[0].opponentRating, 0) << rating;
     }
     addGame("1000", "+");
     addGame("3000", "-");
     addGame("$7D0", "=");
-    EXPECT_EQ(ui.Label13->text(), "3");
-    EXPECT_EQ(form->session().games().parties[2].eloadv, 2000);
+    EXPECT_EQ(ui.gameCount->text(), "3");
+    EXPECT_EQ(form->session().games().entries[2].opponentRating, 2000);
 }
 
 TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
@@ -50,36 +50,36 @@ TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
         boxes.warnings.clear();
         addGame("1850", sign);
         EXPECT_EQ(boxes.warnings, QStringList{kResultError}) << sign;
-        EXPECT_EQ(ui.adv2->text(), "") << sign;
-        EXPECT_EQ(ui.adv->text(), "1850") << sign;
-        EXPECT_EQ(ui.Label13->text(), "0") << sign;
-        EXPECT_EQ(form->session().games().parties[0].eloadv, 0) << sign;
-        EXPECT_EQ(form->session().liste().liste(), "") << sign;
+        EXPECT_EQ(ui.resultEdit->text(), "") << sign;
+        EXPECT_EQ(ui.opponentEdit->text(), "1850") << sign;
+        EXPECT_EQ(ui.gameCount->text(), "0") << sign;
+        EXPECT_EQ(form->session().games().entries[0].opponentRating, 0) << sign;
+        EXPECT_EQ(form->session().gameListText().text(), "") << sign;
     }
 }
 
 TEST_F(MainWindowTest, EntryFieldsLimitTheirLength) {
-    type(ui.adv, "185012");
-    type(ui.adv2, "+-");
-    type(ui.eloactuel, "15000");
-    type(ui.effa, "123");
-    EXPECT_EQ(ui.adv->text(), "1850");
-    EXPECT_EQ(ui.adv2->text(), "+");
-    EXPECT_EQ(ui.eloactuel->text(), "1500");
-    EXPECT_EQ(ui.effa->text(), "12");
+    type(ui.opponentEdit, "185012");
+    type(ui.resultEdit, "+-");
+    type(ui.ratingEdit, "15000");
+    type(ui.deleteNumberEdit, "123");
+    EXPECT_EQ(ui.opponentEdit->text(), "1850");
+    EXPECT_EQ(ui.resultEdit->text(), "+");
+    EXPECT_EQ(ui.ratingEdit->text(), "1500");
+    EXPECT_EQ(ui.deleteNumberEdit->text(), "12");
 }
 
 TEST_F(MainWindowTest, EffacementEmptiesTheEntryFields) {
     addGame("1850", "+");
-    EXPECT_EQ(ui.adv->text(), "1850");
-    EXPECT_EQ(ui.adv2->text(), "+");
+    EXPECT_EQ(ui.opponentEdit->text(), "1850");
+    EXPECT_EQ(ui.resultEdit->text(), "+");
 
-    enableSwitches([](Settings& s) { s.effacement = true; });
+    enableSwitches([](Settings& s) { s.clearEntryFields = true; });
     addGame("1700", "=");
-    EXPECT_EQ(ui.adv->text(), "");
-    EXPECT_EQ(ui.adv2->text(), "");
+    EXPECT_EQ(ui.opponentEdit->text(), "");
+    EXPECT_EQ(ui.resultEdit->text(), "");
     deleteGame("9");
-    EXPECT_EQ(ui.effa->text(), "");
+    EXPECT_EQ(ui.deleteNumberEdit->text(), "");
 }
 
 TEST_F(MainWindowTest, FiftyGamesAtMost) {
@@ -89,13 +89,13 @@ TEST_F(MainWindowTest, FiftyGamesAtMost) {
     ASSERT_TRUE(boxes.warnings.isEmpty());
     addGame("1700", "+");
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
-    EXPECT_EQ(ui.adv->text(), "1700");
-    EXPECT_EQ(ui.adv2->text(), "+");
-    EXPECT_EQ(ui.Label13->text(), "50");
-    EXPECT_EQ(form->session().games().nbparties, 50);
+    EXPECT_EQ(ui.opponentEdit->text(), "1700");
+    EXPECT_EQ(ui.resultEdit->text(), "+");
+    EXPECT_EQ(ui.gameCount->text(), "50");
+    EXPECT_EQ(form->session().games().count, 50);
 
     // One line each, the newest in view, no scroll bar taking the box's width.
-    QPlainTextEdit* list = ui.Memo1;
+    QPlainTextEdit* list = ui.gameList;
     EXPECT_FALSE(list->verticalScrollBar()->isVisible());
     for (QTextBlock block = list->document()->begin(); block.isValid(); block = block.next()) {
         ASSERT_EQ(block.layout()->lineCount(), 1) << block.blockNumber();
@@ -109,36 +109,36 @@ TEST_F(MainWindowTest, FiftyGamesAtMost) {
 // last rating selected for the next one.
 TEST_F(MainWindowTest, APeriodEnteredWithTheKeyboardAlone) {
     const auto focused = [] { return QApplication::focusWidget(); };
-    ui.eloactuel->setFocus();
+    ui.ratingEdit->setFocus();
     QTest::keyClicks(focused(), "1500");
     QTest::keyClick(focused(), Qt::Key_Tab);
     for (const char* game : {"1850+", "1700=", "1600-"}) {
-        ASSERT_EQ(focused(), ui.adv);
-        EXPECT_EQ(ui.adv->selectedText(), ui.adv->text());
+        ASSERT_EQ(focused(), ui.opponentEdit);
+        EXPECT_EQ(ui.opponentEdit->selectedText(), ui.opponentEdit->text());
         QTest::keyClicks(focused(), QString::fromLatin1(game, 4));
         QTest::keyClick(focused(), Qt::Key_Tab);
         QTest::keyClicks(focused(), QString::fromLatin1(game + 4, 1));
         QTest::keyClick(focused(), Qt::Key_Tab);  // the young box
         QTest::keyClick(focused(), Qt::Key_Tab);
-        ASSERT_EQ(focused(), ui.Button1);
+        ASSERT_EQ(focused(), ui.addGameButton);
         QTest::keyClick(focused(), Qt::Key_Return);
     }
-    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 1600    -");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 1600    -");
     for (int k = 0; k < 4; ++k) {
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
-    ASSERT_EQ(focused(), ui.Button2);
+    ASSERT_EQ(focused(), ui.calculateButton);
     QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(ui.nvelo->text(), "1541");  // (3 × 5150 / 3 + 13 × 1500) / 16 = 1540.625
+    EXPECT_EQ(ui.newRatingValue->text(), "1541");  // (3 × 5150 / 3 + 13 × 1500) / 16 = 1540.625
     EXPECT_TRUE(boxes.warnings.isEmpty());
 }
 
 TEST_F(MainWindowTest, ACaptionActsOnItsControl) {
-    QTest::mouseClick(ui.Label17, Qt::LeftButton);
-    EXPECT_TRUE(ui.RadioButton3->isChecked());
+    QTest::mouseClick(ui.fideCaption, Qt::LeftButton);
+    EXPECT_TRUE(ui.fideButton->isChecked());
     EXPECT_EQ(form->session().mode(), 3);
-    QTest::mouseClick(ui.Label14, Qt::LeftButton);
-    EXPECT_TRUE(ui.CheckBox1->isChecked());
+    QTest::mouseClick(ui.youngCaption, Qt::LeftButton);
+    EXPECT_TRUE(ui.youngBox->isChecked());
 }
 
 TEST_F(MainWindowTest, DeletingTheSecondOfThree) {
@@ -146,18 +146,18 @@ TEST_F(MainWindowTest, DeletingTheSecondOfThree) {
     addGame("1700", "=");
     addGame("2010", "-");
     deleteGame("2");
-    EXPECT_EQ(form->session().liste().liste(), " 1850    + 2010    -");
-    EXPECT_EQ(ui.Memo1->toPlainText(), " 1850    +\n 2010    -");
-    EXPECT_EQ(ui.Label13->text(), "2");
-    EXPECT_EQ(ui.effa->text(), "2");  // effacement off
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 2010    -");
+    EXPECT_EQ(ui.gameList->toPlainText(), " 1850    +\n 2010    -");
+    EXPECT_EQ(ui.gameCount->text(), "2");
+    EXPECT_EQ(ui.deleteNumberEdit->text(), "2");  // effacement off
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyGame) {
     addGame("1850", "+");
     deleteGame("1");
-    EXPECT_EQ(form->session().liste().liste(), "");
-    EXPECT_EQ(ui.Memo1->toPlainText(), "");
-    EXPECT_EQ(ui.Label13->text(), "0");
+    EXPECT_EQ(form->session().gameListText().text(), "");
+    EXPECT_EQ(ui.gameList->toPlainText(), "");
+    EXPECT_EQ(ui.gameCount->text(), "0");
 }
 
 TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
@@ -165,60 +165,60 @@ TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
         addGame(QString::number(1000 + k), "+");
     }
     deleteGame("5");
-    EXPECT_EQ(ui.Label13->text(), "49");
-    EXPECT_EQ(form->session().games().parties[4].eloadv, 1005);
-    EXPECT_EQ(form->session().games().parties[49].eloadv, 0);
-    EXPECT_EQ(ui.Memo1->toPlainText().count('\n'), 48);
+    EXPECT_EQ(ui.gameCount->text(), "49");
+    EXPECT_EQ(form->session().games().entries[4].opponentRating, 1005);
+    EXPECT_EQ(form->session().games().entries[49].opponentRating, 0);
+    EXPECT_EQ(ui.gameList->toPlainText().count('\n'), 48);
 }
 
 TEST_F(MainWindowTest, DeletingNoGameStillEmptiesAndRecalculates) {
-    type(ui.eloactuel, "1500");
+    type(ui.ratingEdit, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);
     }
     enableSwitches([](Settings& s) {
-        s.effacement = true;
-        s.autocalcul = true;
+        s.clearEntryFields = true;
+        s.autoCalculate = true;
     });
     for (const char* number : {"0", "51", "ab", "-1", "7"}) {
-        ui.nvelo->clear();
+        ui.newRatingValue->clear();
         deleteGame(number);
-        EXPECT_EQ(ui.Label13->text(), "4") << number;
-        EXPECT_EQ(form->session().liste().liste(), " 1600    + 1600    - 1600    = 1600    =")
+        EXPECT_EQ(ui.gameCount->text(), "4") << number;
+        EXPECT_EQ(form->session().gameListText().text(), " 1600    + 1600    - 1600    = 1600    =")
             << number;
-        EXPECT_EQ(ui.effa->text(), "") << number;
-        EXPECT_EQ(ui.nvelo->text(), "1525") << number;
+        EXPECT_EQ(ui.deleteNumberEdit->text(), "") << number;
+        EXPECT_EQ(ui.newRatingValue->text(), "1525") << number;
     }
 }
 
 TEST_F(MainWindowTest, DeletingWithoutTheSwitchesKeepsNumberAndResults) {
-    type(ui.eloactuel, "1500");
+    type(ui.ratingEdit, "1500");
     addGame("1600", "+");
     deleteGame("ab");
-    EXPECT_EQ(ui.effa->text(), "ab");
-    EXPECT_EQ(ui.nvelo->text(), "");
+    EXPECT_EQ(ui.deleteNumberEdit->text(), "ab");
+    EXPECT_EQ(ui.newRatingValue->text(), "");
 }
 
 TEST_F(MainWindowTest, ToutEffacerEmptiesGamesAndResultsButKeepsTheRating) {
-    type(ui.eloactuel, "1500");
+    type(ui.ratingEdit, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);
     }
-    click(ui.Button2);
+    click(ui.calculateButton);
     ASSERT_EQ(results(), "1600|50|1600|1525");
-    type(ui.adv, "1700");
-    type(ui.adv2, "+");
-    click(ui.Button4);
-    EXPECT_EQ(ui.Label13->text(), "0");
-    EXPECT_EQ(ui.eloactuel->text(), "1500");
-    EXPECT_EQ(ui.adv->text(), "");
-    EXPECT_EQ(ui.adv2->text(), "");
-    EXPECT_EQ(ui.Memo1->toPlainText(), "");
-    EXPECT_EQ(form->session().liste().liste(), "");
+    type(ui.opponentEdit, "1700");
+    type(ui.resultEdit, "+");
+    click(ui.clearGamesButton);
+    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_EQ(ui.ratingEdit->text(), "1500");
+    EXPECT_EQ(ui.opponentEdit->text(), "");
+    EXPECT_EQ(ui.resultEdit->text(), "");
+    EXPECT_EQ(ui.gameList->toPlainText(), "");
+    EXPECT_EQ(form->session().gameListText().text(), "");
     EXPECT_EQ(results(), "|||");
-    EXPECT_EQ(form->session().games().parties[0].eloadv, 0);
+    EXPECT_EQ(form->session().games().entries[0].opponentRating, 0);
     addGame("1800", "+");
-    EXPECT_EQ(form->session().liste().liste(), " 1800    +");
+    EXPECT_EQ(form->session().gameListText().text(), " 1800    +");
 }
 
 }  // namespace

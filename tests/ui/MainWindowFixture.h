@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,11 +19,12 @@
 #include <optional>
 
 #include "ClickableLabel.h"
+#include "ControlsOf.h"
 #include "MainWindowControls.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "RightAlignedLabel.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 namespace tavolin::testing {
 
@@ -45,8 +48,8 @@ protected:
     virtual std::optional<Settings> initialSettings() { return Settings{}; }
 
     void openWindow() {
-        form = std::make_unique<TForm1>(boxes, files());
-        ui = controlsOf(*form);
+        form = std::make_unique<MainWindow>(boxes, files());
+        ui = controlsOf<MainWindowControls>(*form);
         if (const auto settings = initialSettings()) {
             form->setSettings(*settings);
         }
@@ -76,7 +79,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     }
 
-    void selectPlayer(int number) { ui.StringGrid1->setCurrentCell(number - 1, 0); }
+    void selectPlayer(int number) { ui.playerGrid->setCurrentCell(number - 1, 0); }
 
     void type(QLineEdit* field, const QString& text) {
         field->clear();
@@ -86,14 +89,14 @@ protected:
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void addGame(const QString& rating, const QString& sign) {
-        type(ui.adv, rating);
-        type(ui.adv2, sign);
-        click(ui.Button1);
+        type(ui.opponentEdit, rating);
+        type(ui.resultEdit, sign);
+        click(ui.addGameButton);
     }
 
     void deleteGame(const QString& number) {
-        type(ui.effa, number);
-        click(ui.Button7);
+        type(ui.deleteNumberEdit, number);
+        click(ui.deleteGameButton);
     }
 
     void enableSwitches(void (*change)(Settings&)) {
@@ -103,8 +106,8 @@ protected:
     }
 
     QString results() const {
-        return ui.moy->text() + "|" + ui.gain->text() + "|" + ui.performance->text() + "|" +
-               ui.nvelo->text();
+        return ui.averageValue->text() + "|" + ui.scoreValue->text() + "|" + ui.performanceValue->text() + "|" +
+               ui.newRatingValue->text();
     }
 
     QTemporaryDir folder;
@@ -112,8 +115,8 @@ protected:
     QString settingsFile;
     QWidget other;  // another program's window
     RecordingMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
-    TForm1Controls ui;  // the window's controls, found by name
+    std::unique_ptr<MainWindow> form;
+    MainWindowControls ui;  // the window's controls, found by name
 };
 
 }  // namespace tavolin::testing

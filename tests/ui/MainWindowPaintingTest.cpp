@@ -2,9 +2,11 @@
 #include <QImage>
 #include <QTableWidget>
 
+#include "ControlsOf.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
-#include "TForm2.h"
+#include "PercentageTableWindow.h"
+#include "PercentageTableWindowControls.h"
 
 namespace tavolin::testing {
 namespace {
@@ -91,9 +93,9 @@ TEST_F(MainWindowPaintingTest, ABrokenPictureIsToldOnceAndLeftOut) {
 }
 
 TEST_F(MainWindowPaintingTest, EveryPaintingSetsTheTitle) {
-    ui.Label10->setText("something else");
+    ui.titleLabel->setText("something else");
     form->repaint();
-    EXPECT_EQ(ui.Label10->text(), "Tavolin v3.2");
+    EXPECT_EQ(ui.titleLabel->text(), "Tavolin v3.2");
 }
 
 TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
@@ -101,13 +103,14 @@ TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
     enableSwitches([](Settings& s) { s.interpolation = true; });
     QByteArray fileWhenOpen;
     QString topRow;
-    whenModalShown<TForm2>([&](TForm2* table) {
+    whenModalShown<PercentageTableWindow>([&](PercentageTableWindow* table) {
+        const auto shown = controlsOf<PercentageTableWindowControls>(*table);
         fileWhenOpen = readFile(playerFile);
         topRow =
-            table->StringGrid1->item(0, 1)->text() + " " + table->StringGrid1->item(0, 5)->text();
-        QTest::mouseClick(table->Button1, Qt::LeftButton);
+            shown.tableGrid->item(0, 1)->text() + " " + shown.tableGrid->item(0, 5)->text();
+        QTest::mouseClick(shown.okButton, Qt::LeftButton);
     });
-    click(ui.Button5);
+    click(ui.tableButton);
     EXPECT_EQ(getDouble(fileWhenOpen, 40), 1850);
     EXPECT_EQ(topRow, "470 72");  // the threshold table, interpolation or not
 }

@@ -8,9 +8,9 @@
 #include "ModalHelper.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
-#include "TAboutBox.h"
-#include "TForm2.h"
-#include "TOptions.h"
+#include "AboutBox.h"
+#include "PercentageTableWindow.h"
+#include "OptionsDialog.h"
 
 namespace tavolin::testing {
 namespace {
@@ -49,17 +49,17 @@ TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
     EXPECT_EQ(boxes.warnings, QStringList{kModeError});
     EXPECT_TRUE(boxes.errors.isEmpty());
     for (int row = 0; row < 10; ++row) {
-        EXPECT_EQ(ui.StringGrid1->item(row, 0)->text(), "");
+        EXPECT_EQ(ui.playerGrid->item(row, 0)->text(), "");
     }
-    EXPECT_EQ(ui.eloactuel->text(), "");
-    EXPECT_EQ(ui.Memo1->toPlainText(), "");
-    EXPECT_EQ(ui.Label13->text(), "0");
-    EXPECT_TRUE(ui.RadioButton1->isChecked());  // the system last shown stays
+    EXPECT_EQ(ui.ratingEdit->text(), "");
+    EXPECT_EQ(ui.gameList->toPlainText(), "");
+    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_TRUE(ui.eloButton->isChecked());  // the system last shown stays
 }
 
 // The grid takes only what the file keeps: 20 characters of Windows-1252, no more.
 TEST_F(MainWindowTest, ANameTypedInTheGridIsWhatTheFileKeeps) {
-    QTableWidget* grid = ui.StringGrid1;
+    QTableWidget* grid = ui.playerGrid;
     grid->setFocus();
     QTest::keyClick(grid, 'B');  // typing starts the editing in place
     QWidget* editor = QApplication::focusWidget();
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, ANameTypedInTheGridIsWhatTheFileKeeps) {
     QCoreApplication::processEvents();  // Return commits through a queued call
     const QString kept = QString::fromUtf8("B\u00e9\u20acartholomew Fitzge");
     EXPECT_EQ(grid->item(0, 0)->text(), kept);
-    QTest::mouseClick(ui.adv, Qt::LeftButton);
+    QTest::mouseClick(ui.opponentEdit, Qt::LeftButton);
 
     const QByteArray bytes = readFile(playerFile);
     EXPECT_EQ(bytes[0], 20);
@@ -100,41 +100,41 @@ TEST_F(MainWindowTest, ANameTypedInTheGridIsWhatTheFileKeeps) {
 }
 
 TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
-    ui.StringGrid1->item(0, 0)->setText("Anna");
-    type(ui.eloactuel, "1650");
-    click(ui.CheckBox1);
+    ui.playerGrid->item(0, 0)->setText("Anna");
+    type(ui.ratingEdit, "1650");
+    click(ui.youngBox);
     addGame("1850", "+");
     addGame("1700", "=");
-    click(ui.RadioButton3);
-    ui.ComboBox1->setCurrentText("15");
+    click(ui.fideButton);
+    ui.coefficientBox->setCurrentText("15");
 
     selectPlayer(3);
     EXPECT_EQ(form->session().current(), 3);
-    EXPECT_EQ(ui.eloactuel->text(), "");
-    EXPECT_FALSE(ui.CheckBox1->isChecked());
-    EXPECT_EQ(ui.Memo1->toPlainText(), "");
-    EXPECT_TRUE(ui.RadioButton1->isChecked());
-    ui.StringGrid1->item(2, 0)->setText("Carl");
-    type(ui.eloactuel, "2200");
+    EXPECT_EQ(ui.ratingEdit->text(), "");
+    EXPECT_FALSE(ui.youngBox->isChecked());
+    EXPECT_EQ(ui.gameList->toPlainText(), "");
+    EXPECT_TRUE(ui.eloButton->isChecked());
+    ui.playerGrid->item(2, 0)->setText("Carl");
+    type(ui.ratingEdit, "2200");
     addGame("2300", "-");
 
     selectPlayer(1);
     EXPECT_EQ(form->session().current(), 1);
-    EXPECT_EQ(ui.StringGrid1->item(0, 0)->text(), "Anna");
-    EXPECT_EQ(ui.eloactuel->text(), "1650");
-    EXPECT_TRUE(ui.CheckBox1->isChecked());
-    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    =");
-    EXPECT_EQ(ui.Label13->text(), "2");
-    EXPECT_TRUE(ui.RadioButton3->isChecked());
+    EXPECT_EQ(ui.playerGrid->item(0, 0)->text(), "Anna");
+    EXPECT_EQ(ui.ratingEdit->text(), "1650");
+    EXPECT_TRUE(ui.youngBox->isChecked());
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    =");
+    EXPECT_EQ(ui.gameCount->text(), "2");
+    EXPECT_TRUE(ui.fideButton->isChecked());
     EXPECT_EQ(form->session().mode(), 3);
-    EXPECT_TRUE(ui.ComboBox1->isVisible());
-    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
+    EXPECT_TRUE(ui.coefficientBox->isVisible());
+    EXPECT_EQ(ui.coefficientBox->currentText(), "15");
     EXPECT_EQ(form->session().fideCoefficient(), 15);
 
     selectPlayer(3);
-    EXPECT_EQ(ui.StringGrid1->item(2, 0)->text(), "Carl");
-    EXPECT_EQ(ui.eloactuel->text(), "2200");
-    EXPECT_EQ(form->session().liste().liste(), " 2300    -");
+    EXPECT_EQ(ui.playerGrid->item(2, 0)->text(), "Carl");
+    EXPECT_EQ(ui.ratingEdit->text(), "2200");
+    EXPECT_EQ(form->session().gameListText().text(), " 2300    -");
     EXPECT_TRUE(boxes.warnings.isEmpty());
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
@@ -144,10 +144,10 @@ TEST_F(PlayerFileWindowTest, FideWithCoefficient15IsShownSo) {
         putInt32(bytes, 840, 3);
         putInt32(bytes, 844, 15);
     });
-    EXPECT_TRUE(ui.RadioButton3->isChecked());
-    EXPECT_TRUE(ui.ComboBox1->isVisible());
-    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
-    EXPECT_EQ(ui.Label9->text(), "NOUVEAU FIDE :");
+    EXPECT_TRUE(ui.fideButton->isChecked());
+    EXPECT_TRUE(ui.coefficientBox->isVisible());
+    EXPECT_EQ(ui.coefficientBox->currentText(), "15");
+    EXPECT_EQ(ui.newRatingCaption->text(), "NOUVEAU FIDE :");
 }
 
 // Loading a FIDE player saves him straight back: his own coefficient, not the one the
@@ -160,10 +160,10 @@ TEST_F(PlayerFileWindowTest, ALoadWritesTheLoadedPlayersOwnCoefficient) {
         putInt32(bytes, recordOffset(2) + 844, 15);
     });
     selectPlayer(2);
-    EXPECT_EQ(ui.ComboBox1->currentText(), "15");
+    EXPECT_EQ(ui.coefficientBox->currentText(), "15");
     EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
     selectPlayer(1);
-    EXPECT_EQ(ui.ComboBox1->currentText(), "25");
+    EXPECT_EQ(ui.coefficientBox->currentText(), "25");
     EXPECT_EQ(getInt32(readFile(playerFile), recordOffset(2) + 844), 15);
     EXPECT_EQ(getInt32(readFile(playerFile), 844), 25);
 }
@@ -177,36 +177,36 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
 
     // Nothing was loaded, so nothing is written over the file either.
     addGame("1850", "+");
-    QTest::mouseClick(ui.adv, Qt::LeftButton);
+    QTest::mouseClick(ui.opponentEdit, Qt::LeftButton);
     EXPECT_EQ(readFile(playerFile).size(), 5 * kRecordBytes);
 }
 
 TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
-    type(ui.eloactuel, "1500");
+    type(ui.ratingEdit, "1500");
     addGame("1850", "+");
-    whenModalShown<TAboutBox>([](TAboutBox* about) { about->close(); });
-    click(ui.Infos);
+    whenModalShown<AboutBox>([](AboutBox* about) { about->close(); });
+    click(ui.aboutButton);
     leaveAndComeBack();
     addGame("1700", "=");
-    whenModalShown<TOptions>([](TOptions* options) { options->close(); });
-    click(ui.Button6);
+    whenModalShown<OptionsDialog>([](OptionsDialog* options) { options->close(); });
+    click(ui.optionsButton);
     leaveAndComeBack();
     addGame("2010", "-");
     leaveAndComeBack();
-    EXPECT_EQ(form->session().liste().liste(), " 1850    + 1700    = 2010    -");
-    EXPECT_EQ(ui.eloactuel->text(), "1500");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(ui.ratingEdit->text(), "1500");
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
     EXPECT_EQ(getDouble(readFile(playerFile), 72), 2010);
 }
 
 TEST_F(MainWindowTest, EverythingIsSavedOnClosing) {
-    type(ui.eloactuel, "1720");
+    type(ui.ratingEdit, "1720");
     addGame("1850", "+");
-    click(ui.Button3);  // "Quitter"
+    click(ui.quitButton);  // "Quitter"
     EXPECT_FALSE(form->isVisible());
     openWindow();
-    EXPECT_EQ(ui.eloactuel->text(), "1720");
-    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
+    EXPECT_EQ(ui.ratingEdit->text(), "1720");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
 }
 
 TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerAction) {
@@ -229,7 +229,7 @@ TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerAction) {
 
 TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
     Settings automatic;
-    automatic.autocalcul = true;
+    automatic.autoCalculate = true;
     start(
         [](QByteArray& bytes) {
             putInt32(bytes, 24, 999);
@@ -240,13 +240,13 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
         automatic);
     // The load selects the system (which recalculates) and recalculates: one message.
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
-    EXPECT_EQ(ui.eloactuel->text(), "");
+    EXPECT_EQ(ui.ratingEdit->text(), "");
 
     boxes.whileShown = [this] { leave(); };
     boxes.warnings.clear();
     selectPlayer(1);
-    ui.StringGrid1->setCurrentCell(1, 0);
-    ui.StringGrid1->setCurrentCell(0, 0);
+    ui.playerGrid->setCurrentCell(1, 0);
+    ui.playerGrid->setCurrentCell(0, 0);
     activate();  // the focus given back by the last box
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
 }
@@ -254,19 +254,19 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
 TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) {
     addGame("1850", "+");
     QFile::remove(playerFile);
-    click(ui.Button3);
+    click(ui.quitButton);
     EXPECT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(form->isVisible());
 
     writeFile(playerFile, blankPlayerFile());  // the user makes room again
-    click(ui.Button3);
+    click(ui.quitButton);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(getDouble(readFile(playerFile), 40), 1850);
 
     openWindow();
     QFile::remove(playerFile);
-    click(ui.Button3);
-    click(ui.Button3);
+    click(ui.quitButton);
+    click(ui.quitButton);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -275,11 +275,11 @@ TEST_F(MainWindowTest, TheTableOpensWhenTheSaveBeforeItFails) {
     addGame("1850", "+");
     QFile::remove(playerFile);
     bool shown = false;
-    whenModalShown<TForm2>([&](TForm2* table) {
+    whenModalShown<PercentageTableWindow>([&](PercentageTableWindow* table) {
         shown = true;
         table->close();
     });
-    click(ui.Button5);
+    click(ui.tableButton);
     EXPECT_TRUE(shown);
     EXPECT_EQ(boxes.errors.size(), 1);
 }
@@ -290,10 +290,10 @@ TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
     leave();
     EXPECT_EQ(boxes.errors.size(), 1);
     activate();  // no reload over the games the file could not take
-    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
     writeFile(playerFile, blankPlayerFile());
     leaveAndComeBack();
-    EXPECT_EQ(form->session().liste().liste(), " 1850    +");
+    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
 }
 
 }  // namespace

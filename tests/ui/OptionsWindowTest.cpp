@@ -1,5 +1,5 @@
 // The Options window on its own: what it shows, saves and refuses.
-#include "TOptions.h"
+#include "OptionsDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ControlsOf.h"
+#include "OptionsDialogControls.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "SettingsFile.h"
@@ -33,23 +35,25 @@ protected:
     }
 
     void open() {
-        window = std::make_unique<TOptions>(settingsPath, folder.filePath("tavolin.bmp"), boxes,
-                                            [this] { ++loads; });
+        window = std::make_unique<OptionsDialog>(settingsPath, folder.filePath("tavolin.bmp"),
+                                                 boxes, [this] { ++loads; });
+        ui = controlsOf<OptionsDialogControls>(*window);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
     QList<bool> boxesShown() const {
-        return {window->effacement->isChecked(), window->interpol->isChecked(),
-                window->arrondi->isChecked(), window->aide->isChecked(),
-                window->autocalcul->isChecked()};
+        return {ui.clearEntryFieldsBox->isChecked(), ui.interpolationBox->isChecked(),
+                ui.roundToTensBox->isChecked(), ui.showHelpBox->isChecked(),
+                ui.autoCalculateBox->isChecked()};
     }
 
     QTemporaryDir folder;
     QString previous;
     QString settingsPath;
     RecordingMessageBoxes boxes;
-    std::unique_ptr<TOptions> window;
+    std::unique_ptr<OptionsDialog> window;
+    OptionsDialogControls ui;
     int loads = 0;
 };
 
@@ -70,29 +74,29 @@ TEST_F(OptionsWindowTest, ShowsWhatTheFileHolds) {
 
 TEST_F(OptionsWindowTest, ATickSurvivesRepaintingAndAClickOnTheSurfaceUndoesIt) {
     open();
-    QTest::mouseClick(window->autocalcul, Qt::LeftButton, {}, QPoint(8, 8));
-    ASSERT_TRUE(window->autocalcul->isChecked());
+    QTest::mouseClick(ui.autoCalculateBox, Qt::LeftButton, {}, QPoint(8, 8));
+    ASSERT_TRUE(ui.autoCalculateBox->isChecked());
     window->repaint();
-    window->autocalcul->repaint();
-    EXPECT_TRUE(window->autocalcul->isChecked());  // painting does not go back to the file
+    ui.autoCalculateBox->repaint();
+    EXPECT_TRUE(ui.autoCalculateBox->isChecked());  // painting does not go back to the file
     for (QLabel* caption :
-         {window->Label1, window->Label2, window->Label3, window->Label4, window->Label5}) {
+         {ui.clearEntryFieldsCaption, ui.interpolationCaption, ui.roundToTensCaption, ui.showHelpCaption, ui.autoCalculateCaption}) {
         QTest::mouseClick(caption, Qt::LeftButton);  // a caption ticks its box
     }
-    EXPECT_TRUE(window->effacement->isChecked() && window->interpol->isChecked() &&
-                window->arrondi->isChecked() && window->aide->isChecked());
-    EXPECT_FALSE(window->autocalcul->isChecked());
-    QTest::mouseClick(window->Label5, Qt::LeftButton);
-    EXPECT_TRUE(window->autocalcul->isChecked());  // and is no click on the surface
+    EXPECT_TRUE(ui.clearEntryFieldsBox->isChecked() && ui.interpolationBox->isChecked() &&
+                ui.roundToTensBox->isChecked() && ui.showHelpBox->isChecked());
+    EXPECT_FALSE(ui.autoCalculateBox->isChecked());
+    QTest::mouseClick(ui.autoCalculateCaption, Qt::LeftButton);
+    EXPECT_TRUE(ui.autoCalculateBox->isChecked());  // and is no click on the surface
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(300, 150));
-    EXPECT_FALSE(window->autocalcul->isChecked());  // the empty surface does
+    EXPECT_FALSE(ui.autoCalculateBox->isChecked());  // the empty surface does
 }
 
 TEST_F(OptionsWindowTest, SauverWritesTheFileLoadsTheSwitchesAndCloses) {
     open();
-    window->aide->setChecked(true);
-    window->interpol->setChecked(true);
-    QTest::mouseClick(window->Button1, Qt::LeftButton);
+    ui.showHelpBox->setChecked(true);
+    ui.interpolationBox->setChecked(true);
+    QTest::mouseClick(ui.saveButton, Qt::LeftButton);
     EXPECT_EQ(readFile(settingsPath),
               "[programme]\naide=1\nautocalcul=0\narrondi=0\neffacement=0\ninterpolation=1\n");
     EXPECT_EQ(loads, 1);
@@ -103,9 +107,9 @@ TEST_F(OptionsWindowTest, SauverWritesTheFileLoadsTheSwitchesAndCloses) {
 TEST_F(OptionsWindowTest, AnnulerChangesNothing) {
     writeFile(settingsPath, "[programme]\r\narrondi=1\r\n");
     open();
-    window->autocalcul->setChecked(true);
-    window->arrondi->setChecked(false);
-    QTest::mouseClick(window->Button2, Qt::LeftButton);
+    ui.autoCalculateBox->setChecked(true);
+    ui.roundToTensBox->setChecked(false);
+    QTest::mouseClick(ui.cancelButton, Qt::LeftButton);
     EXPECT_EQ(readFile(settingsPath), "[programme]\r\narrondi=1\r\n");
     EXPECT_EQ(loads, 0);
     EXPECT_FALSE(window->isVisible());
@@ -115,36 +119,36 @@ TEST_F(OptionsWindowTest, ASettingsFileThatCannotBeWrittenKeepsTheWindowOpen) {
     writeFile(folder.filePath("plain"), "not a folder");
     settingsPath = folder.filePath("plain/tavolin.ini");
     open();
-    window->aide->setChecked(true);
-    QTest::mouseClick(window->Button1, Qt::LeftButton);
+    ui.showHelpBox->setChecked(true);
+    QTest::mouseClick(ui.saveButton, Qt::LeftButton);
     EXPECT_EQ(boxes.errors,
               QStringList{
                   QString("Impossible d'écrire dans %1 : dossier introuvable.").arg(settingsPath)});
     EXPECT_EQ(loads, 0);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->aide->isChecked());
+    EXPECT_TRUE(ui.showHelpBox->isChecked());
 }
 
 TEST_F(OptionsWindowTest, PlacesAndTabOrder) {
     open();
-    EXPECT_EQ(window->effacement->geometry(), QRect(24, 20, 17, 17));
-    EXPECT_EQ(window->interpol->geometry(), QRect(24, 72, 17, 21));
-    EXPECT_EQ(window->arrondi->geometry(), QRect(24, 130, 17, 16));
-    EXPECT_EQ(window->aide->geometry(), QRect(184, 16, 17, 21));
-    EXPECT_EQ(window->autocalcul->geometry(), QRect(184, 75, 17, 16));
-    EXPECT_EQ(window->Button1->geometry(), QRect(72, 176, 73, 25));
-    EXPECT_EQ(window->Button2->geometry(), QRect(176, 176, 81, 25));
-    EXPECT_EQ(window->Label1->text(), "Effacement après validation");
-    EXPECT_EQ(window->Label4->text(), "Affichage de l'aide");
+    EXPECT_EQ(ui.clearEntryFieldsBox->geometry(), QRect(24, 20, 17, 17));
+    EXPECT_EQ(ui.interpolationBox->geometry(), QRect(24, 72, 17, 21));
+    EXPECT_EQ(ui.roundToTensBox->geometry(), QRect(24, 130, 17, 16));
+    EXPECT_EQ(ui.showHelpBox->geometry(), QRect(184, 16, 17, 21));
+    EXPECT_EQ(ui.autoCalculateBox->geometry(), QRect(184, 75, 17, 16));
+    EXPECT_EQ(ui.saveButton->geometry(), QRect(72, 176, 73, 25));
+    EXPECT_EQ(ui.cancelButton->geometry(), QRect(176, 176, 81, 25));
+    EXPECT_EQ(ui.clearEntryFieldsCaption->text(), "Effacement après validation");
+    EXPECT_EQ(ui.showHelpCaption->text(), "Affichage de l'aide");
     for (QWidget* child : window->findChildren<QWidget*>()) {
         EXPECT_TRUE(window->rect().contains(child->geometry()))
             << child->objectName().toStdString();
     }
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const QList<QWidget*> order{window->Button1, window->Button2,  window->effacement,
-                                window->aide,    window->interpol, window->autocalcul,
-                                window->arrondi};
+    const QList<QWidget*> order{ui.saveButton, ui.cancelButton,  ui.clearEntryFieldsBox,
+                                ui.showHelpBox,    ui.interpolationBox, ui.autoCalculateBox,
+                                ui.roundToTensBox};
     order.front()->setFocus();
     for (int k = 1; k < order.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,6 +2,9 @@
 #include "PgnImportDialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProgressBar>
@@ -9,7 +12,9 @@
 #include <QTableWidget>
 #include <QUrl>
 
+#include "ControlsOf.h"
 #include "MainWindowFixture.h"
+#include "PgnImportDialogControls.h"
 #include "ModalHelper.h"
 
 namespace tavolin::testing {
@@ -35,7 +40,7 @@ protected:
         MainWindowTest::SetUp();
         pgn = folder.filePath("open.pgn");
         writeFile(pgn, kOpen);
-        ui.StringGrid1->item(0, 0)->setText("Dupont, Jean");
+        ui.playerGrid->item(0, 0)->setText("Dupont, Jean");
     }
 
     // Acts on the import dialog once it has read the chosen player's games.
@@ -44,7 +49,7 @@ protected:
             // Two readings: the players, then the preselected player's games.
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
-                    return dialog->findChild<QTableWidget*>("games")->rowCount() > 0 &&
+                    return controlsOf<PgnImportDialogControls>(*dialog).gameTable->rowCount() > 0 &&
                            !dialog->reading();
                 },
                 10000));
@@ -53,7 +58,7 @@ protected:
     }
 
     static void importTicked(PgnImportDialog* dialog) {
-        dialog->findChild<QPushButton*>("import")->click();
+        controlsOf<PgnImportDialogControls>(*dialog).importButton->click();
     }
 
     QString pgn;
@@ -63,9 +68,10 @@ TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
     addGame("1600", "+");
     QString skipped;
     whenImportShown([&](PgnImportDialog* dialog) {
-        EXPECT_EQ(dialog->findChild<QComboBox*>("players")->currentText(), "Dupont, Jean (4)");
-        skipped = dialog->findChild<QLabel*>("skipped")->text();
-        dialog->findChild<QTableWidget*>("games")->item(2, 0)->setCheckState(Qt::Unchecked);
+        const auto shown = controlsOf<PgnImportDialogControls>(*dialog);
+        EXPECT_EQ(shown.playerBox->currentText(), "Dupont, Jean (4)");
+        skipped = shown.skippedLabel->text();
+        shown.gameTable->item(2, 0)->setCheckState(Qt::Unchecked);
         importTicked(dialog);
     });
     QMimeData data;
@@ -77,13 +83,13 @@ TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
     QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form.get(), &drop);
     EXPECT_EQ(skipped, "1 partie ignorée : 1 sans Elo de l'adversaire");
-    EXPECT_EQ(form->session().liste().liste(), " 1600    + 2010    - 1700    =");
-    EXPECT_EQ(ui.Label13->text(), "3");
-    EXPECT_EQ(ui.nvelo->text(), "");  // nothing calculated
+    EXPECT_EQ(form->session().gameListText().text(), " 1600    + 2010    - 1700    =");
+    EXPECT_EQ(ui.gameCount->text(), "3");
+    EXPECT_EQ(ui.newRatingValue->text(), "");  // nothing calculated
     // Given the focus back, as the window manager does once the dialog closes: the games
     // imported are not reloaded away; they reach the file at the next save.
     activate();
-    EXPECT_EQ(form->session().liste().liste(), " 1600    + 2010    - 1700    =");
+    EXPECT_EQ(form->session().gameListText().text(), " 1600    + 2010    - 1700    =");
     leave();
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
 }
@@ -102,8 +108,8 @@ TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {
     whenImportShown(importTicked);
     QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
     activate();
-    EXPECT_EQ(form->session().games().nbparties, 50);
-    EXPECT_EQ(form->session().games().parties[49].eloadv, 2010);
+    EXPECT_EQ(form->session().games().count, 50);
+    EXPECT_EQ(form->session().games().entries[49].opponentRating, 2010);
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
 }
 
@@ -120,8 +126,8 @@ TEST_F(PgnImportTest, TheDialogSaysWhatItCannotRead) {
         ASSERT_TRUE(waitForReading(dialog));
         QTest::qWait(20);  // the preselected player's games, when there are players
         ASSERT_TRUE(waitForReading(dialog));
-        EXPECT_TRUE(dialog.findChild<QLabel*>("skipped")->text().contains(c.says))
-            << dialog.findChild<QLabel*>("skipped")->text().toStdString();
+        const QString said = controlsOf<PgnImportDialogControls>(dialog).skippedLabel->text();
+        EXPECT_TRUE(said.contains(c.says)) << said.toStdString();
     }
 }
 

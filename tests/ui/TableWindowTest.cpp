@@ -1,5 +1,5 @@
 // The percentage table window.
-#include "TForm2.h"
+#include "PercentageTableWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <QTest>
 #include <map>
 
+#include "ControlsOf.h"
+#include "PercentageTableWindowControls.h"
 #include "QtPrinters.h"
 
 namespace tavolin::testing {
@@ -22,7 +24,7 @@ protected:
     }
 
     QString cell(int row, int column) const {
-        const QTableWidgetItem* item = window.StringGrid1->item(row, column);
+        const QTableWidgetItem* item = ui.tableGrid->item(row, column);
         return item ? item->text() : QString();
     }
 
@@ -34,7 +36,8 @@ protected:
         return cell(row, 2 * pair + 1).toInt();
     }
 
-    TForm2 window;
+    PercentageTableWindow window;
+    const PercentageTableWindowControls ui = controlsOf<PercentageTableWindowControls>(window);
 };
 
 TEST_F(TableWindowTest, TopAndBottomRows) {
@@ -71,29 +74,29 @@ TEST_F(TableWindowTest, DifferencesAreSymmetric) {
 TEST_F(TableWindowTest, LayoutAsItHasAlwaysBeen) {
     EXPECT_EQ(window.windowTitle(), "Tableau");
     EXPECT_EQ(window.size(), QSize(640, 480));
-    EXPECT_EQ(window.Label1->text(), "Poucentage");
-    for (const QLabel* label : {window.Label2, window.Label3, window.Label4, window.Label5}) {
+    EXPECT_EQ(ui.firstHeading->text(), "Poucentage");
+    for (const QLabel* label : {ui.secondHeading, ui.thirdHeading, ui.fourthHeading, ui.fifthHeading}) {
         EXPECT_EQ(label->text(), "Pourcentage");
     }
-    EXPECT_EQ(window.Label4->pos(), QPoint(386, 14));
-    EXPECT_EQ(window.StringGrid1->geometry(), QRect(30, 32, 593, 383));
-    EXPECT_EQ(window.StringGrid1->rowCount(), 20);
-    EXPECT_EQ(window.StringGrid1->columnCount(), 10);
-    EXPECT_EQ(window.Button1->geometry(), QRect(278, 426, 95, 25));
-    EXPECT_EQ(window.Button1->text(), "OK");
+    EXPECT_EQ(ui.fourthHeading->pos(), QPoint(386, 14));
+    EXPECT_EQ(ui.tableGrid->geometry(), QRect(30, 32, 593, 383));
+    EXPECT_EQ(ui.tableGrid->rowCount(), 20);
+    EXPECT_EQ(ui.tableGrid->columnCount(), 10);
+    EXPECT_EQ(ui.okButton->geometry(), QRect(278, 426, 95, 25));
+    EXPECT_EQ(ui.okButton->text(), "OK");
     // Every cell shows whole in the grid: no scroll bar needed.
-    const QTableWidget* grid = window.StringGrid1;
+    const QTableWidget* grid = ui.tableGrid;
     EXPECT_LE(grid->columnViewportPosition(9) + grid->columnWidth(9), grid->viewport()->width());
     EXPECT_LE(grid->rowViewportPosition(19) + grid->rowHeight(19), grid->viewport()->height());
 }
 
 TEST_F(TableWindowTest, CellsCannotBeEdited) {
-    EXPECT_FALSE(window.StringGrid1->item(3, 3)->flags() & Qt::ItemIsEditable);
-    EXPECT_EQ(window.StringGrid1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(ui.tableGrid->item(3, 3)->flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(ui.tableGrid->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 TEST_F(TableWindowTest, OkAndTheCloseBoxClose) {
-    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QTest::mouseClick(ui.okButton, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>
@@ -6,18 +7,31 @@
 namespace tavolin {
 
 // Small helpers for windows laid out control by control, as all of Tavolin's are.
+//
+// A window's controls are listed once, as X(Kind, name) entries of a macro. A struct that
+// says TAVOLIN_CONTROLS(LIST) gets a member `Kind* name` for each and forEach(visit), which
+// calls visit(control, "name") for each in the list's order: the window names its controls
+// so after creating them (nameControls), and tests find them by those names.
+#define TAVOLIN_DECLARE_CONTROL(Kind, name) Kind* name = nullptr;
+#define TAVOLIN_VISIT_CONTROL(Kind, name) visit(name, #name);
+#define TAVOLIN_CONTROLS(LIST)                 \
+    LIST(TAVOLIN_DECLARE_CONTROL)              \
+    template <typename Visit>                  \
+    void forEach(Visit&& visit) {              \
+        LIST(TAVOLIN_VISIT_CONTROL)            \
+    }
 
-// Gives a control the name it bears in the program, so that tests can find it.
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+// Gives every control of `controls` its name in the list as its object name.
+template <typename Controls>
+void nameControls(Controls& controls) {
+    controls.forEach([](QWidget* control, const char* name) {
+        control->setObjectName(QString::fromLatin1(name));
+    });
 }
 
 // A label that fits its text, with its top left corner at (left, top).
-inline QLabel* placedLabel(QWidget* parent, const char* name, const QString& text, int left,
-                           int top) {
-    auto* label = named(new QLabel(text, parent), name);
+inline QLabel* placedLabel(QWidget* parent, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
     label->adjustSize();
     label->move(left, top);
     return label;

@@ -10,9 +10,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "Controls.h"
 #include "DesktopHabits.h"
 #include "Fonts.h"
 #include "Messages.h"
+#include "PgnImportDialogControls.h"
 #include "PgnFile.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
@@ -22,70 +24,72 @@ namespace tavolin {
 namespace {
 
 QString resultText(const GameEntry& entry) {
-    return entry.resultat == gagne   ? QStringLiteral("+")
-           : entry.resultat == nulle ? QStringLiteral("=")
+    return entry.score == kWinScore   ? QStringLiteral("+")
+           : entry.score == kDrawScore ? QStringLiteral("=")
                                      : QStringLiteral("-");
 }
 
 }  // namespace
 
+void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) {
+    auto* layout = new QVBoxLayout(dialog);
+    fileLabel = new QLabel(fileName, dialog);
+    layout->addWidget(fileLabel);
+    playerCaption = new QLabel(QStringLiteral("Joueur :"), dialog);
+    layout->addWidget(playerCaption);
+    playerBox = new QComboBox(dialog);
+    playerCaption->setBuddy(playerBox);
+    layout->addWidget(playerBox);
+
+    gameTable = new QTableWidget(0, 6, dialog);
+    gameTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Tournoi"),
+                                          QStringLiteral("Ronde"), QStringLiteral("Adversaire"),
+                                          QStringLiteral("Elo"), QStringLiteral("Résultat")});
+    gameTable->verticalHeader()->hide();
+    gameTable->verticalHeader()->setDefaultSectionSize(gameTable->fontMetrics().height() + 6);
+    gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gameTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    gameTable->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(gameTable, 1);
+
+    skippedLabel = new QLabel(dialog);
+    skippedLabel->setWordWrap(true);
+    layout->addWidget(skippedLabel);
+
+    auto* reading = new QHBoxLayout;
+    progressBar = new QProgressBar(dialog);
+    progressBar->setRange(0, 1000);
+    reading->addWidget(progressBar, 1);
+    stopButton = new QPushButton(QStringLiteral("Arrêter la lecture"), dialog);
+    reading->addWidget(stopButton);
+    layout->addLayout(reading);
+
+    buttons = new QDialogButtonBox(dialog);
+    importButton = buttons->addButton(QStringLiteral("Importer"), QDialogButtonBox::AcceptRole);
+    importButton->setEnabled(false);
+    cancelButton = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    nameControls(*this);
+}
+
 PgnImportDialog::PgnImportDialog(QString path, QString player, QWidget* parent)
-    : QDialog(parent), path_(std::move(path)), preselected_(std::move(player)) {
+    : QDialog(parent),
+      ui_(std::make_unique<PgnImportDialogControls>()),
+      path_(std::move(path)),
+      preselected_(std::move(player)) {
     setObjectName(QStringLiteral("PgnImportDialog"));
     setWindowTitle(QStringLiteral("Importer des parties (PGN)"));
     setWindowIcon(programIcon());
     setFont(interfaceFont());
     resize(620, 420);
+    ui_->setupUi(this, QFileInfo(path_).fileName());
 
-    auto* layout = new QVBoxLayout(this);
-    auto* file = new QLabel(QFileInfo(path_).fileName(), this);
-    layout->addWidget(file);
-    auto* playerCaption = new QLabel(QStringLiteral("Joueur :"), this);
-    layout->addWidget(playerCaption);
-    players_ = new QComboBox(this);
-    players_->setObjectName(QStringLiteral("players"));
-    playerCaption->setBuddy(players_);
-    layout->addWidget(players_);
-
-    games_ = new QTableWidget(0, 6, this);
-    games_->setObjectName(QStringLiteral("games"));
-    games_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Tournoi"),
-                                       QStringLiteral("Ronde"), QStringLiteral("Adversaire"),
-                                       QStringLiteral("Elo"), QStringLiteral("Résultat")});
-    games_->verticalHeader()->hide();
-    games_->verticalHeader()->setDefaultSectionSize(games_->fontMetrics().height() + 6);
-    games_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    games_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    games_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(games_, 1);
-
-    skipped_ = new QLabel(this);
-    skipped_->setObjectName(QStringLiteral("skipped"));
-    skipped_->setWordWrap(true);
-    layout->addWidget(skipped_);
-
-    auto* reading = new QHBoxLayout;
-    progress_ = new QProgressBar(this);
-    progress_->setRange(0, 1000);
-    reading->addWidget(progress_, 1);
-    stop_ = new QPushButton(QStringLiteral("Arrêter la lecture"), this);
-    stop_->setObjectName(QStringLiteral("stop"));
-    reading->addWidget(stop_);
-    layout->addLayout(reading);
-
-    auto* buttons = new QDialogButtonBox(this);
-    import_ = buttons->addButton(QStringLiteral("Importer"), QDialogButtonBox::AcceptRole);
-    import_->setObjectName(QStringLiteral("import"));
-    import_->setEnabled(false);
-    buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(stop_, &QPushButton::clicked, this, [this] { stopReading(); });
-    connect(players_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ui_->stopButton, &QPushButton::clicked, this, [this] { stopReading(); });
+    connect(ui_->playerBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            readGamesOf(players_->itemData(index).toString());
+            readGamesOf(ui_->playerBox->itemData(index).toString());
         }
     });
     pressButtonsWithEnter(this);
@@ -114,16 +118,16 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler,
     }
     const int generation = ++generation_;
     stopRequested_ = std::make_shared<std::atomic<bool>>(false);
-    progress_->setValue(0);
-    progress_->show();
-    stop_->show();
-    import_->setEnabled(false);
+    ui_->progressBar->setValue(0);
+    ui_->progressBar->show();
+    ui_->stopButton->show();
+    ui_->importButton->setEnabled(false);
     thread_.reset(QThread::create([this, generation, stop = stopRequested_, path = path_,
                                    handler = std::move(handler), done = std::move(done)] {
         PgnReader reader(handler);
         const QString error = readPgnFile(path, reader, [&](qint64 read, qint64 size) {
             const int permille = size > 0 ? static_cast<int>(read * 1000 / size) : 1000;
-            QMetaObject::invokeMethod(progress_, "setValue", Qt::QueuedConnection,
+            QMetaObject::invokeMethod(ui_->progressBar, "setValue", Qt::QueuedConnection,
                                       Q_ARG(int, permille));
             return !*stop;
         });
@@ -138,12 +142,12 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler,
                 }
                 thread_->wait();
                 thread_.reset();
-                progress_->hide();
-                stop_->hide();
+                ui_->progressBar->hide();
+                ui_->stopButton->hide();
                 if (!stopped) {
                     done(error, truncated);
                 } else {
-                    skipped_->setText(fromUtf8(messages::kPgnReadingStopped));
+                    ui_->skippedLabel->setText(fromUtf8(messages::kPgnReadingStopped));
                 }
                 emit readingDone();
             },
@@ -157,7 +161,7 @@ void PgnImportDialog::readPlayers() {
     startReading([list](const PgnGameTags& game) { list->add(game); },
                  [this, list](const QString& error, bool) {
                      if (!error.isEmpty()) {
-                         skipped_->setText(error);
+                         ui_->skippedLabel->setText(error);
                          return;
                      }
                      showPlayers(list->players());
@@ -166,21 +170,21 @@ void PgnImportDialog::readPlayers() {
 
 void PgnImportDialog::showPlayers(const std::vector<PgnPlayer>& players) {
     if (players.empty()) {
-        skipped_->setText(fromUtf8(messages::kPgnNoPlayer).arg(path_));
+        ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoPlayer).arg(path_));
         return;
     }
-    const QSignalBlocker quiet(players_);
+    const QSignalBlocker quiet(ui_->playerBox);
     int chosen = 0;
     const std::string wanted = comparableName(preselected_.toStdString());
     for (const PgnPlayer& player : players) {
         const QString name = fromUtf8(player.name);
         if (!wanted.empty() && comparableName(player.name) == wanted) {
-            chosen = players_->count();
+            chosen = ui_->playerBox->count();
         }
-        players_->addItem(QStringLiteral("%1 (%2)").arg(name).arg(player.games), name);
+        ui_->playerBox->addItem(QStringLiteral("%1 (%2)").arg(name).arg(player.games), name);
     }
-    players_->setCurrentIndex(chosen);
-    readGamesOf(players_->itemData(chosen).toString());
+    ui_->playerBox->setCurrentIndex(chosen);
+    readGamesOf(ui_->playerBox->itemData(chosen).toString());
 }
 
 void PgnImportDialog::readGamesOf(const QString& player) {
@@ -188,7 +192,7 @@ void PgnImportDialog::readGamesOf(const QString& player) {
     startReading([games](const PgnGameTags& game) { games->add(game); },
                  [this, games](const QString& error, bool truncated) {
                      if (!error.isEmpty()) {
-                         skipped_->setText(error);
+                         ui_->skippedLabel->setText(error);
                          return;
                      }
                      showGames(*games, truncated);
@@ -196,35 +200,35 @@ void PgnImportDialog::readGamesOf(const QString& player) {
 }
 
 void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
-    games_->setRowCount(0);
+    ui_->gameTable->setRowCount(0);
     shownGames_.clear();
     for (const PgnImportedGame& game : games.games()) {
-        const int row = games_->rowCount();
-        games_->insertRow(row);
+        const int row = ui_->gameTable->rowCount();
+        ui_->gameTable->insertRow(row);
         auto* date = new QTableWidgetItem(fromUtf8(game.date));
         date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
         date->setCheckState(Qt::Checked);
-        games_->setItem(row, 0, date);
-        games_->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
-        games_->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
-        games_->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
-        games_->setItem(row, 4, new QTableWidgetItem(QString::number(game.entry.eloadv)));
-        games_->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
+        ui_->gameTable->setItem(row, 0, date);
+        ui_->gameTable->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
+        ui_->gameTable->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
+        ui_->gameTable->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
+        ui_->gameTable->setItem(row, 4, new QTableWidgetItem(QString::number(game.entry.opponentRating)));
+        ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
         shownGames_.push_back(game.entry);
     }
-    games_->resizeColumnsToContents();
+    ui_->gameTable->resizeColumnsToContents();
     QString text = fromUtf8(games.skippedSummary());
     if (truncated) {
         text += QLatin1Char('\n') + fromUtf8(messages::kPgnDamaged).arg(path_);
     }
-    skipped_->setText(text);
-    import_->setEnabled(!shownGames_.empty());
+    ui_->skippedLabel->setText(text);
+    ui_->importButton->setEnabled(!shownGames_.empty());
 }
 
 std::vector<GameEntry> PgnImportDialog::tickedGames() const {
     std::vector<GameEntry> ticked;
-    for (int row = 0; row < games_->rowCount(); ++row) {
-        if (games_->item(row, 0)->checkState() == Qt::Checked) {
+    for (int row = 0; row < ui_->gameTable->rowCount(); ++row) {
+        if (ui_->gameTable->item(row, 0)->checkState() == Qt::Checked) {
             ticked.push_back(shownGames_.at(static_cast<std::size_t>(row)));
         }
     }

@@ -2,21 +2,17 @@
 
 #include <QDialog>
 #include <QThread>
-#include <functional>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "GameEntry.h"
 #include "PgnImport.h"
 
-class QComboBox;
-class QLabel;
-class QProgressBar;
-class QPushButton;
-class QTableWidget;
-
 namespace tavolin {
+
+struct PgnImportDialogControls;
 
 // "Importer des parties (PGN)": the players of a PGN file, the games of the one chosen
 // that a rating period can take, each with a box to tick, and why the others are left out.
@@ -48,14 +44,9 @@ private:
     void showGames(const PgnPlayerGames& games, bool truncated);
     void stopReading();
 
+    const std::unique_ptr<PgnImportDialogControls> ui_;
     QString path_;
     QString preselected_;
-    QComboBox* players_;
-    QTableWidget* games_;
-    QLabel* skipped_;
-    QProgressBar* progress_;
-    QPushButton* stop_;
-    QPushButton* import_;
     std::vector<GameEntry> shownGames_;
     std::unique_ptr<QThread> thread_;
     std::shared_ptr<std::atomic<bool>> stopRequested_;

@@ -10,8 +10,8 @@
 
 #include "Calculation.h"
 #include "RightAlignedLabel.h"
-#include "TForm1.h"
-#include "TForm1Controls.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -24,56 +24,52 @@ constexpr QPoint kProgressPosition{520, 368};
 
 // --- Rating system ------------------------------------------------------------------------
 
-void TForm1::RadioButton1Click() {
-    selectSystem(RatingSystem::Elo, ui_->RadioButton1);
+QRadioButton* MainWindow::systemButton(RatingSystem system) const {
+    switch (system) {
+        case RatingSystem::Elo:
+            return ui_->eloButton;
+        case RatingSystem::Injes:
+            return ui_->injesButton;
+        case RatingSystem::Fide:
+            return ui_->fideButton;
+        case RatingSystem::Perf:
+            return ui_->perfButton;
+        case RatingSystem::Fide2024:
+            return ui_->fide2024Button;
+    }
+    return ui_->eloButton;
 }
 
-void TForm1::RadioButton2Click() {
-    selectSystem(RatingSystem::Injes, ui_->RadioButton2);
-}
-
-void TForm1::RadioButton3Click() {
-    selectSystem(RatingSystem::Fide, ui_->RadioButton3);
-}
-
-void TForm1::RadioButton4Click() {
-    selectSystem(RatingSystem::Perf, ui_->RadioButton4);
-}
-
-void TForm1::RadioButton5Click() {
-    selectSystem(RatingSystem::Fide2024, ui_->RadioButton5);
-}
-
-void TForm1::selectSystem(RatingSystem system, QRadioButton* button) {
-    Button5Click();
+void MainWindow::chooseSystem(RatingSystem system) {
+    savePlayer();
     session_.setSystem(system);
-    button->setChecked(true);
+    systemButton(system)->setChecked(true);
 
-    const TForm1Controls& ui = *ui_;
+    const MainWindowControls& ui = *ui_;
     const ResultCaptions captions = resultCaptions(system);
-    ui.ComboBox1->setVisible(captions.coefficientShown);
-    ui.Label11->setVisible(captions.coefficientShown);
+    ui.coefficientBox->setVisible(captions.coefficientShown);
+    ui.coefficientCaption->setVisible(captions.coefficientShown);
     if (captions.coefficientShown) {
         showCoefficientChoices(system);
     }
     applyHelp();
-    ui.Label9->setCaption(fromUtf8(captions.nvelo));
-    ui.Label6->setCaption(fromUtf8(captions.gain));
-    ui.Label7->setVisible(captions.performanceShown);
+    ui.newRatingCaption->setCaption(fromUtf8(captions.newRating));
+    ui.scoreCaption->setCaption(fromUtf8(captions.score));
+    ui.performanceCaption->setVisible(captions.performanceShown);
     if (captions.performanceShown) {
-        ui.Label7->setCaption(fromUtf8(captions.performance));
+        ui.performanceCaption->setCaption(fromUtf8(captions.performance));
     }
 
     clearResults();
-    if (settings_.autocalcul) {
-        Button2Click();
+    if (settings_.autoCalculate) {
+        calculate();
     }
 }
 
 // The old FIDE rules know the coefficients 10, 15 and 25; the 2024 ones the K factors 40,
 // 20 and 10. The box offers the system's own and shows the one in force.
-void TForm1::showCoefficientChoices(RatingSystem system) {
-    QComboBox* box = ui_->ComboBox1;
+void MainWindow::showCoefficientChoices(RatingSystem system) {
+    QComboBox* box = ui_->coefficientBox;
     const bool current = system == RatingSystem::Fide2024;
     const QStringList choices =
         current ? QStringList{QStringLiteral("40"), QStringLiteral("20"), QStringLiteral("10")}
@@ -86,18 +82,18 @@ void TForm1::showCoefficientChoices(RatingSystem system) {
     box->setCurrentText(QString::number(inForce));
 }
 
-RatingSystem TForm1::checkedSystem() const {
-    const TForm1Controls& ui = *ui_;
-    if (ui.RadioButton1->isChecked()) {
+RatingSystem MainWindow::checkedSystem() const {
+    const MainWindowControls& ui = *ui_;
+    if (ui.eloButton->isChecked()) {
         return RatingSystem::Elo;
     }
-    if (ui.RadioButton2->isChecked()) {
+    if (ui.injesButton->isChecked()) {
         return RatingSystem::Injes;
     }
-    if (ui.RadioButton3->isChecked()) {
+    if (ui.fideButton->isChecked()) {
         return RatingSystem::Fide;
     }
-    if (ui.RadioButton5->isChecked()) {
+    if (ui.fide2024Button->isChecked()) {
         return RatingSystem::Fide2024;
     }
     return RatingSystem::Perf;
@@ -105,8 +101,8 @@ RatingSystem TForm1::checkedSystem() const {
 
 // --- "CALCUL" -----------------------------------------------------------------------------
 
-void TForm1::Button2Click() {
-    const TForm1Controls& ui = *ui_;
+void MainWindow::calculate() {
+    const MainWindowControls& ui = *ui_;
     const std::string rating = session_.ratingText().toStdString();
     const std::string coefficient = session_.coefficientText().toStdString();
     const std::string separator = QLocale::system().decimalPoint().toStdString();
@@ -120,36 +116,36 @@ void TForm1::Button2Click() {
     input.fide2024Coefficient = session_.fide2024Coefficient();
     input.system = checkedSystem();
     input.interpolation = settings_.interpolation;
-    input.arrondi = settings_.arrondi;
+    input.roundToTens = settings_.roundToTens;
     input.decimalSeparator = separator;
     input.progress = [this](int percent) { showProgress(percent); };
     lastProgressPercent_ = -1;
 
-    const CalculationResult result = calculate(input);
+    const CalculationResult result = tavolin::calculate(input);
     clearProgress();
     session_.setFideCoefficient(result.fideCoefficient);
     session_.setFide2024Coefficient(result.fide2024Coefficient);
     if (!result.message.empty()) {
         warn(result.message);
         if (result.clearRating) {
-            ui.eloactuel->clear();
+            ui.ratingEdit->clear();
         }
         return;
     }
     for (const LabelText& written : result.labels) {
         const QString text = QString::fromStdString(written.text);
         switch (written.label) {
-            case ResultLabel::moy:
-                setResult(ui.moy, text);
+            case ResultLabel::average:
+                setResult(ui.averageValue, text);
                 break;
-            case ResultLabel::gain:
-                setResult(ui.gain, text);
+            case ResultLabel::score:
+                setResult(ui.scoreValue, text);
                 break;
             case ResultLabel::performance:
-                setResult(ui.performance, text);
+                setResult(ui.performanceValue, text);
                 break;
-            case ResultLabel::nvelo:
-                setResult(ui.nvelo, text);
+            case ResultLabel::newRating:
+                setResult(ui.newRatingValue, text);
                 break;
         }
     }
@@ -158,35 +154,35 @@ void TForm1::Button2Click() {
     }
 }
 
-void TForm1::setResult(QLabel* label, const QString& text) {
+void MainWindow::setResult(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
 }
 
-void TForm1::clearResults() {
-    const TForm1Controls& ui = *ui_;
-    for (QLabel* label : {ui.moy, ui.gain, ui.performance, ui.nvelo}) {
+void MainWindow::clearResults() {
+    const MainWindowControls& ui = *ui_;
+    for (QLabel* label : {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue}) {
         setResult(label, QString());
     }
 }
 
 // --- Progress text of the normal-curve scan -----------------------------------------------
 
-QRect TForm1::progressArea() const {
+QRect MainWindow::progressArea() const {
     const QFontMetrics metrics(font());
     return QRect(kProgressPosition,
                  QSize(metrics.horizontalAdvance(QStringLiteral("100%")) + 2, metrics.height()));
 }
 
 // Left beside the new rating, "50%" would read as part of it.
-void TForm1::clearProgress() {
+void MainWindow::clearProgress() {
     if (!progressText_.isEmpty()) {
         progressText_.clear();
         repaint(progressArea());
     }
 }
 
-void TForm1::showProgress(int percent) {
+void MainWindow::showProgress(int percent) {
     if (percent == lastProgressPercent_) {
         return;  // the text would not change
     }

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,10 +20,10 @@
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "ProgramIcon.h"
-#include "TAboutBox.h"
-#include "TForm1Controls.h"
-#include "TForm2.h"
-#include "TOptions.h"
+#include "AboutBox.h"
+#include "MainWindowControls.h"
+#include "PercentageTableWindow.h"
+#include "OptionsDialog.h"
 #include "Utf8.h"
 #include "Version.h"
 
@@ -41,13 +41,13 @@ constexpr int kFrameBottom = 162;
 
 const QString kVersionCaption = QStringLiteral("Tavolin v") + fromUtf8(kVersion);
 
-TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
+MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
     : QWidget(parent),
-      ui_(std::make_unique<TForm1Controls>()),
+      ui_(std::make_unique<MainWindowControls>()),
       boxes_(boxes),
       files_(std::move(files)),
       session_(files_.players) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kCaptionAtStart);
     setWindowIcon(programIcon());
     ui_->setupUi(this);
@@ -55,16 +55,16 @@ TForm1::TForm1(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
     connectFieldsToSession();
     connectHandlers();
     connectImport();
-    runHandler(boxes_, this, [this] { dessin(); });
+    runHandler(boxes_, this, [this] { prepareWindow(); });
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::dessin() {
-    lireoptions();
+void MainWindow::prepareWindow() {
+    loadSettings();
     setFixedSize(kWindowWidth, kWindowHeight);
     if (!QFile::exists(files_.picture)) {
         return;  // no picture, and nothing to say
@@ -77,76 +77,72 @@ void TForm1::dessin() {
     picture_ = QPixmap::fromImage(image);
 }
 
-void TForm1::lireoptions() {
+void MainWindow::loadSettings() {
     setSettings(readSettings(files_.settings));
 }
 
-void TForm1::setSettings(const Settings& settings) {
+void MainWindow::setSettings(const Settings& settings) {
     settings_ = settings;
     applyHelp();
 }
 
-void TForm1::connectHandler(QPushButton* button, void (TForm1::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
+void MainWindow::connectHandler(QPushButton* button, void (MainWindow::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { run([this, handler] { (this->*handler)(); }); });
 }
 
-void TForm1::run(void (TForm1::*handler)()) {
+void MainWindow::run(const std::function<void()>& action) {
     actionBoxes_.enter();
-    runHandler(actionBoxes_, this, [this, handler] { (this->*handler)(); });
+    runHandler(actionBoxes_, this, action);
     actionBoxes_.leave();
 }
 
-void TForm1::connectHandlers() {
-    const TForm1Controls& ui = *ui_;
-    connectHandler(ui.Button1, &TForm1::valide);
-    connectHandler(ui.Button2, &TForm1::Button2Click);
-    connectHandler(ui.Button3, &TForm1::Button3Click);
-    connectHandler(ui.Button4, &TForm1::Button4Click);
-    connectHandler(ui.Button5, &TForm1::Tableau1Click);
-    connectHandler(ui.Button6, &TForm1::options);
-    connectHandler(ui.Button7, &TForm1::Button7Click);
-    connectHandler(ui.Infos, &TForm1::InfosClick);
-    connect(ui.Label10, &ClickableLabel::clicked, this, [this] { run(&TForm1::InfosClick); });
-    connect(ui.RadioButton1, &QRadioButton::clicked, this,
-            [this] { run(&TForm1::RadioButton1Click); });
-    connect(ui.RadioButton2, &QRadioButton::clicked, this,
-            [this] { run(&TForm1::RadioButton2Click); });
-    connect(ui.RadioButton3, &QRadioButton::clicked, this,
-            [this] { run(&TForm1::RadioButton3Click); });
-    connect(ui.RadioButton4, &QRadioButton::clicked, this,
-            [this] { run(&TForm1::RadioButton4Click); });
-    connect(ui.RadioButton5, &QRadioButton::clicked, this,
-            [this] { run(&TForm1::RadioButton5Click); });
-    connect(ui.StringGrid1, &QTableWidget::currentCellChanged, this,
-            [this] { run(&TForm1::gridclick); });
+void MainWindow::connectHandlers() {
+    const MainWindowControls& ui = *ui_;
+    connectHandler(ui.addGameButton, &MainWindow::addGame);
+    connectHandler(ui.calculateButton, &MainWindow::calculate);
+    connectHandler(ui.quitButton, &MainWindow::quit);
+    connectHandler(ui.clearGamesButton, &MainWindow::clearGames);
+    connectHandler(ui.tableButton, &MainWindow::openTable);
+    connectHandler(ui.optionsButton, &MainWindow::openOptions);
+    connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
+    connectHandler(ui.aboutButton, &MainWindow::showAbout);
+    connect(ui.titleLabel, &ClickableLabel::clicked, this, [this] { run([this] { showAbout(); }); });
+    for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Fide,
+                                      RatingSystem::Perf, RatingSystem::Fide2024}) {
+        connect(systemButton(system), &QRadioButton::clicked, this,
+                [this, system] { run([this, system] { chooseSystem(system); }); });
+    }
+    connect(ui.playerGrid, &QTableWidget::currentCellChanged, this,
+            [this] { run([this] { switchPlayer(); }); });
     // A click in the opponent's field saves the player; the focus given by "Valider" does not.
-    ui.adv->installEventFilter(this);
+    ui.opponentEdit->installEventFilter(this);
 }
 
 // What the user changes goes straight into the session, which therefore always saves what
 // the screen shows; what the session loads comes back to the screen.
-void TForm1::connectFieldsToSession() {
-    const TForm1Controls& ui = *ui_;
-    connect(ui.eloactuel, &QLineEdit::textChanged, &session_, &PlayerSession::setRatingText);
-    connect(ui.CheckBox1, &QCheckBox::toggled, &session_, &PlayerSession::setYoung);
-    connect(ui.ComboBox1, &QComboBox::currentTextChanged, &session_,
+void MainWindow::connectFieldsToSession() {
+    const MainWindowControls& ui = *ui_;
+    connect(ui.ratingEdit, &QLineEdit::textChanged, &session_, &PlayerSession::setRatingText);
+    connect(ui.youngBox, &QCheckBox::toggled, &session_, &PlayerSession::setYoung);
+    connect(ui.coefficientBox, &QComboBox::currentTextChanged, &session_,
             &PlayerSession::setCoefficientText);
-    connect(ui.StringGrid1, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
+    connect(ui.playerGrid, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
         session_.setName(item->row() + 1, item->text());
     });
-    connect(&session_, &PlayerSession::loaded, this, &TForm1::showLoadedPlayer);
-    connect(&session_, &PlayerSession::gamesChanged, this, &TForm1::showList);
-    connect(&session_, &PlayerSession::gameCountChanged, this, &TForm1::showGameCount);
+    connect(&session_, &PlayerSession::loaded, this, &MainWindow::showLoadedPlayer);
+    connect(&session_, &PlayerSession::gamesChanged, this, &MainWindow::showList);
+    connect(&session_, &PlayerSession::gameCountChanged, this, &MainWindow::showGameCount);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->adv && event->type() == QEvent::MouseButtonPress) {
-        run(&TForm1::Button5Click);
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->opponentEdit && event->type() == QEvent::MouseButtonPress) {
+        run([this] { savePlayer(); });
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool TForm1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowDeactivate:
             // Leaving the window saves the player, so that the load on coming back brings
@@ -154,12 +150,12 @@ bool TForm1::event(QEvent* event) {
             if (boxes_.isOpen()) {
                 session_.leftForOwnBox();
             } else {
-                run(&TForm1::Button5Click);
+                run([this] { savePlayer(); });
             }
             break;
         case QEvent::WindowActivate:
             if (session_.reloadsOnReturn()) {
-                run(&TForm1::Button6Click);
+                run([this] { loadPlayer(); });
             }
             break;
         default:
@@ -168,8 +164,8 @@ bool TForm1::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    run(&TForm1::Button5Click);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    run([this] { savePlayer(); });
     if (session_.staysOpenOnClosing()) {
         event->ignore();
         return;
@@ -177,10 +173,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TForm1::paintEvent(QPaintEvent* event) {
-    if (ui_->Label10->text() != kVersionCaption) {
-        ui_->Label10->setText(kVersionCaption);
-        ui_->Label10->adjustSize();
+void MainWindow::paintEvent(QPaintEvent* event) {
+    if (ui_->titleLabel->text() != kVersionCaption) {
+        ui_->titleLabel->setText(kVersionCaption);
+        ui_->titleLabel->adjustSize();
     }
     QPainter painter(this);
     if (!picture_.isNull()) {
@@ -215,26 +211,26 @@ void TForm1::paintEvent(QPaintEvent* event) {
 // Each opens a fresh modal window. The player is saved first, as coming back to the main
 // window reloads it; none of them depends on that save, so they open even when it fails
 // (after the error box), and the failure keeps the screen from being reloaded.
-void TForm1::saveBeforeOpening() {
-    runHandler(actionBoxes_, this, [this] { Button5Click(); });
+void MainWindow::saveBeforeOpening() {
+    runHandler(actionBoxes_, this, [this] { savePlayer(); });
 }
 
-void TForm1::Tableau1Click() {
+void MainWindow::openTable() {
     saveBeforeOpening();
-    TForm2 window(this);
+    PercentageTableWindow window(this);
     window.exec();
 }
 
-void TForm1::InfosClick() {
+void MainWindow::showAbout() {
     saveBeforeOpening();
-    TAboutBox box(this);
+    AboutBox box(this);
     box.exec();
 }
 
-void TForm1::options() {
+void MainWindow::openOptions() {
     saveBeforeOpening();
-    const auto reload = [this] { lireoptions(); };
-    TOptions window(files_.settings, files_.picture, boxes_, reload, this);
+    const auto reload = [this] { loadSettings(); };
+    OptionsDialog window(files_.settings, files_.picture, boxes_, reload, this);
     window.exec();
 }
 

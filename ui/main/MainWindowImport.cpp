@@ -12,8 +12,8 @@
 
 #include "Messages.h"
 #include "PgnImportDialog.h"
-#include "TForm1.h"
-#include "TForm1Controls.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -38,11 +38,11 @@ QString pgnFileOf(const QMimeData* data) {
 
 }  // namespace
 
-void TForm1::connectImport() {
+void MainWindow::connectImport() {
     setAcceptDrops(true);
     auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, this, [this] { run(&TForm1::chooseAndImportPgn); });
-    QPlainTextEdit* list = ui_->Memo1;
+    connect(open, &QShortcut::activated, this, [this] { run([this] { chooseAndImportPgn(); }); });
+    QPlainTextEdit* list = ui_->gameList;
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
         std::unique_ptr<QMenu> menu(list->createStandardContextMenu(at));
@@ -50,7 +50,7 @@ void TForm1::connectImport() {
         QAction* import = menu->addAction(kImportCaption);
         import->setShortcut(QKeySequence::Open);
         if (menu->exec(list->viewport()->mapToGlobal(at)) == import) {
-            run(&TForm1::chooseAndImportPgn);
+            run([this] { chooseAndImportPgn(); });
         }
     });
     pgnFileChooser_ = [this] {
@@ -60,38 +60,38 @@ void TForm1::connectImport() {
     };
 }
 
-void TForm1::chooseAndImportPgn() {
+void MainWindow::chooseAndImportPgn() {
     const QString path = pgnFileChooser_();
     if (!path.isEmpty()) {
         importPgn(path);
     }
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!pgnFileOf(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = pgnFileOf(event->mimeData());
     if (path.isEmpty()) {
         return;
     }
     event->acceptProposedAction();
     pendingImport_ = path;
-    run(&TForm1::importPendingPgn);
+    run([this] { importPendingPgn(); });
 }
 
-void TForm1::importPendingPgn() {
+void MainWindow::importPendingPgn() {
     importPgn(std::exchange(pendingImport_, QString()));
 }
 
 // The ticked games go after those listed, as "Valider" would put them; nothing is
 // calculated and nothing saved beyond the usual moments.
-void TForm1::importPgn(const QString& path) {
-    const int row = std::max(ui_->StringGrid1->currentRow(), 0);
-    PgnImportDialog dialog(path, ui_->StringGrid1->item(row, 0)->text(), this);
+void MainWindow::importPgn(const QString& path) {
+    const int row = std::max(ui_->playerGrid->currentRow(), 0);
+    PgnImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -104,7 +104,7 @@ void TForm1::importPgn(const QString& path) {
             break;
         }
     }
-    ui_->Memo1->verticalScrollBar()->setValue(ui_->Memo1->verticalScrollBar()->maximum());
+    ui_->gameList->verticalScrollBar()->setValue(ui_->gameList->verticalScrollBar()->maximum());
     showGameCount();
 }
 

@@ -21,7 +21,7 @@ class QRadioButton;
 namespace tavolin {
 
 class MessageBoxes;
-struct TForm1Controls;
+struct MainWindowControls;
 
 // The window's caption and title once the program has started.
 extern const QString kVersionCaption;
@@ -35,41 +35,38 @@ struct MainWindowFiles {
 
 // The main window: the current rating, the entry and list of games, the choice of rating
 // system and "CALCUL". It shows the current player's session and feeds it what the user
-// changes; its controls, private, bear the names of the layout, and so do its handlers.
-class TForm1 : public QWidget {
+// changes; its controls are private.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(MessageBoxes& boxes, MainWindowFiles files = {}, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(MessageBoxes& boxes, MainWindowFiles files = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The switches of the Options window in force.
     const Settings& settings() const { return settings_; }
     void setSettings(const Settings& settings);
     // Loads the switches from the settings file and applies "aide" to the tooltips.
-    void lireoptions();
+    void loadSettings();
 
     const PlayerSession& session() const { return session_; }
     PlayerSession& session() { return session_; }
     // The progress text of the last normal-curve scan while it still shows; empty after.
     const QString& progressText() const { return progressText_; }
 
-    // Handlers.
-    void valide();        // "Valider": adds one game
-    void Button7Click();  // "Effacer partie n°": deletes the game numbered in effa
-    void Button4Click();  // "Tout Effacer": empties the game list and the results
-    void Button3Click();  // "Quitter"
-    void Button2Click();  // "CALCUL"
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton3Click();
-    void RadioButton4Click();
-    void RadioButton5Click();  // "FIDE 2024"
-    void InfosClick();         // "Infos" and the title: the About box
-    void Tableau1Click();      // "Tableau": the percentage table
-    void options();            // "Options"
-    void Button5Click();       // saves the current player
-    void Button6Click();       // loads the current player, at every activation
-    void gridclick();          // switches to the player selected in the names grid
+    // What the user's actions do (each also runs from its button or event).
+    void addGame();       // "Valider": adds the game typed
+    void deleteGame();    // "Effacer partie n°": deletes the game numbered beside it
+    void clearGames();    // "Tout Effacer": empties the game list and the results
+    void quit();          // "Quitter"
+    void calculate();     // "CALCUL"
+    void chooseSystem(RatingSystem system);  // the five radio buttons
+    void showAbout();     // "Infos" and the title: the About box
+    void openTable();     // "Tableau": the percentage table
+    void openOptions();   // "Options"
+    void savePlayer();    // saves the current player
+    void loadPlayer();    // loads the current player, at every activation
+    void switchPlayer();  // switches to the player selected in the names grid
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
@@ -81,25 +78,26 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;  // dessin2
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void dessin();  // at creation: the switches, the size, the background picture
+    void prepareWindow();  // at creation: the switches, the size, the background picture
     void createHelp();
     void connectHandlers();
     void connectFieldsToSession();
     void connectImport();
     void chooseAndImportPgn();
     void importPendingPgn();
-    void connectHandler(QPushButton* button, void (TForm1::*handler)());
-    void run(void (TForm1::*handler)());
+    void connectHandler(QPushButton* button, void (MainWindow::*handler)());
+    // Runs an action of the user's: its boxes shown once, its errors in the error box.
+    void run(const std::function<void()>& action);
     void applyHelp();
 
     void addGameFromFields();  // "Valider" but the count
-    void selectSystem(RatingSystem system, QRadioButton* button);
+    QRadioButton* systemButton(RatingSystem system) const;
     RatingSystem checkedSystem() const;
     void showCoefficientChoices(RatingSystem system);
     void clearResults();
@@ -114,7 +112,7 @@ private:
     void saveBeforeOpening();
     QRect progressArea() const;
 
-    const std::unique_ptr<TForm1Controls> ui_;
+    const std::unique_ptr<MainWindowControls> ui_;
     TrackedMessageBoxes boxes_;
     OncePerActionBoxes actionBoxes_{boxes_};
     MainWindowFiles files_;

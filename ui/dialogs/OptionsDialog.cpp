@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "Controls.h"
+#include "DesktopHabits.h"
+#include "ErrorBoundary.h"
+#include "Fonts.h"
+#include "OptionsDialogControls.h"
+#include "ProgramIcon.h"
+#include "SettingsFile.h"
+
+namespace tavolin {
+
+namespace {
+
+QCheckBox* box(QWidget* parent, QRect geometry) {
+    auto* created = new QCheckBox(parent);
+    created->setGeometry(geometry);
+    return created;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, QRect geometry) {
+    auto* created = new QPushButton(text, parent);
+    created->setGeometry(geometry);
+    created->setAutoDefault(false);
+    return created;
+}
+
+}  // namespace
+
+void OptionsDialogControls::setupUi(QWidget* dialog) {
+    clearEntryFieldsBox = box(dialog, {24, 20, 17, 17});
+    clearEntryFieldsCaption =
+        placedLabel(dialog, QStringLiteral("Effacement après validation"), 45, 21);
+    interpolationBox = box(dialog, {24, 72, 17, 21});
+    interpolationCaption = placedLabel(dialog, QStringLiteral("Interpolation"), 45, 75);
+    roundToTensBox = box(dialog, {24, 130, 17, 16});
+    roundToTensCaption = placedLabel(dialog, QStringLiteral("Arrondi"), 45, 130);
+    showHelpBox = box(dialog, {184, 16, 17, 21});
+    showHelpCaption = placedLabel(dialog, QStringLiteral("Affichage de l'aide"), 205, 20);
+    autoCalculateBox = box(dialog, {184, 75, 17, 16});
+    // Clipped by the box's width; the caption beside it is what shows.
+    autoCalculateBox->setText(QStringLiteral("Calcul automatique"));
+    autoCalculateCaption = placedLabel(dialog, QStringLiteral("Calcul automatique"), 205, 75);
+    saveButton = button(dialog, QStringLiteral("Sauver"), {72, 176, 73, 25});
+    cancelButton = button(dialog, QStringLiteral("Annuler"), {176, 176, 81, 25});
+    nameControls(*this);
+
+    const QList<QWidget*> order{saveButton,  cancelButton,     clearEntryFieldsBox, showHelpBox,
+                                interpolationBox, autoCalculateBox, roundToTensBox};
+    for (int k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    }
+    saveButton->setFocus();
+    for (const auto& [caption, control] : {std::pair{clearEntryFieldsCaption, clearEntryFieldsBox},
+                                           std::pair{interpolationCaption, interpolationBox},
+                                           std::pair{roundToTensCaption, roundToTensBox},
+                                           std::pair{showHelpCaption, showHelpBox},
+                                           std::pair{autoCalculateCaption, autoCalculateBox}}) {
+        makeCaptionOf(caption, control);
+    }
+    pressButtonsWithEnter(dialog);
+}
+
+OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath,
+                             MessageBoxes& boxes, std::function<void()> settingsSaved,
+                             QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<OptionsDialogControls>()),
+      settingsPath_(std::move(settingsPath)),
+      boxes_(boxes),
+      settingsSaved_(std::move(settingsSaved)) {
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowIcon(programIcon());
+    setFont(interfaceFont());
+    resize(320, 240);
+    ui_->setupUi(this);
+    connect(ui_->saveButton, &QPushButton::clicked, this,
+            [this] { runHandler(boxes_, this, [this] { save(); }); });
+    connect(ui_->cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    // The picture of the main window, when it can be read; nothing is said otherwise.
+    if (QFile::exists(picturePath)) {
+        background_.load(picturePath);
+    }
+    showStoredSettings();
+}
+
+OptionsDialog::~OptionsDialog() = default;
+
+void OptionsDialog::showStoredSettings() {
+    const Settings stored = readSettings(settingsPath_);
+    ui_->interpolationBox->setChecked(stored.interpolation);
+    ui_->showHelpBox->setChecked(stored.showHelp);
+    ui_->autoCalculateBox->setChecked(stored.autoCalculate);
+    ui_->roundToTensBox->setChecked(stored.roundToTens);
+    ui_->clearEntryFieldsBox->setChecked(stored.clearEntryFields);
+}
+
+Settings OptionsDialog::ticked() const {
+    Settings settings;
+    settings.showHelp = ui_->showHelpBox->isChecked();
+    settings.autoCalculate = ui_->autoCalculateBox->isChecked();
+    settings.roundToTens = ui_->roundToTensBox->isChecked();
+    settings.clearEntryFields = ui_->clearEntryFieldsBox->isChecked();
+    settings.interpolation = ui_->interpolationBox->isChecked();
+    return settings;
+}
+
+void OptionsDialog::save() {
+    writeSettings(settingsPath_, ticked());  // a key that fails stops here, the window stays
+    settingsSaved_();
+    close();
+}
+
+void OptionsDialog::cancel() {
+    close();
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showStoredSettings();
+}
+
+void OptionsDialog::mousePressEvent(QMouseEvent* event) {
+    QDialog::mousePressEvent(event);
+    // Only the window's own surface, not a label or another control, goes back to the file.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        showStoredSettings();
+    }
+}
+
+void OptionsDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!background_.isNull()) {
+        QPainter(this).drawPixmap(0, 0, background_);
+    }
+}
+
+}  // namespace tavolin

@@ -1,0 +1,87 @@
+// Entering, listing and deleting games.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "GameEntryReading.h"
+#include "Messages.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
+#include "TextReading.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+void MainWindow::addGame() {
+    addGameFromFields();
+    showGameCount();
+}
+
+void MainWindow::addGameFromFields() {
+    const MainWindowControls& ui = *ui_;
+    if (session_.games().full()) {
+        warn(messages::kTooManyGames);
+        return;
+    }
+    const auto rating = readOpponentRating(ui.opponentEdit->text().toStdString());
+    if (!rating) {
+        warn(messages::kOpponentRatingError);
+        ui.opponentEdit->clear();
+        return;
+    }
+    const auto result = readResultSign(ui.resultEdit->text().toStdString());
+    if (!result) {
+        warn(messages::kResultError);
+        ui.resultEdit->clear();
+        return;
+    }
+    session_.addGame(GameEntry{*rating, *result});
+    ui.gameList->verticalScrollBar()->setValue(ui.gameList->verticalScrollBar()->maximum());
+    if (settings_.clearEntryFields) {
+        ui.resultEdit->clear();
+        ui.opponentEdit->clear();
+    }
+    // Selected, so that the next rating typed replaces the last one.
+    ui.opponentEdit->setFocus(Qt::OtherFocusReason);
+    ui.opponentEdit->selectAll();
+}
+
+void MainWindow::deleteGame() {
+    const MainWindowControls& ui = *ui_;
+    session_.removeGame(readWholeNumber(ui.deleteNumberEdit->text().toStdString()).value);
+    if (settings_.clearEntryFields) {
+        ui.deleteNumberEdit->clear();
+    }
+    if (settings_.autoCalculate) {
+        calculate();
+    }
+    showGameCount();
+}
+
+void MainWindow::clearGames() {
+    ui_->opponentEdit->clear();
+    ui_->resultEdit->clear();
+    clearResults();
+    session_.clearGames();
+    showGameCount();
+}
+
+void MainWindow::quit() {
+    close();
+}
+
+void MainWindow::showGameCount() {
+    ui_->gameCount->setText(QString::number(session_.games().count));
+    ui_->gameCount->adjustSize();
+}
+
+void MainWindow::showList() {
+    ui_->gameList->setPlainText(QString::fromStdString(session_.gameListText().lines()));
+}
+
+void MainWindow::warn(std::string_view message) {
+    actionBoxes_.warning(this, fromUtf8(message));
+}
+
+}  // namespace tavolin

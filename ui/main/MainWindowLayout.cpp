@@ -1,0 +1,260 @@
+// The main window's controls: kinds, texts, places, tab order and tooltips.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "ClickableLabel.h"
+#include "Controls.h"
+#include "DesktopHabits.h"
+#include "Fonts.h"
+#include "PlayerNameDelegate.h"
+#include "RightAlignedLabel.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
+
+namespace tavolin {
+
+namespace {
+
+// Figures start at x 492 (the new rating at 491); their captions end just before.
+constexpr int kCaptionRight = 488;
+
+QLabel* label(QWidget* parent, const QString& text, int left, int top) {
+    return placedLabel(parent, text, left, top);
+}
+
+QLineEdit* edit(QWidget* parent, QRect geometry, int maxLength) {
+    auto* created = new QLineEdit(parent);
+    created->setGeometry(geometry);
+    created->setMaxLength(maxLength);
+    return created;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, QRect geometry) {
+    auto* created = new QPushButton(text, parent);
+    created->setGeometry(geometry);
+    created->setAutoDefault(false);
+    return created;
+}
+
+QRadioButton* radio(QWidget* parent, int top) {
+    auto* created = new QRadioButton(parent);
+    created->setGeometry(140, top, 13, 17);
+    return created;
+}
+
+void setUnderline(QWidget* widget) {
+    QFont font = widget->font();
+    font.setUnderline(true);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+void MainWindowControls::setupUi(QWidget* window) {
+    createControls(window);
+    nameControls(*this);
+    setTabOrder();
+    setFixedTips();
+    // The captions beside the bare radio buttons and check box act on them.
+    for (const auto& [caption, control] :
+         {std::pair<QLabel*, QAbstractButton*>{eloCaption, eloButton},
+          {injesCaption, injesButton},
+          {fideCaption, fideButton},
+          {perfCaption, perfButton},
+          {fide2024Caption, fide2024Button},
+          {youngCaption, youngBox}}) {
+        makeCaptionOf(caption, control);
+    }
+    pressButtonsWithEnter(window);
+}
+
+void MainWindowControls::createControls(QWidget* window) {
+    window->setFont(interfaceFont());
+
+    titleLabel = new ClickableLabel(QStringLiteral("Tavolin "), window);
+    titleLabel->setFont(titleFont());
+    QPalette titlePalette = titleLabel->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::red);
+    titleLabel->setPalette(titlePalette);
+    titleLabel->move(264, 16);
+    titleLabel->adjustSize();
+
+    playerNamesCaption = label(window, QStringLiteral("Noms des joueurs"), 8, 16);
+    playerGrid = new QTableWidget(kPlayerCount, 1, window);
+    playerGrid->setGeometry(12, 34, 69, 163);
+    playerGrid->horizontalHeader()->hide();
+    playerGrid->verticalHeader()->hide();
+    playerGrid->verticalHeader()->setMinimumSectionSize(15);
+    playerGrid->verticalHeader()->setDefaultSectionSize(15);
+    playerGrid->horizontalHeader()->setStretchLastSection(true);
+    playerGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    playerGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    playerGrid->setShowGrid(true);
+    playerGrid->setTabKeyNavigation(false);  // Tab leaves the grid
+    playerGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    playerGrid->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed);
+    playerGrid->setItemDelegate(new PlayerNameDelegate(playerGrid));
+    for (int row = 0; row < kPlayerCount; ++row) {
+        playerGrid->setItem(row, 0, new QTableWidgetItem());
+    }
+    playerGrid->setCurrentCell(0, 0);
+
+    systemsCaption = label(window, QStringLiteral("Classement"), 128, 20);
+    eloButton = radio(window, 44);
+    injesButton = radio(window, 68);
+    fideButton = radio(window, 92);
+    perfButton = radio(window, 116);
+    fide2024Button = radio(window, 140);
+    eloButton->setChecked(true);
+    eloCaption = label(window, QStringLiteral("ELO"), 164, 44);
+    injesCaption = label(window, QStringLiteral("INJES"), 164, 68);
+    fideCaption = label(window, QStringLiteral("FIDE"), 164, 92);
+    perfCaption = label(window, QStringLiteral("Perf"), 164, 116);
+    fide2024Caption = label(window, QStringLiteral("FIDE 2024"), 164, 140);
+    systemsGroup = new QGroupBox(QStringLiteral("Classement"), window);
+    systemsGroup->setGeometry(120, 28, 89, 137);
+    systemsGroup->hide();
+
+    ratingCaption = label(window, QStringLiteral("Elo du joueur :"), 238, 72);
+    ratingCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ratingEdit = edit(window, QRect(316, 68, 33, 21), 4);
+    youngBox = new QCheckBox(window);
+    youngBox->setGeometry(368, 72, 13, 13);
+    youngCaption = label(window, QStringLiteral("Jeune"), 384, 72);
+    coefficientCaption = label(window, QStringLiteral("Coefficient FIDE"), 252, 120);
+    coefficientCaption->hide();
+    coefficientBox = new QComboBox(window);
+    coefficientBox->setEditable(true);
+    coefficientBox->setInsertPolicy(QComboBox::NoInsert);
+    coefficientBox->addItems({QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("25")});
+    coefficientBox->setCurrentText(QStringLiteral("25"));
+    coefficientBox->setGeometry(336, 116, 49, 21);
+    coefficientBox->hide();
+
+    // The frame first, so that the entry fields lie over it.
+    gameEntryFrame = new QFrame(window);
+    gameEntryFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    gameEntryFrame->setGeometry(40, 232, 265, 105);
+    gamesCaption = label(window, QStringLiteral("Vos parties : "), 40, 216);
+    setUnderline(gamesCaption);
+    gamesCaption->adjustSize();
+    opponentCaption = label(window, QStringLiteral("Elo : "), 66, 256);
+    opponentEdit = edit(window, QRect(104, 252, 41, 21), 4);
+    resultCaption = label(window, QStringLiteral("Résultat (+,=,-) : "), 166, 256);
+    resultEdit = edit(window, QRect(260, 252, 25, 21), 1);
+    addGameButton = button(window, QStringLiteral("Valider"), QRect(140, 296, 73, 25));
+
+    calculateButton = button(window, QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
+    averageCaption = new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
+                              kCaptionRight, 259, window);
+    averageValue = label(window, QString(), 492, 260);
+    scoreCaption =
+        new RightAlignedLabel(QStringLiteral("Pourcentage :"), kCaptionRight, 296, window);
+    scoreValue = label(window, QString(), 492, 296);
+    performanceCaption =
+        new RightAlignedLabel(QStringLiteral("PERFORMANCE : "), kCaptionRight, 328, window);
+    performanceValue = label(window, QString(), 492, 328);
+    newRatingCaption = new RightAlignedLabel(QString(), kCaptionRight, 368, window);
+    QFont newRatingFont = window->font();
+    newRatingFont.setBold(true);
+    newRatingFont.setPixelSize(13);
+    newRatingCaption->setFont(newRatingFont);
+    newRatingCaption->setCaption(QStringLiteral("NOUVEL ELO : "));
+    newRatingValue = label(window, QString(), 491, 368);
+    setBold(newRatingValue);
+
+    gameCountCaption = label(window, QStringLiteral("Parties : "), 564, 12);
+    setUnderline(gameCountCaption);
+    gameCountCaption->adjustSize();
+    gameCount = label(window, QStringLiteral("0"), 616, 12);
+    setBold(gameCount);
+    gameList = new QPlainTextEdit(window);
+    gameList->setGeometry(564, 28, 65, 353);
+    gameList->setReadOnly(true);
+    gameList->setTabChangesFocus(true);
+    // One game a line, all 50 of them: a scroll bar would take width from the 65 pixels and
+    // wrap every game onto two lines, so the list scrolls by wheel and keys alone.
+    gameList->setLineWrapMode(QPlainTextEdit::NoWrap);
+    gameList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gameList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBold(gameList);
+    QPalette listPalette = gameList->palette();
+    listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
+    gameList->setPalette(listPalette);
+
+    aboutButton = button(window, QStringLiteral("Infos"), QRect(12, 384, 73, 25));
+    tableButton = button(window, QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
+    quitButton = button(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
+    optionsButton = button(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
+    clearGamesButton = button(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
+    deleteGameButton =
+        button(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
+    deleteNumberEdit = edit(window, QRect(572, 416, 25, 21), 2);
+}
+
+void MainWindowControls::setFixedTips() {
+    // These four show their tooltip whatever the "aide" switch says.
+    gameEntryFrame->setToolTip(QStringLiteral("Entrez dans ce cadre vos parties"));
+    gameCount->setToolTip(QStringLiteral("Nombre de parties jouées"));
+    youngCaption->setToolTip(QStringLiteral("Cochez cette case si vous êtes jeune"));
+    calculateButton->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
+}
+
+namespace {
+
+const QString kImportTip = QStringLiteral(
+    "Pour importer des parties d'un fichier PGN : glissez-le sur la fenêtre, ou Ctrl+O, ou "
+    "le menu du clic droit sur la liste des parties");
+const QString kFide2024CoefficientTip = QStringLiteral(
+    "K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu'à 18 ans sous 2300 ; "
+    "K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint");
+
+}  // namespace
+
+void MainWindow::createHelp() {
+    const MainWindowControls& ui = *ui_;
+    helpTips_ = {
+        {ui.ratingEdit, QStringLiteral("Entrez ici votre classement")},
+        {ui.youngBox, QStringLiteral("Cochez cette case si vous êtes jeune")},
+        {ui.opponentEdit, QStringLiteral("Elo de votre adversaire")},
+        {ui.resultEdit, QStringLiteral("Résultat de la partie : + , = , - ")},
+        {ui.gameList, QStringLiteral("Liste de vos parties")},
+        {ui.systemsGroup, QStringLiteral("Choisissez le ce que vous souhaitez calculer")},
+        {ui.gameCountCaption, kImportTip},
+        {ui.gamesCaption, kImportTip},
+    };
+    applyHelp();
+}
+
+void MainWindow::applyHelp() {
+    for (const auto& [widget, text] : helpTips_) {
+        widget->setToolTip(settings_.showHelp ? text : QString());
+    }
+    // Which K factor of the 2024 rules applies to whom; the older rules' box has no tip.
+    const bool fide2024 = session_.mode() == static_cast<std::int32_t>(RatingSystem::Fide2024);
+    ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? kFide2024CoefficientTip : QString());
+}
+
+void MainWindowControls::setTabOrder() {
+    const QList<QWidget*> order{
+        ratingEdit,   opponentEdit,          resultEdit,         youngBox,    addGameButton,      calculateButton,
+        quitButton,     clearGamesButton,      gameList,        aboutButton,        deleteGameButton,      deleteNumberEdit,
+        playerGrid, eloButton, injesButton, fideButton, perfButton, fide2024Button,
+        coefficientBox,   tableButton,      optionsButton};
+    for (int k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    }
+}
+
+}  // namespace tavolin

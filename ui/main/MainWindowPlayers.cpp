@@ -1,0 +1,65 @@
+// The ten players of the player file: the handlers that save, load and switch them.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "ClickableLabel.h"
+#include "Messages.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
+
+namespace tavolin {
+
+int MainWindow::selectedPlayer() const {
+    return std::clamp(ui_->playerGrid->currentRow(), 0, kPlayerCount - 1) + 1;
+}
+
+void MainWindow::savePlayer() {
+    session_.save();
+}
+
+void MainWindow::loadPlayer() {
+    ui_->titleLabel->setText(kVersionCaption);
+    ui_->titleLabel->adjustSize();
+    setWindowTitle(kVersionCaption);
+
+    session_.load(selectedPlayer());
+
+    // The system's button saves the player just loaded straight back, recounted.
+    const std::int32_t mode = session_.mode();
+    if (mode >= static_cast<std::int32_t>(RatingSystem::Elo) &&
+        mode <= static_cast<std::int32_t>(RatingSystem::Fide2024)) {
+        chooseSystem(static_cast<RatingSystem>(mode));
+    } else {
+        warn(messages::kModeError);
+    }
+    if (settings_.autoCalculate) {
+        calculate();
+    }
+}
+
+void MainWindow::showLoadedPlayer() {
+    const MainWindowControls& ui = *ui_;
+    ui.ratingEdit->setText(session_.ratingText());
+    ui.youngBox->setChecked(session_.young());
+    ui.coefficientBox->setCurrentText(session_.coefficientText());
+    showList();
+    for (int row = 0; row < kPlayerCount; ++row) {
+        ui.playerGrid->item(row, 0)->setText(session_.name(row + 1));
+    }
+    showGameCount();
+}
+
+void MainWindow::switchPlayer() {
+    session_.saveOnLeaving();
+    clearResults();
+    loadPlayer();
+    showGameCount();
+    if (settings_.autoCalculate) {
+        calculate();
+    }
+}
+
+}  // namespace tavolin
