@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startup.h"
 
 #include <QApplication>
@@ -8,11 +9,11 @@
 #include <cstdio>
 
 #include "DataFileCheck.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "ProgramIcon.h"
 #include "SessionEnd.h"
-#include "MainWindow.h"
 #include "TerminationSignals.h"
 #include "UserFolders.h"
 #include "Utf8.h"

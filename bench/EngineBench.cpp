@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the rating engine. Run the optimised build: build/release/bench/tavolin_bench
 #include <benchmark/benchmark.h>
 

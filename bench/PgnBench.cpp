@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the tags of a large PGN file against counting its lines with memchr, the fastest a
 // reader that looks at every byte can go; and the memory the reading takes.
 // The file is made once per run, TAVOLIN_BENCH_PGN_MB megabytes (100 by default).

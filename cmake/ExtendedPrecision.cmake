@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The engine computes with the x87 80-bit extended long double and rounds to double where a
 # value is stored: the figures it shows depend on it. Stop here, with the reason, on a
 # machine whose long double is anything else.

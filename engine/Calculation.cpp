@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calculation.h"
 
 #include <cmath>
@@ -102,7 +103,8 @@ public:
             N = stored(roundHalfEven(N / 10.0L) * 10);
         }
         result_.labels = std::move(outcome->labels);
-        result_.labels.push_back({ResultLabel::average, general(countedAverage_.value_or(totals_.A))});
+        result_.labels.push_back(
+            {ResultLabel::average, general(countedAverage_.value_or(totals_.A))});
         result_.labels.push_back({ResultLabel::newRating, general(N)});
         return result_;
     }
@@ -130,9 +132,9 @@ private:
         const double dp = difference;
         const double P = stored(static_cast<long double>(totals_.A) + dp);
         const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
-        return {
-            P,
-            {{ResultLabel::score, integerText(percentage)}, {ResultLabel::performance, general(P)}}};
+        return {P,
+                {{ResultLabel::score, integerText(percentage)},
+                 {ResultLabel::performance, general(P)}}};
     }
 
     std::optional<SystemOutcome> elo() {

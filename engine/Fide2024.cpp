@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fide2024.h"
 
 #include <algorithm>
@@ -82,7 +83,8 @@ int fide2024CoefficientFromStored(std::int32_t stored) {
 
 std::optional<Fide2024Game> fide2024CountedGame(const GameEntry& game) {
     // Checked before any conversion: a damaged file may hold NaN or any size.
-    if (!(game.opponentRating >= kFide2024LowestRating && game.opponentRating <= kFide2024HighestRating) ||
+    if (!(game.opponentRating >= kFide2024LowestRating &&
+          game.opponentRating <= kFide2024HighestRating) ||
         game.opponentRating != std::floor(game.opponentRating)) {
         return std::nullopt;
     }

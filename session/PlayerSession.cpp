@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayerSession.h"
 
 #include <algorithm>
@@ -50,7 +51,8 @@ void PlayerSession::load(int number) {
     records_ = file_.readAll();
     const PlayerRecord& record = records_.at(number - 1);
 
-    ratingText_ = record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());
+    ratingText_ =
+        record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());
     young_ = record.young();
     games_.entries = record.games();
     // A damaged count never makes the list reach past the 50 slots.
@@ -118,7 +120,7 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
         // the one in force.
         const std::string text = coefficientText_.toStdString();
         record.setCoefficient(isFide2024() ? fide2024CoefficientFromText(text, fide2024Coefficient_)
-                                    : fideCoefficientFromText(text, fideCoefficient_));
+                                           : fideCoefficientFromText(text, fideCoefficient_));
         file_.writeRecord(current_, record);
         records_.at(current_ - 1) = record;
     } catch (...) {

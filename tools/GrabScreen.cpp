@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the whole screen of the display given in DISPLAY as a PNG file; used by
 // scripts/screenshot to look at the windows under Xvfb.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows each window of Tavolin on the display and saves it as a PNG: the main window with
 // games and results, the percentage table, the Options window and the About box.
 // Used by scripts/screenshot, which runs it under Xvfb in a folder holding "tavo.lin" and
@@ -9,12 +10,12 @@
 #include <QTest>
 #include <cstdio>
 
-#include "MessageBoxes.h"
-#include "ProgramIcon.h"
 #include "AboutBox.h"
 #include "MainWindow.h"
-#include "PercentageTableWindow.h"
+#include "MessageBoxes.h"
 #include "OptionsDialog.h"
+#include "PercentageTableWindow.h"
+#include "ProgramIcon.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program from outside keeps what is on screen.
 #include "SessionEnd.h"
 

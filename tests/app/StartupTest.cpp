@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startup.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,9 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 
+#include "MainWindow.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
-#include "MainWindow.h"
 #include "UserFolders.h"
 
 namespace tavolin::testing {

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tavolin-calc executable as a script would and checks its output and status.
 calc="$1"
 failures=0

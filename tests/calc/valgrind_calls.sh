@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs tavolin-calc a few hundred times under valgrind's memcheck, with inputs that reach
 # every system, both conversions, both separators and the refusals, and fails on the first
 # memory error it reports (a read of uninitialised or freed memory, a read past a buffer).

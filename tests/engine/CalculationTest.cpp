@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calculation.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +71,10 @@ struct EloCase {
     const char* rating;
     std::vector<GameEntry> games;
     bool young;
-    const char* gain;
+    const char* score;
     const char* performance;
-    const char* moy;
-    const char* nvelo;
+    const char* average;
+    const char* newRating;
 };
 
 void PrintTo(const EloCase& c, std::ostream* os) {
@@ -88,8 +89,10 @@ TEST_P(CalculationFigures, Match) {
     in.young = c.young;
     const CalculationResult result = calculate(in);
     ASSERT_EQ(result.message, "");
-    const std::vector<LabelText> expected{
-        {L::score, c.gain}, {L::performance, c.performance}, {L::average, c.moy}, {L::newRating, c.nvelo}};
+    const std::vector<LabelText> expected{{L::score, c.score},
+                                          {L::performance, c.performance},
+                                          {L::average, c.average},
+                                          {L::newRating, c.newRating}};
     EXPECT_EQ(result.labels, expected);
 }
 
@@ -274,13 +277,13 @@ TEST(CalculationFideTest, TheoreticalScoreGoesToTheHalfPoint) {
     const auto games = scoring(1, 1, 1600);
     struct Case {
         const char* rating;
-        const char* gain;
+        const char* score;
     };
     // One game: We itself. 1600 + d for a few d.
     for (const Case& c :
          {Case{"1600", "0,5/1"}, Case{"1700", "0,5/1"}, Case{"1800", "1/1"}, Case{"1500", "0,5/1"},
           Case{"1400", "0/1"}, Case{"2400", "1/1"}, Case{"1000", "0/1"}}) {
-        EXPECT_EQ(textOf(calculate(input(RatingSystem::Fide, c.rating, games)), L::score), c.gain)
+        EXPECT_EQ(textOf(calculate(input(RatingSystem::Fide, c.rating, games)), L::score), c.score)
             << c.rating;
     }
 }
@@ -298,7 +301,8 @@ TEST(CalculationPerfTest, CountsFourToThirteenGames) {
 TEST(CalculationPerfTest, AllWonIsWorth736) {
     const auto games = scoring(4, 4, 1600);
     const CalculationResult result = calculate(input(RatingSystem::Perf, "", games));
-    const std::vector<LabelText> expected{{L::score, "736"}, {L::average, "1600"}, {L::newRating, "2336"}};
+    const std::vector<LabelText> expected{
+        {L::score, "736"}, {L::average, "1600"}, {L::newRating, "2336"}};
     EXPECT_EQ(result.labels, expected);
 }
 
@@ -343,9 +347,12 @@ TEST(CalculationTest, LabelsAreWrittenInTheOrderOfEachSystem) {
         }
         return labels;
     };
-    EXPECT_EQ(order(RatingSystem::Elo), (std::vector{L::score, L::performance, L::average, L::newRating}));
-    EXPECT_EQ(order(RatingSystem::Injes), (std::vector{L::score, L::performance, L::average, L::newRating}));
-    EXPECT_EQ(order(RatingSystem::Fide), (std::vector{L::performance, L::score, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Elo),
+              (std::vector{L::score, L::performance, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Injes),
+              (std::vector{L::score, L::performance, L::average, L::newRating}));
+    EXPECT_EQ(order(RatingSystem::Fide),
+              (std::vector{L::performance, L::score, L::average, L::newRating}));
     EXPECT_EQ(order(RatingSystem::Perf), (std::vector{L::score, L::average, L::newRating}));
 }
 

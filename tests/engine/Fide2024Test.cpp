@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2024 FIDE regulations: the published tables row by row, the reference's worked
 // examples, and the edges of the rules.
 #include "Fide2024.h"
@@ -91,48 +92,66 @@ TEST_P(Fide2024CalculationTest, WritesTheLabels) {
 INSTANTIATE_TEST_SUITE_P(
     Periods, Fide2024CalculationTest,
     testing::Values(
-        Fide2024Case{
-            "reference_1850_K20",
-            {"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
-            {{L::performance, "10"}, {L::score, "1,99/2,5"}, {L::average, "1853"}, {L::newRating, "1860"}}},
-        Fide2024Case{
-            "reference_2400_K10_tie_down",
-            {"2400", "10", {{2210, 0.5}}},
-            {{L::performance, "-3"}, {L::score, "0,75/0,5"}, {L::average, "2210"}, {L::newRating, "2397"}}},
-        Fide2024Case{
-            "tie_up",
-            {"2190", "10", {{2000, 1}}},
-            {{L::performance, "3"}, {L::score, "0,75/1"}, {L::average, "2000"}, {L::newRating, "2193"}}},
-        Fide2024Case{
-            "reference_2800_no_cap_from_2650",
-            {"2800", "10", {{1800, 1}}},
-            {{L::performance, "0"}, {L::score, "1/1"}, {L::average, "1800"}, {L::newRating, "2800"}}},
-        Fide2024Case{
-            "capped_below_2650",
-            {"2649", "10", {{2149, 1}}},
-            {{L::performance, "1"}, {L::score, "0,92/1"}, {L::average, "2149"}, {L::newRating, "2650"}}},
-        Fide2024Case{
-            "not_capped_from_2650",
-            {"2650", "10", {{2150, 1}}},
-            {{L::performance, "0"}, {L::score, "0,96/1"}, {L::average, "2150"}, {L::newRating, "2650"}}},
+        Fide2024Case{"reference_1850_K20",
+                     {"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
+                     {{L::performance, "10"},
+                      {L::score, "1,99/2,5"},
+                      {L::average, "1853"},
+                      {L::newRating, "1860"}}},
+        Fide2024Case{"reference_2400_K10_tie_down",
+                     {"2400", "10", {{2210, 0.5}}},
+                     {{L::performance, "-3"},
+                      {L::score, "0,75/0,5"},
+                      {L::average, "2210"},
+                      {L::newRating, "2397"}}},
+        Fide2024Case{"tie_up",
+                     {"2190", "10", {{2000, 1}}},
+                     {{L::performance, "3"},
+                      {L::score, "0,75/1"},
+                      {L::average, "2000"},
+                      {L::newRating, "2193"}}},
+        Fide2024Case{"reference_2800_no_cap_from_2650",
+                     {"2800", "10", {{1800, 1}}},
+                     {{L::performance, "0"},
+                      {L::score, "1/1"},
+                      {L::average, "1800"},
+                      {L::newRating, "2800"}}},
+        Fide2024Case{"capped_below_2650",
+                     {"2649", "10", {{2149, 1}}},
+                     {{L::performance, "1"},
+                      {L::score, "0,92/1"},
+                      {L::average, "2149"},
+                      {L::newRating, "2650"}}},
+        Fide2024Case{"not_capped_from_2650",
+                     {"2650", "10", {{2150, 1}}},
+                     {{L::performance, "0"},
+                      {L::score, "0,96/1"},
+                      {L::average, "2150"},
+                      {L::newRating, "2650"}}},
         // 18 × 40 = 720 > 700: K = ⌊700 / 18⌋ = 38, 38 × 18 × 0.5 = 342.
-        Fide2024Case{
-            "cap_of_700",
-            {"2000", "40", std::vector<GameEntry>(18, GameEntry{2000, 1})},
-            {{L::performance, "342"}, {L::score, "9/18"}, {L::average, "2000"}, {L::newRating, "2342"}}},
+        Fide2024Case{"cap_of_700",
+                     {"2000", "40", std::vector<GameEntry>(18, GameEntry{2000, 1})},
+                     {{L::performance, "342"},
+                      {L::score, "9/18"},
+                      {L::average, "2000"},
+                      {L::newRating, "2342"}}},
         // 1399 is off the list: left out, but still listed.
-        Fide2024Case{
-            "opponent_below_1400_left_out",
-            {"1850", "20", {{1399, 1}, {1400, 1}}},
-            {{L::performance, "2"}, {L::score, "0,92/1"}, {L::average, "1400"}, {L::newRating, "1852"}}},
+        Fide2024Case{"opponent_below_1400_left_out",
+                     {"1850", "20", {{1399, 1}, {1400, 1}}},
+                     {{L::performance, "2"},
+                      {L::score, "0,92/1"},
+                      {L::average, "1400"},
+                      {L::newRating, "1852"}}},
         // Ra = (8500 + 3600) / 7, p = 4 / 7 → .57, dp 50: 1778.57 → 1779.
-        Fide2024Case{"reference_first_rating",
-                     {"", "20", {{1700, 1}, {1700, 1}, {1600, 1}, {1800, 0}, {1700, 0}}},
-                     {{L::performance, ""}, {L::score, ""}, {L::average, "1700"}, {L::newRating, "1779"}}},
+        Fide2024Case{
+            "reference_first_rating",
+            {"", "20", {{1700, 1}, {1700, 1}, {1600, 1}, {1800, 0}, {1700, 0}}},
+            {{L::performance, ""}, {L::score, ""}, {L::average, "1700"}, {L::newRating, "1779"}}},
         // 9 wins over 2300: p = 10 / 11 → .91, dp 383, Ra 2209 + 383 = 2592, held to 2200.
-        Fide2024Case{"first_rating_at_most_2200",
-                     {" ", "20", std::vector<GameEntry>(9, GameEntry{2300, 1})},
-                     {{L::performance, ""}, {L::score, ""}, {L::average, "2300"}, {L::newRating, "2200"}}}),
+        Fide2024Case{
+            "first_rating_at_most_2200",
+            {" ", "20", std::vector<GameEntry>(9, GameEntry{2300, 1})},
+            {{L::performance, ""}, {L::score, ""}, {L::average, "2300"}, {L::newRating, "2200"}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct RefusalCase {
@@ -226,7 +245,8 @@ TEST(Fide2024Test, GamesThatCannotBeRealAreLeftOut) {
     for (const GameEntry game :
          {GameEntry{nan, 1}, GameEntry{inf, 1}, GameEntry{1e300, 1}, GameEntry{-1e300, 0},
           GameEntry{1500.5, 1}, GameEntry{3001, 1}, GameEntry{1500, nan}, GameEntry{1500, 0.7}}) {
-        EXPECT_FALSE(fide2024CountedGame(game).has_value()) << game.opponentRating << " " << game.score;
+        EXPECT_FALSE(fide2024CountedGame(game).has_value())
+            << game.opponentRating << " " << game.score;
     }
     EXPECT_TRUE(fide2024CountedGame({3000, 0.5}).has_value());
 }

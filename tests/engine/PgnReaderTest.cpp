@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PGN reader and the choice of a player's games, on small files written by hand.
 #include "PgnReader.h"
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and runs the desktop entry's command as the
 # menu would, for a user whose home, data and configuration folders are empty: the players'
 # folder appears with a blank player file and the background picture, the main window opens

@@ -1,5 +1,6 @@
 #!/bin/sh
-# scripts/blank-player-file: ten records of 848 bytes, zero but mode 1 and coef 25, and never
+# SPDX-License-Identifier: GPL-3.0-or-later
+# scripts/blank-player-file: ten records of 848 bytes, zero but system 1 and coefficient 25, and never
 # over an existing file.
 script="$1"
 work=$(mktemp -d)
@@ -16,7 +17,7 @@ while [ $record -le 10 ]; do
   zeros=$(od -A n -t u1 -j "$start" -N 840 -v "$file" | tr -s ' \n' '\n' | grep -c -v '^0\?$')
   [ "$zeros" -eq 0 ] || fail "record $record: $zeros non-zero bytes before offset 840"
   tail=$(od -A n -t u1 -j $((start + 840)) -N 8 -v "$file" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
-  [ "$tail" = "1 0 0 0 25 0 0 0" ] || fail "record $record: mode and coef read '$tail'"
+  [ "$tail" = "1 0 0 0 25 0 0 0" ] || fail "record $record: system and coefficient read '$tail'"
   record=$((record + 1))
 done
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the current player's saves and loads, without a window.
 #include "PlayerSession.h"
 
@@ -45,7 +46,7 @@ protected:
 
 TEST_F(PlayerSessionTest, LoadsTheFieldsAsTheScreenShowsThem) {
     struct Case {
-        std::int32_t elo, count, young, coef;
+        std::int32_t rating, count, young, storedCoefficient;
         const char* ratingText;
         std::int32_t shownCount;
         bool shownYoung;
@@ -55,16 +56,16 @@ TEST_F(PlayerSessionTest, LoadsTheFieldsAsTheScreenShowsThem) {
          {Case{499, 3, 0, 15, "", 3, false, 15}, Case{500, 60, 1, 10, "500", 50, true, 10},
           Case{2100, -4, 255, 20, "2100", 0, true, 25}, Case{-7, 50, 0, 0, "", 50, false, 25}}) {
         file = blankPlayerFile();
-        putInt32(file, 24, c.elo);
+        putInt32(file, 24, c.rating);
         putInt32(file, 28, c.count);
         file[32] = static_cast<char>(c.young);
-        putInt32(file, 844, c.coef);
+        putInt32(file, 844, c.storedCoefficient);
         const PlayerSession& loaded = loadFresh();
-        EXPECT_EQ(loaded.ratingText(), c.ratingText) << c.elo;
+        EXPECT_EQ(loaded.ratingText(), c.ratingText) << c.rating;
         EXPECT_EQ(loaded.games().count, c.shownCount) << c.count;
         EXPECT_EQ(loaded.young(), c.shownYoung) << c.young;
-        EXPECT_EQ(loaded.fideCoefficient(), c.coefficient) << c.coef;
-        EXPECT_EQ(loaded.coefficientText(), QString::number(c.coefficient)) << c.coef;
+        EXPECT_EQ(loaded.fideCoefficient(), c.coefficient) << c.storedCoefficient;
+        EXPECT_EQ(loaded.coefficientText(), QString::number(c.coefficient)) << c.storedCoefficient;
         EXPECT_EQ(loaded.current(), 1);
     }
 }
@@ -109,11 +110,11 @@ TEST_F(PlayerSessionTest, TheSaveOnLeavingCountsGamesFrom700) {
 TEST_F(PlayerSessionTest, OnlyTheCoefficientInForceOr10_15_25IsStored) {
     putInt32(file, 844, 15);
     PlayerSession& s = loadFresh();
-    for (const auto& [text, coef] :
+    for (const auto& [text, coefficient] :
          {std::pair{"", 15}, std::pair{"20", 15}, std::pair{"10", 10}, std::pair{" 25", 15}}) {
         s.setCoefficientText(text);
         s.save();
-        EXPECT_EQ(stored(1, 844), coef) << '"' << text << '"';
+        EXPECT_EQ(stored(1, 844), coefficient) << '"' << text << '"';
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error box's texts for files that cannot be read or written: French, full paths.
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as the unprivileged user "nobody": tests of files that cannot be
 # written mean nothing to root, who writes through permissions. Exit 77 (skipped) when that
 # cannot be done here.

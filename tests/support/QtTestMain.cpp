@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the test programs that need a QApplication: no display is ever needed.
 #include <gtest/gtest.h>
 

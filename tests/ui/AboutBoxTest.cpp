@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box, on its own and as the main window opens it.
 #include "AboutBox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of damaged player files: loading them never crashes or reads past a slot, and a
 // save changes no byte outside the record it saves. Run under the sanitizers, any undefined
 // behaviour on the way fails the run.

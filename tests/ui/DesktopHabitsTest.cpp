@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter on a focused button, a caption acting on its control: on any window, and on the
 // dialogs that get them.
 #include "DesktopHabits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "CALCUL" and the choice of rating system on screen.
 #include <QComboBox>
 #include <QLocale>
@@ -25,7 +26,7 @@ private:
     std::function<void()> onPaint_;
 };
 
-class MainWindowCalculTest : public MainWindowTest {
+class MainWindowCalculationTest : public MainWindowTest {
 protected:
     void enterEvenScoreAgainst1600() {
         for (const char* sign : {"+", "-", "=", "="}) {
@@ -34,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(MainWindowCalculTest, ShowsTheEloResults) {
+TEST_F(MainWindowCalculationTest, ShowsTheEloResults) {
     type(ui.ratingEdit, "1500");
     enterEvenScoreAgainst1600();
     click(ui.calculateButton);
@@ -49,7 +50,7 @@ TEST_F(MainWindowCalculTest, ShowsTheEloResults) {
     EXPECT_EQ(ui.newRatingValue->text(), "1520");
 }
 
-TEST_F(MainWindowCalculTest, ABadRatingIsEmptiedAndTheResultsStay) {
+TEST_F(MainWindowCalculationTest, ABadRatingIsEmptiedAndTheResultsStay) {
     type(ui.ratingEdit, "1500");
     enterEvenScoreAgainst1600();
     click(ui.calculateButton);
@@ -63,7 +64,7 @@ TEST_F(MainWindowCalculTest, ABadRatingIsEmptiedAndTheResultsStay) {
     }
 }
 
-TEST_F(MainWindowCalculTest, InjesAcceptsRatingsFrom700) {
+TEST_F(MainWindowCalculationTest, InjesAcceptsRatingsFrom700) {
     type(ui.ratingEdit, "800");
     enterEvenScoreAgainst1600();
     click(ui.injesButton);
@@ -72,7 +73,7 @@ TEST_F(MainWindowCalculTest, InjesAcceptsRatingsFrom700) {
     EXPECT_EQ(ui.newRatingValue->text(), "1257");  // (4 × 1600 + 3 × 800) / 7
 }
 
-TEST_F(MainWindowCalculTest, NoGamesChangesNothing) {
+TEST_F(MainWindowCalculationTest, NoGamesChangesNothing) {
     type(ui.ratingEdit, "");
     click(ui.calculateButton);
     EXPECT_TRUE(boxes.warnings.isEmpty());
@@ -80,7 +81,7 @@ TEST_F(MainWindowCalculTest, NoGamesChangesNothing) {
     EXPECT_EQ(ui.ratingEdit->text(), "");
 }
 
-TEST_F(MainWindowCalculTest, PerfCountsItsGames) {
+TEST_F(MainWindowCalculationTest, PerfCountsItsGames) {
     click(ui.perfButton);
     for (int k = 0; k < 3; ++k) {
         addGame("1600", "+");
@@ -151,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Each FIDE system offers its own coefficients and keeps the one in force; the window's
 // figures are the engine's, its warning of a rating below the list is shown.
-TEST_F(MainWindowCalculTest, Fide2024OffersItsKFactorsAndWarnsBelowTheList) {
+TEST_F(MainWindowCalculationTest, Fide2024OffersItsKFactorsAndWarnsBelowTheList) {
     const auto choices = [&] {
         QStringList items;
         for (int k = 0; k < ui.coefficientBox->count(); ++k) {
@@ -183,7 +184,7 @@ TEST_F(MainWindowCalculTest, Fide2024OffersItsKFactorsAndWarnsBelowTheList) {
         QStringList{"Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste"});
 }
 
-TEST_F(MainWindowCalculTest, FideShowsTheCoefficientOfTheLastCalculation) {
+TEST_F(MainWindowCalculationTest, FideShowsTheCoefficientOfTheLastCalculation) {
     type(ui.ratingEdit, "1600");
     for (const char* sign : {"+", "+", "+", "-", "-"}) {
         addGame("1600", sign);
@@ -206,7 +207,7 @@ TEST_F(MainWindowCalculTest, FideShowsTheCoefficientOfTheLastCalculation) {
     EXPECT_EQ(ui.performanceValue->text(), "8");
 }
 
-TEST_F(MainWindowCalculTest, AutocalculRecalculatesWhenTheSystemChanges) {
+TEST_F(MainWindowCalculationTest, AutomaticCalculationRecalculatesWhenTheSystemChanges) {
     type(ui.ratingEdit, "1500");
     enterEvenScoreAgainst1600();
     click(ui.injesButton);
@@ -219,7 +220,7 @@ TEST_F(MainWindowCalculTest, AutocalculRecalculatesWhenTheSystemChanges) {
 }
 
 // Painted during the scan, then cleared: left there, "100%" would read as part of the rating.
-TEST_F(MainWindowCalculTest, InterpolationShowsItsProgressOnlyWhileItRuns) {
+TEST_F(MainWindowCalculationTest, InterpolationShowsItsProgressOnlyWhileItRuns) {
     type(ui.ratingEdit, "1500");
     for (int k = 0; k < 4; ++k) {
         addGame("1600", "+");  // 4 of 4: the scan runs through to 100 %

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game entry, the list and deleting games, through the real widgets.
 #include "MainWindowFixture.h"
 
@@ -69,7 +70,7 @@ TEST_F(MainWindowTest, EntryFieldsLimitTheirLength) {
     EXPECT_EQ(ui.deleteNumberEdit->text(), "12");
 }
 
-TEST_F(MainWindowTest, EffacementEmptiesTheEntryFields) {
+TEST_F(MainWindowTest, TheClearSwitchEmptiesTheEntryFields) {
     addGame("1850", "+");
     EXPECT_EQ(ui.opponentEdit->text(), "1850");
     EXPECT_EQ(ui.resultEdit->text(), "+");
@@ -199,7 +200,7 @@ TEST_F(MainWindowTest, DeletingWithoutTheSwitchesKeepsNumberAndResults) {
     EXPECT_EQ(ui.newRatingValue->text(), "");
 }
 
-TEST_F(MainWindowTest, ToutEffacerEmptiesGamesAndResultsButKeepsTheRating) {
+TEST_F(MainWindowTest, ClearingAllEmptiesGamesAndResultsButKeepsTheRating) {
     type(ui.ratingEdit, "1500");
     for (const char* sign : {"+", "-", "=", "="}) {
         addGame("1600", sign);

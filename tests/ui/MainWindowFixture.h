@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,11 +21,11 @@
 
 #include "ClickableLabel.h"
 #include "ControlsOf.h"
+#include "MainWindow.h"
 #include "MainWindowControls.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "RightAlignedLabel.h"
-#include "MainWindow.h"
 
 namespace tavolin::testing {
 
@@ -106,8 +107,8 @@ protected:
     }
 
     QString results() const {
-        return ui.averageValue->text() + "|" + ui.scoreValue->text() + "|" + ui.performanceValue->text() + "|" +
-               ui.newRatingValue->text();
+        return ui.averageValue->text() + "|" + ui.scoreValue->text() + "|" +
+               ui.performanceValue->text() + "|" + ui.newRatingValue->text();
     }
 
     QTemporaryDir folder;

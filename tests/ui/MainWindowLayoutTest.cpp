@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: places, tab order, tooltips.
 #include <QApplication>
 #include <QCheckBox>
@@ -49,12 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"perfButton", {140, 116, 13, 17}}, Placement{"systemsGroup", {120, 28, 89, 137}},
         Placement{"fide2024Button", {140, 140, 13, 17}}, Placement{"ratingEdit", {316, 68, 33, 21}},
         Placement{"youngBox", {368, 72, 13, 13}}, Placement{"coefficientBox", {336, 116, 49, 21}},
-        Placement{"gameEntryFrame", {40, 232, 265, 105}}, Placement{"opponentEdit", {104, 252, 41, 21}},
-        Placement{"resultEdit", {260, 252, 25, 21}}, Placement{"addGameButton", {140, 296, 73, 25}},
-        Placement{"calculateButton", {384, 196, 121, 41}}, Placement{"gameList", {564, 28, 65, 353}},
-        Placement{"aboutButton", {12, 384, 73, 25}}, Placement{"tableButton", {104, 384, 69, 25}},
-        Placement{"quitButton", {12, 416, 75, 25}}, Placement{"optionsButton", {104, 416, 69, 25}},
-        Placement{"clearGamesButton", {388, 416, 75, 25}}, Placement{"deleteGameButton", {488, 416, 85, 25}},
+        Placement{"gameEntryFrame", {40, 232, 265, 105}},
+        Placement{"opponentEdit", {104, 252, 41, 21}}, Placement{"resultEdit", {260, 252, 25, 21}},
+        Placement{"addGameButton", {140, 296, 73, 25}},
+        Placement{"calculateButton", {384, 196, 121, 41}},
+        Placement{"gameList", {564, 28, 65, 353}}, Placement{"aboutButton", {12, 384, 73, 25}},
+        Placement{"tableButton", {104, 384, 69, 25}}, Placement{"quitButton", {12, 416, 75, 25}},
+        Placement{"optionsButton", {104, 416, 69, 25}},
+        Placement{"clearGamesButton", {388, 416, 75, 25}},
+        Placement{"deleteGameButton", {488, 416, 85, 25}},
         Placement{"deleteNumberEdit", {572, 416, 25, 21}}),
     [](const ::testing::TestParamInfo<Placement>& param) { return std::string(param.param.name); });
 
@@ -78,10 +82,11 @@ TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
 }
 
 TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
-    const QList<QWidget*> expected{ui.ratingEdit,   ui.opponentEdit,         ui.resultEdit,    ui.youngBox,
-                                   ui.addGameButton,     ui.calculateButton,     ui.quitButton, ui.clearGamesButton,
-                                   ui.gameList,       ui.aboutButton,       ui.deleteGameButton, ui.deleteNumberEdit,
-                                   ui.playerGrid, ui.eloButton};
+    const QList<QWidget*> expected{ui.ratingEdit,  ui.opponentEdit,     ui.resultEdit,
+                                   ui.youngBox,    ui.addGameButton,    ui.calculateButton,
+                                   ui.quitButton,  ui.clearGamesButton, ui.gameList,
+                                   ui.aboutButton, ui.deleteGameButton, ui.deleteNumberEdit,
+                                   ui.playerGrid,  ui.eloButton};
     ui.ratingEdit->setFocus();
     for (int k = 1; k < expected.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -95,9 +100,10 @@ TEST_F(MainWindowTest, OnlyFourTooltipsShowWithoutHelp) {
     EXPECT_EQ(ui.gameCount->toolTip(), "Nombre de parties jouées");
     EXPECT_EQ(ui.youngCaption->toolTip(), "Cochez cette case si vous êtes jeune");
     EXPECT_EQ(ui.calculateButton->toolTip(), "Cliquez pour calculer votre nouveau classement");
-    for (QWidget* helped : {static_cast<QWidget*>(ui.ratingEdit), static_cast<QWidget*>(ui.opponentEdit),
-                            static_cast<QWidget*>(ui.resultEdit), static_cast<QWidget*>(ui.youngBox),
-                            static_cast<QWidget*>(ui.gameList)}) {
+    for (QWidget* helped :
+         {static_cast<QWidget*>(ui.ratingEdit), static_cast<QWidget*>(ui.opponentEdit),
+          static_cast<QWidget*>(ui.resultEdit), static_cast<QWidget*>(ui.youngBox),
+          static_cast<QWidget*>(ui.gameList)}) {
         EXPECT_EQ(helped->toolTip(), "") << helped->objectName().toStdString();
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painted background of the main window, and the windows it opens from its buttons.
 #include <QImage>
 #include <QTableWidget>
@@ -98,7 +99,7 @@ TEST_F(MainWindowPaintingTest, EveryPaintingSetsTheTitle) {
     EXPECT_EQ(ui.titleLabel->text(), "Tavolin v3.2");
 }
 
-TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
+TEST_F(MainWindowTest, TheTableButtonSavesThenOpensTheTable) {
     addGame("1850", "+");
     enableSwitches([](Settings& s) { s.interpolation = true; });
     QByteArray fileWhenOpen;
@@ -106,8 +107,7 @@ TEST_F(MainWindowTest, TableauSavesThenOpensTheTable) {
     whenModalShown<PercentageTableWindow>([&](PercentageTableWindow* table) {
         const auto shown = controlsOf<PercentageTableWindowControls>(*table);
         fileWhenOpen = readFile(playerFile);
-        topRow =
-            shown.tableGrid->item(0, 1)->text() + " " + shown.tableGrid->item(0, 5)->text();
+        topRow = shown.tableGrid->item(0, 1)->text() + " " + shown.tableGrid->item(0, 5)->text();
         QTest::mouseClick(shown.okButton, Qt::LeftButton);
     });
     click(ui.tableButton);

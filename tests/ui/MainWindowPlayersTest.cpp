@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten players of the player file, as the main window saves, loads and switches them.
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTableWidget>
 #include <QToolTip>
 
+#include "AboutBox.h"
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
+#include "OptionsDialog.h"
+#include "PercentageTableWindow.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
-#include "AboutBox.h"
-#include "PercentageTableWindow.h"
-#include "OptionsDialog.h"
 
 namespace tavolin::testing {
 namespace {
@@ -181,7 +182,7 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
     EXPECT_EQ(readFile(playerFile).size(), 5 * kRecordBytes);
 }
 
-TEST_F(MainWindowTest, GamesSurviveInfosOptionsAndOtherPrograms) {
+TEST_F(MainWindowTest, GamesSurviveTheAboutBoxOptionsAndOtherPrograms) {
     type(ui.ratingEdit, "1500");
     addGame("1850", "+");
     whenModalShown<AboutBox>([](AboutBox* about) { about->close(); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five switches read from the settings file and changed in the Options window, as the
 // main window obeys them.
 #include <QCheckBox>
@@ -45,7 +46,7 @@ TEST_F(MainWindowSettingsTest, WithoutSettingsFileEverySwitchIsOff) {
     EXPECT_EQ(ui.calculateButton->toolTip(), "Cliquez pour calculer votre nouveau classement");
 }
 
-TEST_F(MainWindowSettingsTest, AideTurnsTheTooltipsOn) {
+TEST_F(MainWindowSettingsTest, TheHelpSwitchTurnsTheTooltipsOn) {
     struct Case {
         const char* value;
         bool shown;
@@ -62,8 +63,8 @@ TEST_F(MainWindowSettingsTest, EachSwitchActsFromTheFile) {
     startWith("[programme]\neffacement=1\narrondi=1\ninterpolation=1\nautocalcul=1\n");
     enterEvenScore();
     EXPECT_EQ(ui.opponentEdit->text(), "");        // effacement
-    EXPECT_EQ(results(), "|||");          // "Valider" never recalculates
-    click(ui.eloButton);               // autocalcul
+    EXPECT_EQ(results(), "|||");                   // "Valider" never recalculates
+    click(ui.eloButton);                           // autocalcul
     EXPECT_EQ(ui.newRatingValue->text(), "1520");  // arrondi: 1525 to the even tens
     for (int k = 0; k < 4; ++k) {
         addGame("1600", "+");
@@ -72,7 +73,7 @@ TEST_F(MainWindowSettingsTest, EachSwitchActsFromTheFile) {
     EXPECT_EQ(ui.performanceValue->text(), "1791");  // interpolation: 0.75 gives 191, the table 193
 }
 
-TEST_F(MainWindowSettingsTest, TickingAutocalculInOptionsActsAtOnce) {
+TEST_F(MainWindowSettingsTest, TickingAutomaticCalculationInOptionsActsAtOnce) {
     enterEvenScore();
     whenModalShown<OptionsDialog>([](OptionsDialog* options) {
         const auto shown = controlsOf<OptionsDialogControls>(*options);
@@ -89,7 +90,7 @@ TEST_F(MainWindowSettingsTest, TickingAutocalculInOptionsActsAtOnce) {
     EXPECT_EQ(form->session().gameListText().text(), " 1600    + 1600    - 1600    = 1600    =");
 }
 
-TEST_F(MainWindowSettingsTest, AnnulerInOptionsChangesNeitherFileNorBehaviour) {
+TEST_F(MainWindowSettingsTest, CancellingOptionsChangesNeitherFileNorBehaviour) {
     startWith("[programme]\r\naide=1\r\n");
     enterEvenScore();
     whenModalShown<OptionsDialog>([](OptionsDialog* options) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options window on its own: what it shows, saves and refuses.
 #include "OptionsDialog.h"
 
@@ -79,8 +80,8 @@ TEST_F(OptionsWindowTest, ATickSurvivesRepaintingAndAClickOnTheSurfaceUndoesIt) 
     window->repaint();
     ui.autoCalculateBox->repaint();
     EXPECT_TRUE(ui.autoCalculateBox->isChecked());  // painting does not go back to the file
-    for (QLabel* caption :
-         {ui.clearEntryFieldsCaption, ui.interpolationCaption, ui.roundToTensCaption, ui.showHelpCaption, ui.autoCalculateCaption}) {
+    for (QLabel* caption : {ui.clearEntryFieldsCaption, ui.interpolationCaption,
+                            ui.roundToTensCaption, ui.showHelpCaption, ui.autoCalculateCaption}) {
         QTest::mouseClick(caption, Qt::LeftButton);  // a caption ticks its box
     }
     EXPECT_TRUE(ui.clearEntryFieldsBox->isChecked() && ui.interpolationBox->isChecked() &&
@@ -92,7 +93,7 @@ TEST_F(OptionsWindowTest, ATickSurvivesRepaintingAndAClickOnTheSurfaceUndoesIt) 
     EXPECT_FALSE(ui.autoCalculateBox->isChecked());  // the empty surface does
 }
 
-TEST_F(OptionsWindowTest, SauverWritesTheFileLoadsTheSwitchesAndCloses) {
+TEST_F(OptionsWindowTest, SaveWritesTheFileLoadsTheSwitchesAndCloses) {
     open();
     ui.showHelpBox->setChecked(true);
     ui.interpolationBox->setChecked(true);
@@ -104,7 +105,7 @@ TEST_F(OptionsWindowTest, SauverWritesTheFileLoadsTheSwitchesAndCloses) {
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
-TEST_F(OptionsWindowTest, AnnulerChangesNothing) {
+TEST_F(OptionsWindowTest, CancelChangesNothing) {
     writeFile(settingsPath, "[programme]\r\narrondi=1\r\n");
     open();
     ui.autoCalculateBox->setChecked(true);
@@ -146,8 +147,8 @@ TEST_F(OptionsWindowTest, PlacesAndTabOrder) {
     }
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const QList<QWidget*> order{ui.saveButton, ui.cancelButton,  ui.clearEntryFieldsBox,
-                                ui.showHelpBox,    ui.interpolationBox, ui.autoCalculateBox,
+    const QList<QWidget*> order{ui.saveButton,    ui.cancelButton,     ui.clearEntryFieldsBox,
+                                ui.showHelpBox,   ui.interpolationBox, ui.autoCalculateBox,
                                 ui.roundToTensBox};
     order.front()->setFocus();
     for (int k = 1; k < order.size(); ++k) {

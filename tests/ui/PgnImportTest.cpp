@@ -1,21 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games imported from a PGN file: the dialog, and its wiring to the main window.
 #include "PgnImportDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QUrl>
 
 #include "ControlsOf.h"
 #include "MainWindowFixture.h"
-#include "PgnImportDialogControls.h"
 #include "ModalHelper.h"
+#include "PgnImportDialogControls.h"
 
 namespace tavolin::testing {
 namespace {

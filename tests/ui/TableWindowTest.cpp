@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The percentage table window.
 #include "PercentageTableWindow.h"
 
@@ -75,7 +76,8 @@ TEST_F(TableWindowTest, LayoutAsItHasAlwaysBeen) {
     EXPECT_EQ(window.windowTitle(), "Tableau");
     EXPECT_EQ(window.size(), QSize(640, 480));
     EXPECT_EQ(ui.firstHeading->text(), "Poucentage");
-    for (const QLabel* label : {ui.secondHeading, ui.thirdHeading, ui.fourthHeading, ui.fifthHeading}) {
+    for (const QLabel* label :
+         {ui.secondHeading, ui.thirdHeading, ui.fourthHeading, ui.fifthHeading}) {
         EXPECT_EQ(label->text(), "Pourcentage");
     }
     EXPECT_EQ(ui.fourthHeading->pos(), QPoint(386, 14));

@@ -14,11 +14,11 @@ namespace tavolin {
 // so after creating them (nameControls), and tests find them by those names.
 #define TAVOLIN_DECLARE_CONTROL(Kind, name) Kind* name = nullptr;
 #define TAVOLIN_VISIT_CONTROL(Kind, name) visit(name, #name);
-#define TAVOLIN_CONTROLS(LIST)                 \
-    LIST(TAVOLIN_DECLARE_CONTROL)              \
-    template <typename Visit>                  \
-    void forEach(Visit&& visit) {              \
-        LIST(TAVOLIN_VISIT_CONTROL)            \
+#define TAVOLIN_CONTROLS(LIST)      \
+    LIST(TAVOLIN_DECLARE_CONTROL)   \
+    template <typename Visit>       \
+    void forEach(Visit&& visit) {   \
+        LIST(TAVOLIN_VISIT_CONTROL) \
     }
 
 // Gives every control of `controls` its name in the list as its object name.

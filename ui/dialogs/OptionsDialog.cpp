@@ -53,25 +53,25 @@ void OptionsDialogControls::setupUi(QWidget* dialog) {
     cancelButton = button(dialog, QStringLiteral("Annuler"), {176, 176, 81, 25});
     nameControls(*this);
 
-    const QList<QWidget*> order{saveButton,  cancelButton,     clearEntryFieldsBox, showHelpBox,
-                                interpolationBox, autoCalculateBox, roundToTensBox};
+    const QList<QWidget*> order{saveButton,    cancelButton,     clearEntryFieldsBox,
+                                showHelpBox,   interpolationBox, autoCalculateBox,
+                                roundToTensBox};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
     saveButton->setFocus();
-    for (const auto& [caption, control] : {std::pair{clearEntryFieldsCaption, clearEntryFieldsBox},
-                                           std::pair{interpolationCaption, interpolationBox},
-                                           std::pair{roundToTensCaption, roundToTensBox},
-                                           std::pair{showHelpCaption, showHelpBox},
-                                           std::pair{autoCalculateCaption, autoCalculateBox}}) {
+    for (const auto& [caption, control] :
+         {std::pair{clearEntryFieldsCaption, clearEntryFieldsBox},
+          std::pair{interpolationCaption, interpolationBox},
+          std::pair{roundToTensCaption, roundToTensBox}, std::pair{showHelpCaption, showHelpBox},
+          std::pair{autoCalculateCaption, autoCalculateBox}}) {
         makeCaptionOf(caption, control);
     }
     pressButtonsWithEnter(dialog);
 }
 
-OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath,
-                             MessageBoxes& boxes, std::function<void()> settingsSaved,
-                             QWidget* parent)
+OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath, MessageBoxes& boxes,
+                             std::function<void()> settingsSaved, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<OptionsDialogControls>()),
       settingsPath_(std::move(settingsPath)),

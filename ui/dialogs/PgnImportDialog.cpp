@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PgnImportDialog.h"
 
 #include <QComboBox>
@@ -14,8 +15,8 @@
 #include "DesktopHabits.h"
 #include "Fonts.h"
 #include "Messages.h"
-#include "PgnImportDialogControls.h"
 #include "PgnFile.h"
+#include "PgnImportDialogControls.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
 
@@ -24,9 +25,9 @@ namespace tavolin {
 namespace {
 
 QString resultText(const GameEntry& entry) {
-    return entry.score == kWinScore   ? QStringLiteral("+")
+    return entry.score == kWinScore    ? QStringLiteral("+")
            : entry.score == kDrawScore ? QStringLiteral("=")
-                                     : QStringLiteral("-");
+                                       : QStringLiteral("-");
 }
 
 }  // namespace
@@ -212,7 +213,8 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
         ui_->gameTable->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
         ui_->gameTable->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
         ui_->gameTable->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
-        ui_->gameTable->setItem(row, 4, new QTableWidgetItem(QString::number(game.entry.opponentRating)));
+        ui_->gameTable->setItem(row, 4,
+                                new QTableWidgetItem(QString::number(game.entry.opponentRating)));
         ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
         shownGames_.push_back(game.entry);
     }

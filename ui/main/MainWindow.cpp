@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
 #include <QCheckBox>
@@ -13,17 +14,17 @@
 #include <QScreen>
 #include <QTableWidget>
 
+#include "AboutBox.h"
 #include "ClickableLabel.h"
 #include "ErrorBoundary.h"
 #include "FileError.h"
 #include "FileFailure.h"
+#include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
-#include "ProgramIcon.h"
-#include "AboutBox.h"
-#include "MainWindowControls.h"
-#include "PercentageTableWindow.h"
 #include "OptionsDialog.h"
+#include "PercentageTableWindow.h"
+#include "ProgramIcon.h"
 #include "Utf8.h"
 #include "Version.h"
 
@@ -107,7 +108,8 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.optionsButton, &MainWindow::openOptions);
     connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
     connectHandler(ui.aboutButton, &MainWindow::showAbout);
-    connect(ui.titleLabel, &ClickableLabel::clicked, this, [this] { run([this] { showAbout(); }); });
+    connect(ui.titleLabel, &ClickableLabel::clicked, this,
+            [this] { run([this] { showAbout(); }); });
     for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Fide,
                                       RatingSystem::Perf, RatingSystem::Fide2024}) {
         connect(systemButton(system), &QRadioButton::clicked, this,

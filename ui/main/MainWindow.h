@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPixmap>
@@ -39,8 +40,7 @@ struct MainWindowFiles {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(MessageBoxes& boxes, MainWindowFiles files = {},
-                        QWidget* parent = nullptr);
+    explicit MainWindow(MessageBoxes& boxes, MainWindowFiles files = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The switches of the Options window in force.
@@ -55,18 +55,18 @@ public:
     const QString& progressText() const { return progressText_; }
 
     // What the user's actions do (each also runs from its button or event).
-    void addGame();       // "Valider": adds the game typed
-    void deleteGame();    // "Effacer partie n°": deletes the game numbered beside it
-    void clearGames();    // "Tout Effacer": empties the game list and the results
-    void quit();          // "Quitter"
-    void calculate();     // "CALCUL"
+    void addGame();     // "Valider": adds the game typed
+    void deleteGame();  // "Effacer partie n°": deletes the game numbered beside it
+    void clearGames();  // "Tout Effacer": empties the game list and the results
+    void quit();        // "Quitter"
+    void calculate();   // "CALCUL"
     void chooseSystem(RatingSystem system);  // the five radio buttons
-    void showAbout();     // "Infos" and the title: the About box
-    void openTable();     // "Tableau": the percentage table
-    void openOptions();   // "Options"
-    void savePlayer();    // saves the current player
-    void loadPlayer();    // loads the current player, at every activation
-    void switchPlayer();  // switches to the player selected in the names grid
+    void showAbout();                        // "Infos" and the title: the About box
+    void openTable();                        // "Tableau": the percentage table
+    void openOptions();                      // "Options"
+    void savePlayer();                       // saves the current player
+    void loadPlayer();                       // loads the current player, at every activation
+    void switchPlayer();                     // switches to the player selected in the names grid
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);

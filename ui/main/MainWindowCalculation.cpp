@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating system, "CALCUL" and the progress text of the normal-curve scan.
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +10,9 @@
 #include <QRadioButton>
 
 #include "Calculation.h"
-#include "RightAlignedLabel.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "RightAlignedLabel.h"
 #include "Utf8.h"
 
 namespace tavolin {

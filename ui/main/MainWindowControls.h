@@ -21,53 +21,53 @@ class ClickableLabel;
 class RightAlignedLabel;
 
 // Every control of the main window, in the order they are placed on it.
-#define TAVOLIN_MAIN_WINDOW_CONTROLS(X) \
-    X(ClickableLabel, titleLabel)          \
-    X(QLabel, playerNamesCaption)                  \
-    X(QTableWidget, playerGrid)        \
-    X(QLabel, systemsCaption)                  \
-    X(QRadioButton, eloButton)       \
-    X(QRadioButton, injesButton)       \
-    X(QRadioButton, fideButton)       \
-    X(QRadioButton, perfButton)       \
-    X(QRadioButton, fide2024Button)       \
-    X(QLabel, eloCaption)                  \
+#define TAVOLIN_MAIN_WINDOW_CONTROLS(X)      \
+    X(ClickableLabel, titleLabel)            \
+    X(QLabel, playerNamesCaption)            \
+    X(QTableWidget, playerGrid)              \
+    X(QLabel, systemsCaption)                \
+    X(QRadioButton, eloButton)               \
+    X(QRadioButton, injesButton)             \
+    X(QRadioButton, fideButton)              \
+    X(QRadioButton, perfButton)              \
+    X(QRadioButton, fide2024Button)          \
+    X(QLabel, eloCaption)                    \
     X(QLabel, injesCaption)                  \
-    X(QLabel, fideCaption)                  \
-    X(QLabel, perfCaption)                  \
-    X(QLabel, fide2024Caption)                  \
-    X(QGroupBox, systemsGroup)           \
-    X(QLabel, ratingCaption)                   \
-    X(QLineEdit, ratingEdit)             \
-    X(QCheckBox, youngBox)             \
+    X(QLabel, fideCaption)                   \
+    X(QLabel, perfCaption)                   \
+    X(QLabel, fide2024Caption)               \
+    X(QGroupBox, systemsGroup)               \
+    X(QLabel, ratingCaption)                 \
+    X(QLineEdit, ratingEdit)                 \
+    X(QCheckBox, youngBox)                   \
     X(QLabel, youngCaption)                  \
-    X(QLabel, coefficientCaption)                  \
+    X(QLabel, coefficientCaption)            \
     X(QComboBox, coefficientBox)             \
-    X(QLabel, gamesCaption)                   \
-    X(QFrame, gameEntryFrame)                   \
-    X(QLabel, opponentCaption)                   \
-    X(QLineEdit, opponentEdit)                   \
-    X(QLabel, resultCaption)                   \
-    X(QLineEdit, resultEdit)                  \
-    X(QPushButton, addGameButton)             \
-    X(QPushButton, calculateButton)             \
-    X(RightAlignedLabel, averageCaption)        \
-    X(QLabel, averageValue)                      \
-    X(RightAlignedLabel, scoreCaption)        \
-    X(QLabel, scoreValue)                     \
-    X(RightAlignedLabel, performanceCaption)        \
+    X(QLabel, gamesCaption)                  \
+    X(QFrame, gameEntryFrame)                \
+    X(QLabel, opponentCaption)               \
+    X(QLineEdit, opponentEdit)               \
+    X(QLabel, resultCaption)                 \
+    X(QLineEdit, resultEdit)                 \
+    X(QPushButton, addGameButton)            \
+    X(QPushButton, calculateButton)          \
+    X(RightAlignedLabel, averageCaption)     \
+    X(QLabel, averageValue)                  \
+    X(RightAlignedLabel, scoreCaption)       \
+    X(QLabel, scoreValue)                    \
+    X(RightAlignedLabel, performanceCaption) \
     X(QLabel, performanceValue)              \
-    X(RightAlignedLabel, newRatingCaption)        \
-    X(QLabel, newRatingValue)                    \
-    X(QLabel, gameCountCaption)                   \
-    X(QLabel, gameCount)                  \
-    X(QPlainTextEdit, gameList)            \
-    X(QPushButton, aboutButton)               \
-    X(QPushButton, tableButton)             \
-    X(QPushButton, quitButton)             \
-    X(QPushButton, optionsButton)             \
-    X(QPushButton, clearGamesButton)             \
-    X(QPushButton, deleteGameButton)             \
+    X(RightAlignedLabel, newRatingCaption)   \
+    X(QLabel, newRatingValue)                \
+    X(QLabel, gameCountCaption)              \
+    X(QLabel, gameCount)                     \
+    X(QPlainTextEdit, gameList)              \
+    X(QPushButton, aboutButton)              \
+    X(QPushButton, tableButton)              \
+    X(QPushButton, quitButton)               \
+    X(QPushButton, optionsButton)            \
+    X(QPushButton, clearGamesButton)         \
+    X(QPushButton, deleteGameButton)         \
     X(QLineEdit, deleteNumberEdit)
 
 // The main window's controls, made and placed by setupUi as a generated UI class would be;

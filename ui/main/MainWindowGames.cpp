@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering, listing and deleting games.
 #include <QLabel>
 #include <QLineEdit>
@@ -5,9 +6,9 @@
 #include <QScrollBar>
 
 #include "GameEntryReading.h"
-#include "Messages.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "Messages.h"
 #include "TextReading.h"
 #include "Utf8.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games imported from PGN files: dropped on the window, opened with Ctrl+O or from the game
 // list's context menu.
 #include <QDragEnterEvent>
@@ -10,10 +11,10 @@
 #include <QShortcut>
 #include <QTableWidget>
 
-#include "Messages.h"
-#include "PgnImportDialog.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "Messages.h"
+#include "PgnImportDialog.h"
 #include "Utf8.h"
 
 namespace tavolin {

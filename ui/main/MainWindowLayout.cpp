@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: kinds, texts, places, tab order and tooltips.
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,10 +16,10 @@
 #include "Controls.h"
 #include "DesktopHabits.h"
 #include "Fonts.h"
-#include "PlayerNameDelegate.h"
-#include "RightAlignedLabel.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "PlayerNameDelegate.h"
+#include "RightAlignedLabel.h"
 
 namespace tavolin {
 
@@ -102,8 +103,8 @@ void MainWindowControls::createControls(QWidget* window) {
     playerGrid->setTabKeyNavigation(false);  // Tab leaves the grid
     playerGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     playerGrid->setEditTriggers(QAbstractItemView::DoubleClicked |
-                                 QAbstractItemView::EditKeyPressed |
-                                 QAbstractItemView::AnyKeyPressed);
+                                QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
     playerGrid->setItemDelegate(new PlayerNameDelegate(playerGrid));
     for (int row = 0; row < kPlayerCount; ++row) {
         playerGrid->setItem(row, 0, new QTableWidgetItem());
@@ -156,7 +157,8 @@ void MainWindowControls::createControls(QWidget* window) {
     addGameButton = button(window, QStringLiteral("Valider"), QRect(140, 296, 73, 25));
 
     calculateButton = button(window, QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
-    averageCaption = new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
+    averageCaption =
+        new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
                               kCaptionRight, 259, window);
     averageValue = label(window, QString(), 492, 260);
     scoreCaption =
@@ -198,8 +200,7 @@ void MainWindowControls::createControls(QWidget* window) {
     quitButton = button(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
     optionsButton = button(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
     clearGamesButton = button(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
-    deleteGameButton =
-        button(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
+    deleteGameButton = button(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
     deleteNumberEdit = edit(window, QRect(572, 416, 25, 21), 2);
 }
 
@@ -243,15 +244,17 @@ void MainWindow::applyHelp() {
     }
     // Which K factor of the 2024 rules applies to whom; the older rules' box has no tip.
     const bool fide2024 = session_.mode() == static_cast<std::int32_t>(RatingSystem::Fide2024);
-    ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? kFide2024CoefficientTip : QString());
+    ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? kFide2024CoefficientTip
+                                                                   : QString());
 }
 
 void MainWindowControls::setTabOrder() {
-    const QList<QWidget*> order{
-        ratingEdit,   opponentEdit,          resultEdit,         youngBox,    addGameButton,      calculateButton,
-        quitButton,     clearGamesButton,      gameList,        aboutButton,        deleteGameButton,      deleteNumberEdit,
-        playerGrid, eloButton, injesButton, fideButton, perfButton, fide2024Button,
-        coefficientBox,   tableButton,      optionsButton};
+    const QList<QWidget*> order{ratingEdit,    opponentEdit,    resultEdit,       youngBox,
+                                addGameButton, calculateButton, quitButton,       clearGamesButton,
+                                gameList,      aboutButton,     deleteGameButton, deleteNumberEdit,
+                                playerGrid,    eloButton,       injesButton,      fideButton,
+                                perfButton,    fide2024Button,  coefficientBox,   tableButton,
+                                optionsButton};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }

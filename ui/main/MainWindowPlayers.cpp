@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten players of the player file: the handlers that save, load and switch them.
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,9 +7,9 @@
 #include <algorithm>
 
 #include "ClickableLabel.h"
-#include "Messages.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "Messages.h"
 
 namespace tavolin {
 
