@@ -15,6 +15,7 @@
 
 #include "PgnFile.h"
 #include "PgnImport.h"
+#include "PlayerNames.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void BM_ReadPgnTags(benchmark::State& state) {
     const std::string path = benchFile();
     const long before = maxResidentKilobytes();
     for (auto _ : state) {
-        PgnPlayerList players;
+        PgnPlayerList players(utf8NameKey);
         PgnReader reader([&](const PgnGameTags& game) { players.add(game); });
         benchmark::DoNotOptimize(readPgnFile(QString::fromStdString(path), reader));
         benchmark::DoNotOptimize(players.players().size());

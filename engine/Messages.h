@@ -48,11 +48,24 @@ inline constexpr std::string_view kPgnSkippedOne = "1 partie ignorée : %1";  //
 inline constexpr std::string_view kPgnSkippedMany = "%1 parties ignorées : %2";
 inline constexpr std::string_view kPgnNoPlayer = "Aucune partie dans %1";
 inline constexpr std::string_view kPgnReadingStopped = "Lecture arrêtée.";
+inline constexpr std::string_view kPgnReadingStoppedEarly =
+    "Lecture arrêtée avant la fin du fichier : la liste des joueurs est incomplète.";
+// The player's name in the file: none or several match the name he is known by.
+inline constexpr std::string_view kPgnNoMatchingPlayer =
+    "Aucun joueur du fichier ne s'appelle %1 : choisissez-le dans la liste.";
+inline constexpr std::string_view kPgnChoosePlayer =
+    "Choisissez dans la liste le joueur dont les parties sont à importer.";
+inline constexpr std::string_view kPgnNoPlayerNamed = "Aucun joueur nommé %1 dans %2";
+inline constexpr std::string_view kPgnSeveralPlayers =
+    "Plusieurs joueurs du fichier peuvent être %1 : %2. Choisissez-le dans la liste.";
+inline constexpr std::string_view kPgnSeveralPlayersNamed =
+    "Plusieurs joueurs de %2 peuvent être %1 : %3";
 
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";
 inline constexpr std::string_view kReasonFolderNotFound = "dossier introuvable";
 inline constexpr std::string_view kReasonIsFolder = "c'est un dossier";
+inline constexpr std::string_view kReasonNotRegularFile = "ce n'est pas un fichier ordinaire";
 inline constexpr std::string_view kReasonAccessDenied = "accès refusé";
 inline constexpr std::string_view kReasonDiskFull = "disque plein";
 inline constexpr std::string_view kReasonReadError = "erreur de lecture";

@@ -12,9 +12,17 @@ namespace tavolin {
 
 namespace {
 
-constexpr std::array<std::string_view, kPgnSkipReasons> kReasonTexts{
-    "sans Elo de l'adversaire", "Elo de l'adversaire illisible",
-    "Elo de l'adversaire hors de 1000 à 3000", "partie non terminée", "résultat illisible"};
+// Each reason for one game, then for several.
+struct ReasonText {
+    std::string_view one, several;
+};
+constexpr std::array<ReasonText, kPgnSkipReasons> kReasonTexts{{
+    {"sans Elo de l'adversaire", "sans Elo de l'adversaire"},
+    {"Elo de l'adversaire illisible", "Elo de l'adversaire illisible"},
+    {"Elo de l'adversaire hors de 1000 à 3000", "Elo de l'adversaire hors de 1000 à 3000"},
+    {"partie non terminée", "parties non terminées"},
+    {"résultat illisible", "résultats illisibles"},
+}};
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -54,14 +62,29 @@ bool isKnownName(std::string_view name) {
 }  // namespace
 
 std::string_view pgnSkipReasonText(PgnSkipReason reason) {
-    return kReasonTexts[static_cast<std::size_t>(reason)];
+    return kReasonTexts[static_cast<std::size_t>(reason)].one;
 }
 
-PgnPlayerGames::PgnPlayerGames(std::string_view playerName) : name_(comparableName(playerName)) {}
+const std::string& NameKeyCache::keyOf(const std::string& rawName) {
+    constexpr std::size_t kMostKept = 4096;
+    if (const auto found = keys_.find(rawName); found != keys_.end()) {
+        return found->second;
+    }
+    if (keys_.size() >= kMostKept) {
+        keys_.clear();
+    }
+    return keys_.emplace(rawName, key_(pgnTextAsUtf8(rawName))).first->second;
+}
+
+PgnPlayerGames::PgnPlayerGames(std::string playerKey, NameKey key, std::size_t limit)
+    : playerKey_(std::move(playerKey)), names_(std::move(key)), limit_(limit) {}
 
 void PgnPlayerGames::add(const PgnGameTags& game) {
-    const bool white = comparableName(pgnTextAsUtf8(game.white)) == name_;
-    const bool black = !white && comparableName(pgnTextAsUtf8(game.black)) == name_;
+    if (full()) {
+        return;
+    }
+    const bool white = names_.keyOf(game.white) == playerKey_;
+    const bool black = !white && names_.keyOf(game.black) == playerKey_;
     if (!white && !black) {
         return;
     }
@@ -105,7 +128,9 @@ std::string PgnPlayerGames::skippedText() const {
         if (!text.empty()) {
             text += ", ";
         }
-        text += std::to_string(skipped_[k]) + ' ' + std::string(kReasonTexts[k]);
+        const ReasonText& reason = kReasonTexts[k];
+        text += std::to_string(skipped_[k]) + ' ' +
+                std::string(skipped_[k] == 1 ? reason.one : reason.several);
     }
     return text;
 }
@@ -129,17 +154,21 @@ void PgnPlayerList::count(const std::string& rawName) {
     if (!isKnownName(rawName)) {
         return;
     }
-    const std::string name = pgnTextAsUtf8(rawName);
-    PgnPlayer& player = byComparableName_[comparableName(name)];
+    const std::string& key = names_.keyOf(rawName);
+    if (key.empty() || key == "?") {
+        return;  // nothing but blanks and control characters
+    }
+    PgnPlayer& player = byKey_[key];
     if (player.games == 0) {
-        player.name = std::string(trimmed(name));  // as first written
+        player.name = std::string(trimmed(pgnTextAsUtf8(rawName)));  // as first written
+        player.key = key;
     }
     ++player.games;
 }
 
 std::vector<PgnPlayer> PgnPlayerList::players() const {
     std::vector<PgnPlayer> players;
-    for (const auto& [key, player] : byComparableName_) {
+    for (const auto& [key, player] : byKey_) {
         players.push_back(player);
     }
     std::stable_sort(players.begin(), players.end(), [](const PgnPlayer& a, const PgnPlayer& b) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,13 +36,32 @@ struct PgnImportedGame {
     GameEntry entry;  // the opponent's Elo and the player's score
 };
 
-// Collects one player's games, in file order.
+// Gives the form under which the spellings of one name are the same player (see
+// storage/PlayerNames): the engine leaves Unicode's rules to the caller.
+using NameKey = std::function<std::string(std::string_view utf8Name)>;
+
+// Remembers the key of each raw name of a file, as names come back game after game; it
+// forgets them all when they grow too many, so that memory stays bounded.
+class NameKeyCache {
+public:
+    explicit NameKeyCache(NameKey key) : key_(std::move(key)) {}
+    const std::string& keyOf(const std::string& rawName);
+
+private:
+    NameKey key_;
+    std::unordered_map<std::string, std::string> keys_;
+};
+
+// Collects one player's games, in file order: those under names whose key is `playerKey`.
 class PgnPlayerGames {
 public:
-    explicit PgnPlayerGames(std::string_view playerName);
+    // At most `limit` games are kept; the reading can stop once full().
+    PgnPlayerGames(std::string playerKey, NameKey key,
+                   std::size_t limit = std::numeric_limits<std::size_t>::max());
 
     void add(const PgnGameTags& game);
 
+    bool full() const { return games_.size() >= limit_; }
     const std::vector<PgnImportedGame>& games() const { return games_; }
     int skipped(PgnSkipReason reason) const { return skipped_[static_cast<std::size_t>(reason)]; }
     int skippedTotal() const;
@@ -51,7 +72,9 @@ public:
     std::string skippedSummary() const;
 
 private:
-    std::string name_;
+    std::string playerKey_;
+    NameKeyCache names_;
+    std::size_t limit_;
     std::vector<PgnImportedGame> games_;
     std::array<int, kPgnSkipReasons> skipped_{};
 };
@@ -59,18 +82,21 @@ private:
 // The players of a file and their number of games.
 struct PgnPlayer {
     std::string name;  // as first written in the file, in UTF-8
+    std::string key;   // what its spellings share
     int games = 0;
 };
 
 class PgnPlayerList {
 public:
+    explicit PgnPlayerList(NameKey key) : names_(std::move(key)) {}
     void add(const PgnGameTags& game);
     // Most games first, then by name.
     std::vector<PgnPlayer> players() const;
 
 private:
     void count(const std::string& rawName);
-    std::unordered_map<std::string, PgnPlayer> byComparableName_;
+    NameKeyCache names_;
+    std::unordered_map<std::string, PgnPlayer> byKey_;
 };
 
 }  // namespace tavolin

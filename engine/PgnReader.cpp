@@ -11,7 +11,7 @@ namespace tavolin {
 
 namespace {
 
-constexpr std::size_t kLongestKept = 255;  // PGN's own limit for a tag value
+constexpr std::size_t kLongestKept = kPgnLongestValue;
 constexpr std::array<char, 3> kByteOrderMark{'\xEF', '\xBB', '\xBF'};
 
 bool isNameCharacter(char c) {
@@ -164,7 +164,7 @@ void PgnReader::step(char c) {
                 state_ = State::BraceComment;
             } else if (c == ';') {
                 state_ = State::LineComment;
-            } else if (!isPgnBlank(c) && gameHasTags_) {
+            } else if (!isPgnBlank(c) && c != ']' && gameHasTags_) {  // a stray "]" is no move
                 inMovetext_ = true;
             }
             return;
@@ -173,19 +173,32 @@ void PgnReader::step(char c) {
                 keep(tagName_, c);
             } else if (c == '"') {
                 state_ = State::Value;
+            } else if (c == '\n') {
+                state_ = State::LineStart;  // a tag never spans lines: this one is lost
             } else if (isPgnBlank(c)) {
-                state_ = State::BeforeValue;
+                // Blanks before the name ("[ White") are a slip; after it, the value comes.
+                if (!tagName_.empty()) {
+                    state_ = State::BeforeValue;
+                }
             } else {
-                state_ = State::Text;  // not a tag after all: junk
-                step(c);
+                state_ = State::DamagedTag;
             }
             return;
         case State::BeforeValue:
             if (c == '"') {
                 state_ = State::Value;
+            } else if (c == '\n') {
+                state_ = State::LineStart;
             } else if (!isPgnBlank(c)) {
+                state_ = State::DamagedTag;
+            }
+            return;
+        case State::DamagedTag:
+            // Only this tag is lost: the reading goes on after its "]" or its line.
+            if (c == ']') {
                 state_ = State::Text;
-                step(c);
+            } else if (c == '\n') {
+                state_ = State::LineStart;
             }
             return;
         case State::Value:
@@ -204,12 +217,24 @@ void PgnReader::step(char c) {
             state_ = State::Value;
             return;
         case State::AfterValue:
-            if (isPgnBlank(c) && c != '\n') {
-                return;
-            }
-            endTag();  // "]", or a tag that lacks it
-            state_ = State::Text;
-            if (c != ']') {
+            if (c == ']' || c == '\n') {
+                endTag();  // "]", or a tag that lacks it
+                blanksAfterQuote_.clear();
+                state_ = State::Text;
+                if (c == '\n') {
+                    step(c);
+                }
+            } else if (isPgnBlank(c)) {
+                keep(blanksAfterQuote_, c);
+            } else {
+                // The quote was part of the value, unescaped ("The "Big" Open"): the value
+                // goes on up to the quote that "]" follows.
+                keep(tagValue_, '"');
+                for (const char blank : blanksAfterQuote_) {
+                    keep(tagValue_, blank);
+                }
+                blanksAfterQuote_.clear();
+                state_ = State::Value;
                 step(c);
             }
             return;
@@ -233,6 +258,7 @@ void PgnReader::startTag() {
     }
     tagName_.clear();
     tagValue_.clear();
+    blanksAfterQuote_.clear();
     state_ = State::TagName;
 }
 
@@ -288,6 +314,9 @@ bool PgnReader::finish() {
             break;
         case State::AfterValue:
             endTag();
+            break;
+        case State::DamagedTag:
+            truncated_ = true;  // the file ends inside a tag, though one already lost
             break;
         default:
             break;

@@ -9,6 +9,9 @@
 
 namespace tavolin {
 
+// PGN's own limit for a tag value, in bytes.
+inline constexpr std::size_t kPgnLongestValue = 255;
+
 // The tags of one game of a PGN file that the import needs, as raw bytes of the file.
 struct PgnGameTags {
     std::string white, black, whiteElo, blackElo, result, date, event, round;
@@ -18,7 +21,9 @@ struct PgnGameTags {
 // Reads the tag pairs of each game of a PGN file as its bytes arrive, skipping the movetext
 // (comments in braces and after ";", "%" escape lines, variations, glyphs), in constant
 // memory whatever the file's size: a tag value is kept up to 255 bytes, as PGN allows.
-// A game is handed over when the next one starts or the file ends.
+// A game is handed over when the next one starts or the file ends. A damaged tag (blanks
+// inside its brackets, a quote left unescaped in its value, junk in its name) loses at most
+// itself, and a stray "]" is passed over, as the most forgiving readers do.
 class PgnReader {
 public:
     using GameHandler = std::function<void(const PgnGameTags&)>;
@@ -41,6 +46,7 @@ private:
         Value,         // inside the value's quotes
         ValueEscape,   // after a backslash in the value
         AfterValue,    // after the closing quote, before "]"
+        DamagedTag,    // a tag that cannot be read, up to its "]" or its line's end
         BraceComment,  // "{ ... }"
         LineComment,   // "; ..." or a "%" line, to the end of the line
     };
@@ -59,6 +65,7 @@ private:
     bool inMovetext_ = false;
     std::string tagName_;
     std::string tagValue_;
+    std::string blanksAfterQuote_;  // in AfterValue: they belong to the value if it goes on
     bool truncated_ = false;
     bool atFileStart_ = true;
     std::size_t byteOrderMarkSeen_ = 0;

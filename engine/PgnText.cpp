@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PgnText.h"
 
+#include <optional>
+
+#include "PgnReader.h"
+#include "Windows1252Table.h"
+
 namespace tavolin {
 
 bool isPgnBlank(char c) {
@@ -53,52 +58,97 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-}  // namespace
-
-std::string pgnTextAsUtf8(std::string_view raw) {
-    if (isUtf8(raw)) {
-        return std::string(raw);
+// The length of `text` without an incomplete UTF-8 sequence at its end, such as the cut of
+// a long value leaves; `text` itself when it ends whole.
+std::size_t withoutCutSequence(std::string_view text) {
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+        if (byte < 0x80) {
+            return text.size();
+        }
+        if (byte >= 0xC0) {  // a lead byte: its sequence needs more than `back` bytes?
+            const std::size_t needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            return needed > back ? text.size() - back : text.size();
+        }
     }
-    std::string text;
-    for (const char c : raw) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (b >> 6));
-            text += static_cast<char>(0x80 | (b & 0x3F));
+    return text.size();
+}
+
+void appendUtf8(std::string& text, char32_t c) {
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Control characters (C0, DEL, C1) become blanks, so that none reaches a name.
+std::string withoutControls(std::string text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x20 || byte == 0x7F) {
+            text[at] = ' ';
+        } else if (byte == 0xC2 && at + 1 < text.size() &&
+                   static_cast<unsigned char>(text[at + 1]) < 0xA0) {  // U+0080 to U+009F
+            text.replace(at, 2, " ");
         }
     }
     return text;
 }
 
-std::string comparableName(std::string_view utf8Name) {
-    std::string name;
-    bool blankPending = false;
-    for (std::size_t at = 0; at < utf8Name.size(); ++at) {
-        char c = utf8Name[at];
-        if (isPgnBlank(c)) {
-            blankPending = !name.empty() && name.back() != ',';
-            continue;
-        }
-        if (blankPending) {
-            name += ' ';
-            blankPending = false;
-        }
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + ('a' - 'A'));
-        } else if (c == '\xC3' && at + 1 < utf8Name.size()) {
-            // Latin-1 capitals À to Þ (but ×) are U+00C0 to U+00DE: C3 80 to C3 9E.
-            const auto next = static_cast<unsigned char>(utf8Name[at + 1]);
-            name += c;
-            name += static_cast<char>(next >= 0x80 && next <= 0x9E && next != 0x97 ? next + 0x20
-                                                                                   : next);
-            ++at;
-            continue;
-        }
-        name += c;
+}  // namespace
+
+std::string pgnTextAsUtf8(std::string_view raw) {
+    if (isUtf8(raw)) {
+        return withoutControls(std::string(raw));
     }
-    return name;
+    if (raw.size() >= kPgnLongestValue) {
+        const std::string_view whole = raw.substr(0, withoutCutSequence(raw));
+        if (isUtf8(whole)) {
+            return withoutControls(std::string(whole));
+        }
+    }
+    std::string text;
+    for (const char c : raw) {
+        const auto b = static_cast<unsigned char>(c);
+        const char16_t mapped = b >= 0x80 && b < 0xA0 ? kWindows1252From0x80[b - 0x80] : b;
+        appendUtf8(text, mapped != 0 ? mapped : U' ');  // an undefined byte reads as a blank
+    }
+    return withoutControls(std::move(text));
+}
+
+std::string frenchDate(std::string_view pgnDate) {
+    const std::size_t first = pgnDate.find('.');
+    const std::size_t second = pgnDate.find('.', first == std::string_view::npos ? 0 : first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos ||
+        pgnDate.find('.', second + 1) != std::string_view::npos) {
+        return std::string(pgnDate);
+    }
+    const auto part = [](std::string_view digits,
+                         std::size_t length) -> std::optional<std::string> {
+        if (digits.size() != length) {
+            return std::nullopt;
+        }
+        if (digits.find_first_not_of('?') == std::string_view::npos) {
+            return "??";
+        }
+        if (digits.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        return std::string(digits);
+    };
+    const auto year = part(pgnDate.substr(0, first), 4);
+    const auto month = part(pgnDate.substr(first + 1, second - first - 1), 2);
+    const auto day = part(pgnDate.substr(second + 1), 2);
+    if (!year || !month || !day) {
+        return std::string(pgnDate);
+    }
+    return *day + '/' + *month + '/' + *year;
 }
 
 }  // namespace tavolin

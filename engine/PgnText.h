@@ -11,12 +11,13 @@ namespace tavolin {
 // A blank between PGN's tokens: space, tab, a line end, vertical tab, form feed.
 bool isPgnBlank(char c);
 
-// A tag value as text: UTF-8 when its bytes are valid UTF-8, Latin-1 otherwise.
+// A tag value as UTF-8 text: its bytes when they are valid UTF-8 (a value cut at PGN's
+// limit loses the incomplete character at its end), Windows-1252 otherwise, the code page
+// Latin-1 files are written in. Control characters become blanks.
 std::string pgnTextAsUtf8(std::string_view raw);
 
-// The form of a name that comparisons use: letters in lower case (ASCII and Latin-1), runs
-// of blanks as one, no blank after a comma, none at either end: "Dupont,  Jean" and
-// "dupont, jean" give the same.
-std::string comparableName(std::string_view utf8Name);
+// A PGN date ("2024.03.02", parts unknown as "??") as the French write it: "02/03/2024",
+// unknown parts as "??". A text that is no such date is given back as it is.
+std::string frenchDate(std::string_view pgnDate);
 
 }  // namespace tavolin

@@ -6,13 +6,21 @@
 #include <array>
 
 #include "FileFailure.h"
+#include "Messages.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
 QString readPgnFile(const QString& path, PgnReader& reader,
                     const std::function<bool(qint64 read, qint64 size)>& progress) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // A device or a pipe might never end (/dev/zero) or never answer: only regular files.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isFile()) {
+        return fromUtf8(messages::kCannotRead)
+            .arg(fullPath(path), fromUtf8(messages::kReasonNotRegularFile));
+    }
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
         return cannotReadText(path);
     }
     const qint64 size = file.size();

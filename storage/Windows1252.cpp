@@ -4,16 +4,13 @@
 #include <QList>
 #include <array>
 
+#include "Windows1252Table.h"
+
 namespace tavolin {
 
 namespace {
 
-// 0x80 to 0x9F; the rest of the code page is Latin-1. 0 marks an undefined byte.
-constexpr std::array<char16_t, 32> kHighControls{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
+constexpr const auto& kHighControls = kWindows1252From0x80;
 
 char encode(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {

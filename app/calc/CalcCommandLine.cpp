@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalcCommandLine.h"
 
+#include <QStringList>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "PercentageTable.h"
 #include "PgnFile.h"
 #include "PgnImport.h"
+#include "PlayerNames.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
 
@@ -44,8 +47,9 @@ const std::string_view kCalcUsage =
     "place of GAMEs (opponent's Elo 1000 to 3000, result 1-0, 0-1 or 1/2-1/2; the others are "
     "skipped and counted on standard error); alone: the file's players, \"NAME<TAB>GAMES\", "
     "most games first\n"
-    "      --player NAME         the player whose games --pgn takes (case, blanks and the blank "
-    "after a comma do not count)\n"
+    "      --player NAME         the player whose games --pgn takes, named as the window "
+    "matches names: case, accents, blanks and the order around the comma do not count; a "
+    "name of 20 characters may be cut; several players that match equally are refused\n"
     "  -h, --help                usage\n";
 
 namespace {
@@ -109,11 +113,13 @@ std::optional<std::vector<GameEntry>> typedGames(const CalcOptions& options, std
     return games;
 }
 
-// Reads the PGN file through `handle`; false after saying why it could not be read.
+// Reads the PGN file through `handle` until `stop` says so; false after saying why it could
+// not be read.
 bool readPgnOption(const CalcOptions& options, const PgnReader::GameHandler& handle,
-                   std::ostream& err) {
+                   std::ostream& err, const std::function<bool()>& stop = {}) {
     PgnReader reader(handle);
-    const QString error = readPgnFile(QString::fromStdString(*options.pgn), reader);
+    const QString error = readPgnFile(QString::fromStdString(*options.pgn), reader,
+                                      [&](qint64, qint64) { return !stop || !stop(); });
     if (!error.isEmpty()) {
         err << error.toStdString() << '\n';
         return false;
@@ -124,34 +130,77 @@ bool readPgnOption(const CalcOptions& options, const PgnReader::GameHandler& han
     return true;
 }
 
-int listPgnPlayers(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-    PgnPlayerList list;
+std::optional<std::vector<PgnPlayer>> readPgnPlayers(const CalcOptions& options,
+                                                     std::ostream& err) {
+    PgnPlayerList list{NameKey(utf8NameKey)};
     if (!readPgnOption(
             options, [&](const PgnGameTags& game) { list.add(game); }, err)) {
+        return std::nullopt;
+    }
+    return list.players();
+}
+
+int listPgnPlayers(const CalcOptions& options, std::ostream& out, std::ostream& err) {
+    const auto players = readPgnPlayers(options, err);
+    if (!players) {
         return kExitRefused;
     }
-    for (const PgnPlayer& player : list.players()) {
+    for (const PgnPlayer& player : *players) {
         out << player.name << '\t' << player.games << '\n';
     }
     return kExitDone;
 }
 
+// The file's player named `--player`, as the window's import chooses him; nothing after
+// saying why.
+std::optional<PgnPlayer> namedPgnPlayer(const CalcOptions& options, std::ostream& err) {
+    const auto players = readPgnPlayers(options, err);
+    if (!players) {
+        return std::nullopt;
+    }
+    QStringList names;
+    for (const PgnPlayer& player : *players) {
+        names.append(QString::fromStdString(player.name));
+    }
+    const PlayerChoice choice = choosePlayer(QString::fromStdString(*options.player), names);
+    if (choice.chosen >= 0) {
+        return players->at(static_cast<std::size_t>(choice.chosen));
+    }
+    if (choice.tied.empty()) {
+        err << filledMessage(messages::kPgnNoPlayerNamed, *options.player, *options.pgn) << '\n';
+        return std::nullopt;
+    }
+    std::string tied;
+    for (const int index : choice.tied) {
+        tied += (tied.empty() ? "" : " ; ") + players->at(static_cast<std::size_t>(index)).name;
+    }
+    err << filledMessage(messages::kPgnSeveralPlayersNamed, *options.player, *options.pgn, tied)
+        << '\n';
+    return std::nullopt;
+}
+
 // The player's importable games from the PGN file, in file order; nothing after saying why.
+// The reading stops at the first game past the fifty a period holds.
 std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::ostream& err) {
-    PgnPlayerGames player(*options.player);
+    const auto named = namedPgnPlayer(options, err);
+    if (!named) {
+        return std::nullopt;
+    }
+    PgnPlayerGames player(named->key, utf8NameKey, static_cast<std::size_t>(kMaxGames) + 1);
     if (!readPgnOption(
-            options, [&](const PgnGameTags& game) { player.add(game); }, err)) {
+            options, [&](const PgnGameTags& game) { player.add(game); }, err,
+            [&] { return player.full(); })) {
+        return std::nullopt;
+    }
+    if (player.full()) {
+        err << messages::kTooManyGames << '\n';
         return std::nullopt;
     }
     if (const std::string skipped = player.skippedSummary(); !skipped.empty()) {
         err << skipped << '\n';
     }
     if (player.games().empty()) {
-        err << filledMessage(messages::kPgnNoGameFor, *options.player, *options.pgn) << '\n';
-        return std::nullopt;
-    }
-    if (player.games().size() > static_cast<std::size_t>(kMaxGames)) {
-        err << messages::kTooManyGames << '\n';
+        err << filledMessage(messages::kPgnNoGameFor, named->name, *options.pgn) << '\n';
         return std::nullopt;
     }
     std::vector<GameEntry> games;

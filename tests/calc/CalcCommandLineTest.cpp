@@ -108,7 +108,7 @@ TEST(CalcCommandLineTest, TakesAPlayersGamesFromAPgnFile) {
 
     const CalcRun nobody = calc({"--pgn", path, "--player", "Nobody"});
     EXPECT_EQ(nobody.status, 1);
-    EXPECT_EQ(nobody.err, "Aucune partie de Nobody dans " + path + "\n");
+    EXPECT_EQ(nobody.err, "Aucun joueur nommé Nobody dans " + path + "\n");
 
     const CalcRun folderRun = calc({"--pgn", folder.string(), "--player", "x"});
     EXPECT_EQ(folderRun.status, 1);

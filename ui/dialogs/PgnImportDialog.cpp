@@ -10,13 +10,17 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 #include "Controls.h"
 #include "DesktopHabits.h"
+#include "ErrorBoundary.h"
 #include "Fonts.h"
 #include "Messages.h"
-#include "PgnFile.h"
 #include "PgnImportDialogControls.h"
+#include "PgnReading.h"
+#include "PgnText.h"
+#include "PlayerNames.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
 
@@ -39,6 +43,7 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     playerCaption = new QLabel(QStringLiteral("Joueur :"), dialog);
     layout->addWidget(playerCaption);
     playerBox = new QComboBox(dialog);
+    playerBox->setPlaceholderText(QStringLiteral("Choisissez le joueur"));
     playerCaption->setBuddy(playerBox);
     layout->addWidget(playerBox);
 
@@ -50,7 +55,13 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     gameTable->verticalHeader()->setDefaultSectionSize(gameTable->fontMetrics().height() + 6);
     gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gameTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    gameTable->horizontalHeader()->setStretchLastSection(true);
+    // The event and the opponent take the width the others leave: no scroll bar for nothing.
+    for (const int column : {0, 2, 4, 5}) {
+        gameTable->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    for (const int column : {1, 3}) {
+        gameTable->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+    }
     layout->addWidget(gameTable, 1);
 
     skippedLabel = new QLabel(dialog);
@@ -63,6 +74,9 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     reading->addWidget(progressBar, 1);
     stopButton = new QPushButton(QStringLiteral("Arrêter la lecture"), dialog);
     reading->addWidget(stopButton);
+    readAgainButton = new QPushButton(QStringLiteral("Relire le fichier"), dialog);
+    readAgainButton->hide();
+    reading->addWidget(readAgainButton);
     layout->addLayout(reading);
 
     buttons = new QDialogButtonBox(dialog);
@@ -73,11 +87,12 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     nameControls(*this);
 }
 
-PgnImportDialog::PgnImportDialog(QString path, QString player, QWidget* parent)
+PgnImportDialog::PgnImportDialog(QString path, QString player, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<PgnImportDialogControls>()),
+      boxes_(boxes),
       path_(std::move(path)),
-      preselected_(std::move(player)) {
+      wanted_(std::move(player)) {
     setObjectName(QStringLiteral("PgnImportDialog"));
     setWindowTitle(QStringLiteral("Importer des parties (PGN)"));
     setWindowIcon(programIcon());
@@ -88,77 +103,72 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, QWidget* parent)
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ui_->stopButton, &QPushButton::clicked, this, [this] { stopReading(); });
+    connect(ui_->readAgainButton, &QPushButton::clicked, this, [this] { run(readAgain_); });
     connect(ui_->playerBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            readGamesOf(ui_->playerBox->itemData(index).toString());
+            run([this, index] { readGamesOf(index); });
         }
     });
     pressButtonsWithEnter(this);
-    readPlayers();
+    run([this] { readPlayers(); });
 }
 
+// A reading under way is asked to stop and left to end by itself.
 PgnImportDialog::~PgnImportDialog() {
     stopReading();
-    if (thread_) {
-        thread_->wait();
-    }
+}
+
+void PgnImportDialog::run(const std::function<void()>& handler) {
+    runHandler(boxes_, this, handler);
 }
 
 void PgnImportDialog::stopReading() {
-    if (stopRequested_) {
-        *stopRequested_ = true;
+    if (reading_) {
+        reading_->stop();
     }
 }
 
-void PgnImportDialog::startReading(PgnReader::GameHandler handler,
-                                   std::function<void(const QString&, bool)> done) {
-    if (thread_) {  // one reading at a time: the last one asked for wins
-        stopReading();
-        thread_->wait();
-        thread_.reset();
+void PgnImportDialog::startReading(PgnReader::GameHandler handler, Done done,
+                                   const QString& stoppedText) {
+    if (reading_) {  // one reading at a time: the last one asked for wins
+        reading_->stop();
+        reading_->disconnect(this);
     }
-    const int generation = ++generation_;
-    stopRequested_ = std::make_shared<std::atomic<bool>>(false);
+    done_ = std::move(done);
+    stoppedText_ = stoppedText;
     ui_->progressBar->setValue(0);
     ui_->progressBar->show();
     ui_->stopButton->show();
-    ui_->importButton->setEnabled(false);
-    thread_.reset(QThread::create([this, generation, stop = stopRequested_, path = path_,
-                                   handler = std::move(handler), done = std::move(done)] {
-        PgnReader reader(handler);
-        const QString error = readPgnFile(path, reader, [&](qint64 read, qint64 size) {
-            const int permille = size > 0 ? static_cast<int>(read * 1000 / size) : 1000;
-            QMetaObject::invokeMethod(ui_->progressBar, "setValue", Qt::QueuedConnection,
-                                      Q_ARG(int, permille));
-            return !*stop;
-        });
-        const bool stopped = *stop;
-        const bool truncated = reader.truncated();
-        // Back on the interface thread; a reading replaced meanwhile says nothing.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, error, stopped, truncated, done] {
-                if (generation != generation_) {
-                    return;
-                }
-                thread_->wait();
-                thread_.reset();
-                ui_->progressBar->hide();
-                ui_->stopButton->hide();
-                if (!stopped) {
-                    done(error, truncated);
-                } else {
-                    ui_->skippedLabel->setText(fromUtf8(messages::kPgnReadingStopped));
-                }
-                emit readingDone();
-            },
-            Qt::QueuedConnection);
-    }));
-    thread_->start();
+    ui_->readAgainButton->hide();
+    reading_ = PgnReading::start(path_, std::move(handler));
+    connect(reading_, &PgnReading::progressed, ui_->progressBar, &QProgressBar::setValue);
+    connect(reading_, &PgnReading::finished, this,
+            [this](const QString& error, bool truncated, bool stopped, const QString& failure) {
+                run([&] { finishReading(error, truncated, stopped, failure); });
+            });
+}
+
+void PgnImportDialog::finishReading(const QString& error, bool truncated, bool stopped,
+                                    const QString& failure) {
+    reading_ = nullptr;
+    ui_->progressBar->hide();
+    ui_->stopButton->hide();
+    if (!failure.isEmpty()) {
+        ui_->readAgainButton->show();
+        throw std::runtime_error(failure.toStdString());
+    }
+    if (stopped) {
+        ui_->skippedLabel->setText(stoppedText_);
+        ui_->readAgainButton->show();
+    } else {
+        done_(error, truncated);
+    }
+    emit readingDone();
 }
 
 void PgnImportDialog::readPlayers() {
-    auto list = std::make_shared<PgnPlayerList>();
+    readAgain_ = [this] { readPlayers(); };
+    auto list = std::make_shared<PgnPlayerList>(utf8NameKey);
     startReading([list](const PgnGameTags& game) { list->add(game); },
                  [this, list](const QString& error, bool) {
                      if (!error.isEmpty()) {
@@ -166,30 +176,59 @@ void PgnImportDialog::readPlayers() {
                          return;
                      }
                      showPlayers(list->players());
-                 });
+                 },
+                 fromUtf8(messages::kPgnReadingStoppedEarly));
 }
 
-void PgnImportDialog::showPlayers(const std::vector<PgnPlayer>& players) {
-    if (players.empty()) {
+void PgnImportDialog::showPlayers(std::vector<PgnPlayer> players) {
+    players_ = std::move(players);
+    if (players_.empty()) {
         ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoPlayer).arg(path_));
         return;
     }
     const QSignalBlocker quiet(ui_->playerBox);
-    int chosen = 0;
-    const std::string wanted = comparableName(preselected_.toStdString());
-    for (const PgnPlayer& player : players) {
-        const QString name = fromUtf8(player.name);
-        if (!wanted.empty() && comparableName(player.name) == wanted) {
-            chosen = ui_->playerBox->count();
-        }
-        ui_->playerBox->addItem(QStringLiteral("%1 (%2)").arg(name).arg(player.games), name);
+    ui_->playerBox->clear();
+    for (const PgnPlayer& player : players_) {
+        ui_->playerBox->addItem(
+            QStringLiteral("%1 (%2)").arg(fromUtf8(player.name), QString::number(player.games)));
     }
-    ui_->playerBox->setCurrentIndex(chosen);
-    readGamesOf(ui_->playerBox->itemData(chosen).toString());
+    choosePlayerFor(wanted_);
 }
 
-void PgnImportDialog::readGamesOf(const QString& player) {
-    auto games = std::make_shared<PgnPlayerGames>(player.toStdString());
+// Only a player whose name matches is chosen for the user; he picks any other himself.
+void PgnImportDialog::choosePlayerFor(const QString& wanted) {
+    QStringList names;
+    for (const PgnPlayer& player : players_) {
+        names.append(fromUtf8(player.name));
+    }
+    const PlayerChoice choice = choosePlayer(wanted, names);
+    if (choice.chosen >= 0) {
+        ui_->playerBox->setCurrentIndex(choice.chosen);
+        readGamesOf(choice.chosen);
+        return;
+    }
+    ui_->playerBox->setCurrentIndex(-1);
+    clearGames();
+    if (!choice.tied.empty()) {
+        QStringList tied;
+        for (const int index : choice.tied) {
+            tied.append(names.at(index));
+        }
+        ui_->skippedLabel->setText(
+            fromUtf8(messages::kPgnSeveralPlayers).arg(wanted, tied.join(QStringLiteral(" ; "))));
+    } else if (wanted.trimmed().isEmpty()) {
+        ui_->skippedLabel->setText(fromUtf8(messages::kPgnChoosePlayer));
+    } else {
+        ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoMatchingPlayer).arg(wanted));
+    }
+}
+
+void PgnImportDialog::readGamesOf(int player) {
+    readAgain_ = [this, player] { readGamesOf(player); };
+    clearGames();  // nobody else's games under this player's name, whatever happens next
+    ui_->skippedLabel->clear();
+    auto games = std::make_shared<PgnPlayerGames>(players_.at(static_cast<std::size_t>(player)).key,
+                                                  utf8NameKey);
     startReading([games](const PgnGameTags& game) { games->add(game); },
                  [this, games](const QString& error, bool truncated) {
                      if (!error.isEmpty()) {
@@ -197,16 +236,22 @@ void PgnImportDialog::readGamesOf(const QString& player) {
                          return;
                      }
                      showGames(*games, truncated);
-                 });
+                 },
+                 fromUtf8(messages::kPgnReadingStopped));
+}
+
+void PgnImportDialog::clearGames() {
+    ui_->gameTable->setRowCount(0);
+    shownGames_.clear();
+    ui_->importButton->setEnabled(false);
 }
 
 void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
-    ui_->gameTable->setRowCount(0);
-    shownGames_.clear();
+    clearGames();
     for (const PgnImportedGame& game : games.games()) {
         const int row = ui_->gameTable->rowCount();
         ui_->gameTable->insertRow(row);
-        auto* date = new QTableWidgetItem(fromUtf8(game.date));
+        auto* date = new QTableWidgetItem(fromUtf8(frenchDate(game.date)));
         date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
         date->setCheckState(Qt::Checked);
         ui_->gameTable->setItem(row, 0, date);
@@ -218,7 +263,6 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
         ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
         shownGames_.push_back(game.entry);
     }
-    ui_->gameTable->resizeColumnsToContents();
     QString text = fromUtf8(games.skippedSummary());
     if (truncated) {
         text += QLatin1Char('\n') + fromUtf8(messages::kPgnDamaged).arg(path_);

@@ -22,6 +22,7 @@ namespace tavolin {
     X(QLabel, skippedLabel)            \
     X(QProgressBar, progressBar)       \
     X(QPushButton, stopButton)         \
+    X(QPushButton, readAgainButton)    \
     X(QDialogButtonBox, buttons)       \
     X(QPushButton, importButton)       \
     X(QPushButton, cancelButton)

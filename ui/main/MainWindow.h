@@ -90,7 +90,6 @@ private:
     void connectFieldsToSession();
     void connectImport();
     void chooseAndImportPgn();
-    void importPendingPgn();
     void connectHandler(QPushButton* button, void (MainWindow::*handler)());
     // Runs an action of the user's: its boxes shown once, its errors in the error box.
     void run(const std::function<void()>& action);
@@ -128,7 +127,6 @@ private:
     int lastProgressPercent_ = -1;
 
     std::function<QString()> pgnFileChooser_;
-    QString pendingImport_;  // the file dropped, for the handler that imports it
 
     // Controls whose tooltips follow the "aide" switch, with their texts.
     QList<QPair<QWidget*, QString>> helpTips_;

@@ -80,19 +80,17 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    pendingImport_ = path;
-    run([this] { importPendingPgn(); });
-}
-
-void MainWindow::importPendingPgn() {
-    importPgn(std::exchange(pendingImport_, QString()));
+    // Opened once the drop has ended, so that the file manager is not kept waiting while
+    // the dialog is open.
+    QMetaObject::invokeMethod(
+        this, [this, path] { run([this, path] { importPgn(path); }); }, Qt::QueuedConnection);
 }
 
 // The ticked games go after those listed, as "Valider" would put them; nothing is
 // calculated and nothing saved beyond the usual moments.
 void MainWindow::importPgn(const QString& path) {
     const int row = std::max(ui_->playerGrid->currentRow(), 0);
-    PgnImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), this);
+    PgnImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), boxes_, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
