@@ -128,6 +128,65 @@ TEST(CalcCommandLineTest, TakesAPlayersGamesFromAPgnFile) {
     std::filesystem::remove_all(folder);
 }
 
+// --player names the file's player as the window's import chooses him.
+TEST(CalcCommandLineTest, ChoosesTheFilesPlayerAsTheWindowDoes) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tavolin-calc-names-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "names.pgn").string();
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (const char* name : {"Lefèvre, Hélène", "Hélène Lefèvre", "Jean-Christophe Dupont"}) {
+            file << "[White \"" << name << "\"][Black \"X\"][BlackElo \"1600\"][Result \"1-0\"]\n"
+                 << "1. e4 1-0\n";
+        }
+    }
+    struct Case {
+        const char* player;
+        int status;
+        std::string said;
+    };
+    for (const Case& c : {
+             Case{"JEAN-CHRISTOPHE DUPONT", 0, ""},
+             Case{"Jean-Christophe Dupo", 0, ""},  // the 20 characters the grid keeps
+             Case{"Dupont", 1, "Aucun joueur nommé Dupont dans " + path + "\n"},
+             Case{"Lefevre, Helene", 1,
+                  "Plusieurs joueurs de " + path +
+                      " peuvent être Lefevre, Helene : Hélène Lefèvre ; Lefèvre, Hélène\n"},
+         }) {
+        const CalcRun run = calc({"--pgn", path, "--player", c.player, "-r", "1500"});
+        EXPECT_EQ(run.status, c.status) << c.player;
+        EXPECT_EQ(run.err, c.said) << c.player;
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// A device or a pipe is refused at once, and a player's games are read up to the 51st only.
+TEST(CalcCommandLineTest, ReadsOnlyWhatItNeeds) {
+    const CalcRun device = calc({"--pgn", "/dev/zero", "--player", "A"});
+    EXPECT_EQ(device.status, 1);
+    EXPECT_EQ(device.err, "Impossible de lire /dev/zero : ce n'est pas un fichier ordinaire.\n");
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tavolin-calc-many-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "many.pgn").string();
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (int k = 0; k < 200000; ++k) {
+            file << "[White \"A\"][Black \"B\"][BlackElo \"1600\"][Result \"1-0\"]\n1. e4 1-0\n";
+        }
+        file << "[White \"A\"][Black";  // damaged at the very end
+    }
+    const CalcRun tooMany = calc({"--pgn", path, "--player", "A", "-r", "1500"});
+    EXPECT_EQ(tooMany.status, 1);
+    // The list of players reads the whole file and finds the damage; the games stop early.
+    EXPECT_EQ(tooMany.err, "Le fichier " + path +
+                               " est abîmé : seules les parties lues avant l'endroit abîmé sont "
+                               "prises\nImpossible d'ajouter plus de 50 parties\n");
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CalcCommandLineTest, TakesTheSwitches) {
     // Young, 8 games at 0.75: N = P.
     const std::vector<std::string_view> games{"1600+", "1600+", "1600+", "1600+",

@@ -17,16 +17,16 @@ TEST(PlayerNamesTest, NamesMatchAsAPersonMatchesThem) {
     };
     for (const Case& c : {
              Case{"Dupont, Jean", "DUPONT, JEAN", NameMatch::Exact},
-             Case{"Łukasz Żak", "ŁUKASZ ŻAK", NameMatch::Exact},         // Polish capitals
-             Case{"Œdipe, Ève", "œdipe, ève", NameMatch::Exact},         // Œ folds to œ
-             Case{"Иванов, Пётр", "ИВАНОВ, ПЁТР", NameMatch::Exact},     // Cyrillic
-             Case{"Παπαδόπουλος", "ΠΑΠΑΔΌΠΟΥΛΟΣ", NameMatch::Exact},     // Greek, final sigma
-             Case{"Straße, Jörg", "STRAẞE, JORG", NameMatch::Exact},     // capital ẞ
+             Case{"Łukasz Żak", "ŁUKASZ ŻAK", NameMatch::Exact},      // Polish capitals
+             Case{"Œdipe, Ève", "œdipe, ève", NameMatch::Exact},      // Œ folds to œ
+             Case{"Иванов, Пётр", "ИВАНОВ, ПЁТР", NameMatch::Exact},  // Cyrillic
+             Case{"Παπαδόπουλος", "ΠΑΠΑΔΌΠΟΥΛΟΣ", NameMatch::Exact},  // Greek, final sigma
+             Case{"Straße, Jörg", "STRAẞE, JORG", NameMatch::Exact},  // capital ẞ
              Case{"Lefevre, Helene", "Lefèvre, Hélène", NameMatch::Exact},
              Case{"Hélène Lefèvre", "Lefèvre, Hélène", NameMatch::Exact},  // either order
              Case{"Lefèvre, Hélène", "Hélène Lefèvre", NameMatch::Exact},
              Case{"Lefèvre , Hélène", "Lefèvre,Hélène", NameMatch::Exact},  // blanks at comma
-             Case{"  Dupont,   Jean  ", "Dupont, Jean", NameMatch::Exact},   // runs of blanks
+             Case{"  Dupont,   Jean  ", "Dupont, Jean", NameMatch::Exact},  // runs of blanks
              Case{"Jean-Christophe Dupo", "Jean-Christophe Dupont", NameMatch::Prefix},  // 20
              Case{"Dupont-Aignan, Jean-", "Dupont-Aignan, Jean-Luc", NameMatch::Prefix},
              Case{"Jean-Christophe Dup", "Jean-Christophe Dupont", NameMatch::None},  // 19
@@ -54,7 +54,8 @@ TEST(PlayerNamesTest, OnlyOneBestMatchIsChosen) {
              Case{"Dupont, Jean", {"Martin, Luc", "Petit, Paul"}, -1, {}},
              Case{"", {"Martin, Luc"}, -1, {}},
              // The one written whole wins over those the cut name begins.
-             Case{"Jean-Christophe Dupo", {"Jean-Christophe Dupont", "Jean-Christophe Dupo"}, 1, {}},
+             Case{
+                 "Jean-Christophe Dupo", {"Jean-Christophe Dupont", "Jean-Christophe Dupo"}, 1, {}},
              Case{"Jean-Christophe Dupo",
                   {"Martin, Luc", "Jean-Christophe Dupont", "Jean-Christophe Dupontel"},
                   -1,

@@ -139,5 +139,86 @@ TEST_F(PgnImportTest, TheDialogSaysWhatItCannotRead) {
     }
 }
 
+// Nobody is chosen for the user unless his name matches: "Importer" waits for his choice.
+TEST_F(PgnImportTest, OnlyAMatchingPlayerIsChosen) {
+    const QString file = folder.filePath("names.pgn");
+    writeFile(file, kOpen +
+                        "[Date \"2024.03.02\"][White \"Hélène Lefèvre\"][Black \"Lefevre, Helene\"]"
+                        "[WhiteElo \"1900\"][BlackElo \"1900\"][Result \"1-0\"]\n1. e4 1-0\n");
+    struct Case {
+        QString wanted;
+        int chosen;
+        QString says;
+    };
+    for (const Case& c : {
+             Case{"dupont , JEAN", 0, "1 partie ignorée : 1 sans Elo de l'adversaire"},
+             Case{"", -1, "Choisissez dans la liste le joueur dont les parties sont à importer."},
+             Case{"Dupont, Jeanne", -1,
+                  "Aucun joueur du fichier ne s'appelle Dupont, Jeanne : choisissez-le dans la "
+                  "liste."},
+             Case{"Lefèvre, Hélène", -1,
+                  "Plusieurs joueurs du fichier peuvent être Lefèvre, Hélène : Hélène Lefèvre ; "
+                  "Lefevre, Helene. Choisissez-le dans la liste."},
+         }) {
+        PgnImportDialog dialog(file, c.wanted, boxes);
+        const auto shown = controlsOf<PgnImportDialogControls>(dialog);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !dialog.reading() && !shown.skippedLabel->text().isEmpty(); }, 10000));
+        EXPECT_EQ(shown.playerBox->currentIndex(), c.chosen) << c.wanted.toStdString();
+        EXPECT_EQ(shown.skippedLabel->text(), c.says);
+        EXPECT_EQ(shown.importButton->isEnabled(), c.chosen >= 0) << c.wanted.toStdString();
+        EXPECT_EQ(shown.gameTable->rowCount(), c.chosen >= 0 ? 3 : 0);
+    }
+    // The user's own choice reads that player's games.
+    PgnImportDialog dialog(file, QString(), boxes);
+    const auto shown = controlsOf<PgnImportDialogControls>(dialog);
+    ASSERT_TRUE(waitForReading(dialog));
+    shown.playerBox->setCurrentIndex(shown.playerBox->findText("Martin, Luc (1)"));
+    ASSERT_TRUE(waitForReading(dialog));
+    EXPECT_EQ(shown.gameTable->rowCount(), 0);  // his opponent has no Elo
+    shown.playerBox->setCurrentIndex(shown.playerBox->findText("Hélène Lefèvre (1)"));
+    ASSERT_TRUE(waitForReading(dialog));
+    ASSERT_EQ(shown.gameTable->rowCount(), 1);
+    EXPECT_EQ(shown.gameTable->item(0, 0)->text(), "02/03/2024");
+    EXPECT_EQ(shown.gameTable->item(0, 3)->text(), "Lefevre, Helene");
+    EXPECT_TRUE(shown.importButton->isEnabled());
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// Stopped, the dialog shows nobody's games, says so and reads again on demand; closed
+// while it reads, it goes at once.
+TEST_F(PgnImportTest, AReadingStoppedCanBeReadAgain) {
+    const QString file = folder.filePath("big.pgn");
+    QByteArray big;
+    for (int k = 0; k < 120000; ++k) {
+        big += kOpen;
+    }
+    writeFile(file, big);  // about 60 MB
+    PgnImportDialog dialog(file, "Dupont, Jean", boxes);
+    const auto shown = controlsOf<PgnImportDialogControls>(dialog);
+    shown.stopButton->click();
+    ASSERT_TRUE(waitForReading(dialog));
+    EXPECT_EQ(shown.skippedLabel->text(),
+              "Lecture arrêtée avant la fin du fichier : la liste des joueurs est incomplète.");
+    EXPECT_TRUE(shown.readAgainButton->isVisibleTo(&dialog));
+    EXPECT_EQ(shown.playerBox->count(), 0);
+    EXPECT_FALSE(shown.importButton->isEnabled());
+
+    shown.readAgainButton->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.playerBox->count() > 0; }, 20000));
+    EXPECT_EQ(shown.playerBox->currentText(), "Dupont, Jean (480000)");
+    // Stopped while it reads Dupont's games: none are shown under his name.
+    shown.stopButton->click();
+    ASSERT_TRUE(waitForReading(dialog));
+    EXPECT_EQ(shown.gameTable->rowCount(), 0);
+    EXPECT_EQ(shown.skippedLabel->text(), "Lecture arrêtée.");
+    EXPECT_FALSE(shown.importButton->isEnabled());
+
+    auto reading = std::make_unique<PgnImportDialog>(file, "Dupont, Jean", boxes);
+    EXPECT_TRUE(reading->reading());
+    reading.reset();  // nothing waits for the reading: it ends by itself
+    QTest::qWait(50);
+}
+
 }  // namespace
 }  // namespace tavolin::testing

@@ -140,12 +140,13 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler, Done done,
     ui_->progressBar->show();
     ui_->stopButton->show();
     ui_->readAgainButton->hide();
-    reading_ = PgnReading::start(path_, std::move(handler));
+    reading_ = PgnReading::create(path_, std::move(handler));
     connect(reading_, &PgnReading::progressed, ui_->progressBar, &QProgressBar::setValue);
     connect(reading_, &PgnReading::finished, this,
             [this](const QString& error, bool truncated, bool stopped, const QString& failure) {
                 run([&] { finishReading(error, truncated, stopped, failure); });
             });
+    reading_->start();
 }
 
 void PgnImportDialog::finishReading(const QString& error, bool truncated, bool stopped,

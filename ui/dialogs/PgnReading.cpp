@@ -10,18 +10,23 @@
 
 namespace tavolin {
 
-PgnReading* PgnReading::start(const QString& path, PgnReader::GameHandler handler) {
+PgnReading* PgnReading::create(const QString& path, PgnReader::GameHandler handler) {
     auto* reading = new PgnReading;
-    QThread* thread = QThread::create(
-        [reading, path, handler = std::move(handler), stop = reading->stopRequested_] {
+    reading->path_ = path;
+    reading->handler_ = std::move(handler);
+    return reading;
+}
+
+void PgnReading::start() {
+    QThread* thread =
+        QThread::create([this, path = path_, handler = std::move(handler_), stop = stopRequested_] {
             QString error;
             QString failure;
             bool truncated = false;
             try {
                 PgnReader reader(handler);
                 error = readPgnFile(path, reader, [&](qint64 read, qint64 size) {
-                    emit reading->progressed(size > 0 ? static_cast<int>(read * 1000 / size)
-                                                      : 1000);
+                    emit progressed(size > 0 ? static_cast<int>(read * 1000 / size) : 1000);
                     return !*stop;
                 });
                 truncated = reader.truncated();
@@ -30,13 +35,12 @@ PgnReading* PgnReading::start(const QString& path, PgnReader::GameHandler handle
             } catch (...) {
                 failure = fromUtf8(messages::kUnexpectedError);
             }
-            emit reading->finished(error, truncated, *stop, failure);
+            emit finished(error, truncated, *stop, failure);
         });
     // Both live on the interface thread, where they are deleted once the thread has ended.
-    QObject::connect(thread, &QThread::finished, reading, &QObject::deleteLater);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, &QObject::deleteLater);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
-    return reading;
 }
 
 }  // namespace tavolin

@@ -17,7 +17,9 @@ namespace tavolin {
 class PgnReading : public QObject {
     Q_OBJECT
 public:
-    static PgnReading* start(const QString& path, PgnReader::GameHandler handler);
+    // A reading, not started yet: connect to it, then start() it.
+    static PgnReading* create(const QString& path, PgnReader::GameHandler handler);
+    void start();
 
     // Asks the reading to stop after the piece of the file it is reading; from any thread.
     void stop() { *stopRequested_ = true; }
@@ -31,6 +33,8 @@ signals:
 
 private:
     PgnReading() = default;
+    QString path_;
+    PgnReader::GameHandler handler_;
     std::shared_ptr<std::atomic<bool>> stopRequested_ = std::make_shared<std::atomic<bool>>();
 };
 
