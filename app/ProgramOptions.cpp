@@ -4,11 +4,12 @@
 namespace tavolin {
 
 const char* const kProgramUsage =
-    "Usage: tavolin [--user-data]\n"
+    "Usage: tavolin [--user-data] [FILE.pgn]\n"
     "Keeps the games of a chess player's rating period and works out his new rating.\n"
     "\n"
     "Without an option the players are kept in the file tavo.lin of the current folder,\n"
-    "which must hold one.\n"
+    "which must hold one. With a PGN file, its games are offered for import; when the\n"
+    "program already runs on the same players, the file goes to it.\n"
     "\n"
     "      --user-data  keep the players in the user's own folder, $XDG_DATA_HOME/tavolin\n"
     "                   (by default ~/.local/share/tavolin), made with a blank player file\n"
@@ -25,6 +26,8 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
             options.version = true;
         } else if (argument == QLatin1String("--user-data")) {
             options.userData = true;
+        } else if (!argument.startsWith(QLatin1Char('-')) && options.pgnFile.isEmpty()) {
+            options.pgnFile = argument;
         } else if (options.unknown.isEmpty()) {
             options.unknown = argument;
         }

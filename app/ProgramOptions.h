@@ -12,6 +12,8 @@ struct ProgramOptions {
     bool version = false;
     // Work in the user's own players' folder, as the desktop's menu starts the program.
     bool userData = false;
+    // A PGN file to import, as the desktop opens one with the program.
+    QString pgnFile;
     // The first argument that is none of the above; empty when all are known.
     QString unknown;
 };

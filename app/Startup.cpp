@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -61,10 +62,21 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
     StartedProgram started;
     started.lock = lockPlayersFolder();
     if (!started.lock) {
+        if (!options.pgnFile.isEmpty() &&
+            handFileToRunningProgram(QDir::currentPath(), options.pgnFile)) {
+            started.handedOver = true;
+            return started;
+        }
         boxes.warning(nullptr, fromUtf8(messages::kAlreadyOpen).arg(QDir::currentPath()));
         return {};
     }
     started.window = std::make_unique<MainWindow>(boxes);
+    MainWindow* window = started.window.get();
+    started.handOff = std::make_unique<FileHandOffServer>(
+        QDir::currentPath(), [window](const QString& file) { window->openPgnFile(file); });
+    if (!options.pgnFile.isEmpty()) {
+        window->openPgnFile(options.pgnFile);
+    }
     return started;
 }
 
@@ -94,7 +106,10 @@ int runTavolin(int argc, char* argv[]) {
     }
 
     // Qt has taken its own options (-platform, -session, ...) out by now.
-    const ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));
+    ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));
+    if (!options.pgnFile.isEmpty()) {  // named from where the program was started
+        options.pgnFile = QFileInfo(options.pgnFile).absoluteFilePath();
+    }
     if (!options.unknown.isEmpty()) {
         std::fprintf(stderr, "tavolin: unknown option '%s' (see tavolin --help)\n",
                      qUtf8Printable(options.unknown));
@@ -104,7 +119,7 @@ int runTavolin(int argc, char* argv[]) {
     DialogMessageBoxes boxes;
     const StartedProgram started = startTavolin(boxes, options);
     if (!started.window) {
-        return 1;
+        return started.handedOver ? 0 : 1;
     }
     MainWindow& mainWindow = *started.window;
     TerminationSignals terminationSignals;

@@ -7,10 +7,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <future>
 
 #include "MainWindow.h"
+#include "ModalHelper.h"
+#include "PgnImportDialog.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "UserFolders.h"
@@ -67,6 +73,40 @@ TEST_F(StartupTest, ASecondStartOnTheSameFolderSaysSoAndStops) {
               QStringList{QString("Tavolin est déjà ouvert dans %1.").arg(QDir::currentPath())});
 }
 
+// A PGN file opened from the desktop while the program runs on the same players goes to it:
+// the second start ends without a word, and the running one offers the file's games.
+TEST_F(StartupTest, ASecondStartHandsItsFileToTheRunningProgram) {
+    writePlayerFile();
+    const QString pgn = folder.filePath("open.pgn");
+    writeFile(pgn, "[White \"A\"][Black \"B\"][BlackElo \"1600\"][Result \"1-0\"]\n1. e4 1-0\n");
+    const StartedProgram first = startTavolin(boxes);
+    ASSERT_NE(first.window, nullptr);
+    QString offered;
+    whenModalShown<PgnImportDialog>([&](PgnImportDialog* dialog) {
+        offered = dialog->findChild<QLabel*>("fileLabel")->text();
+        dialog->reject();
+    });
+    ProgramOptions withFile;
+    withFile.pgnFile = pgn;
+    RecordingMessageBoxes secondBoxes;
+    // The second start runs beside the first one's event loop, as another process would.
+    auto second =
+        std::async(std::launch::async, [&] { return startTavolin(secondBoxes, withFile); });
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return second.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+        10000));
+    const StartedProgram handedOver = second.get();
+    EXPECT_TRUE(handedOver.handedOver);
+    EXPECT_EQ(handedOver.window, nullptr);
+    EXPECT_TRUE(secondBoxes.warnings.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !offered.isEmpty(); }, 10000));
+    EXPECT_EQ(offered, "open.pgn");
+    // Without a file, a second start is still refused.
+    EXPECT_EQ(startTavolin(boxes).window, nullptr);
+    EXPECT_EQ(boxes.warnings.last(),
+              QString("Tavolin est déjà ouvert dans %1.").arg(QDir::currentPath()));
+}
+
 TEST_F(StartupTest, ALockLeftByAProgramThatDiedDoesNotBlock) {
     writePlayerFile();
     const pid_t child = fork();
@@ -105,19 +145,22 @@ TEST(ProgramOptionsTest, ReadsTheCommandLine) {
         QStringList arguments;
         bool help, version, userData;
         const char* unknown;
+        const char* pgnFile = "";
     };
     for (const Case& c :
          {Case{{}, false, false, false, ""}, Case{{"--user-data"}, false, false, true, ""},
           Case{{"-h"}, true, false, false, ""},
           Case{{"--version", "--help"}, true, true, false, ""},
-          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus"},
-          Case{{"tavo.lin"}, false, false, false, "tavo.lin"}}) {
+          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus", "x"},
+          Case{{"--user-data", "open.pgn"}, false, false, true, "", "open.pgn"},
+          Case{{"a.pgn", "b.pgn"}, false, false, false, "b.pgn", "a.pgn"}}) {
         const ProgramOptions options = readProgramOptions(c.arguments);
         const std::string name = c.arguments.join(' ').toStdString();
         EXPECT_EQ(options.help, c.help) << name;
         EXPECT_EQ(options.version, c.version) << name;
         EXPECT_EQ(options.userData, c.userData) << name;
         EXPECT_EQ(options.unknown, c.unknown) << name;
+        EXPECT_EQ(options.pgnFile, c.pgnFile) << name;
     }
 }
 

@@ -15,7 +15,8 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 mkdir -p "$work/home" "$work/data" "$work/config" "$work/runtime" "$work/started-in"
 chmod 700 "$work/runtime"
 entry="$work/prefix/share/applications/io.github.tavolin.Tavolin.desktop"
-command="$(sed -n 's/^Exec=//p' "$entry")"
+# The menu starts it without a file: the field code for one is left out.
+command="$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %f//')"
 [ -n "$command" ] || fail "no Exec line in $entry"
 before="$(cd "$work" && find prefix started-in config | sort)"
 

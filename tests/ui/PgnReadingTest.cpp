@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
 #include <QApplication>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <future>

@@ -70,6 +70,9 @@ public:
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
+    // A PGN file opened from the desktop: the window comes to the front, then imports it
+    // once the event loop runs.
+    void openPgnFile(const QString& path);
     // How Ctrl+O and the game list's menu choose a file (a file dialog by default).
     void setPgnFileChooser(std::function<QString()> chooser) {
         pgnFileChooser_ = std::move(chooser);

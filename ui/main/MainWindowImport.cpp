@@ -86,6 +86,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
         this, [this, path] { run([this, path] { importPgn(path); }); }, Qt::QueuedConnection);
 }
 
+void MainWindow::openPgnFile(const QString& path) {
+    show();
+    raise();
+    activateWindow();
+    QMetaObject::invokeMethod(
+        this, [this, path] { run([this, path] { importPgn(path); }); }, Qt::QueuedConnection);
+}
+
 // The ticked games go after those listed, as "Valider" would put them; nothing is
 // calculated and nothing saved beyond the usual moments.
 void MainWindow::importPgn(const QString& path) {
