@@ -53,9 +53,28 @@ add -d "" 1600+
 add -d ab 1600+
 add --table 1600+
 
+# PGN files: UTF-8 and Windows-1252 names, damaged tags, a value past PGN's limit cut inside
+# a UTF-8 character, control characters, a file cut inside a tag.
+pgn="$(mktemp -d)"
+trap 'rm -rf "$pgn"' EXIT
+{
+  printf '[White "Lef\xc3\xa8vre, H\xc3\xa9l\xc3\xa8ne"][Black "\x8aimon"][BlackElo "1800"]'
+  printf '[Result "1-0"]\n1. e4 1-0\n'
+  printf '[ White "H\xe9l\xe8ne Lef\xe8vre" ][Event "The "Big" Open"]]\n[BlackElo "1900"]'
+  printf '[Result "0-1"]\n1. d4 0-1\n'
+  printf '[White "%s\xc3\xa9"][Black "A\001\177B"][BlackElo "1500"][Result "*"]\n*\n' \
+    "$(head -c 254 /dev/zero | tr '\0' x)"
+  printf '[White "Lef\xc3\xa8vre, H\xc3\xa9l\xc3\xa8ne"][Black "X"][BlackElo "20'
+} >"$pgn/mixed.pgn"
+add --pgn "$pgn/mixed.pgn"
+for player in "Lefevre, Helene" "Helene Lefevre" "Simon" "$(head -c 20 /dev/zero | tr '\0' x)"; do
+  add --pgn "$pgn/mixed.pgn" --player "$player" -s fide2024 -r 1850
+done
+add --pgn /dev/zero --player x
+
 printf '%s\n' "${#calls[@]} calls of tavolin-calc under valgrind" >&2
 log="$(mktemp -d)"
-trap 'rm -rf "$log"' EXIT
+trap 'rm -rf "$log" "$pgn"' EXIT
 export calc log
 # Each call's arguments travel as one shell-quoted word, unquoted by eval in its own shell.
 printf '%s\0' "${calls[@]}" | xargs -0 -n 1 -P "$jobs" bash -c '
