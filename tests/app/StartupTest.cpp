@@ -107,6 +107,31 @@ TEST_F(StartupTest, ASecondStartHandsItsFileToTheRunningProgram) {
               QString("Tavolin est déjà ouvert dans %1.").arg(QDir::currentPath()));
 }
 
+// Opened with a file before the window was ever active: the games go to player 1, loaded
+// first, whose name chooses him in the file, and reach the player file.
+TEST_F(StartupTest, AFileOpenedAtStartGoesToTheLoadedPlayer) {
+    QByteArray players = blankPlayerFile();
+    players[0] = 1;
+    players[1] = 'A';
+    writeFile(folder.filePath("tavo.lin"), players);
+    const QString pgn = folder.filePath("open.pgn");
+    writeFile(pgn, "[White \"A\"][Black \"B\"][BlackElo \"1600\"][Result \"1-0\"]\n1. e4 1-0\n");
+    whenModalShown<PgnImportDialog>([&](PgnImportDialog* dialog) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->reading(); }, 10000));
+        QTest::qWait(20);  // the chosen player's games
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->reading(); }, 10000));
+        dialog->accept();
+    });
+    ProgramOptions withFile;
+    withFile.pgnFile = pgn;
+    const StartedProgram started = startTavolin(boxes, withFile);
+    ASSERT_NE(started.window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return started.window->session().games().count == 1; }, 10000));
+    started.window->savePlayer();
+    EXPECT_EQ(getDouble(readFile(folder.filePath("tavo.lin")), 40), 1600);
+}
+
 TEST_F(StartupTest, ALockLeftByAProgramThatDiedDoesNotBlock) {
     writePlayerFile();
     const pid_t child = fork();

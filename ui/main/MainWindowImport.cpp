@@ -91,7 +91,18 @@ void MainWindow::openPgnFile(const QString& path) {
     raise();
     activateWindow();
     QMetaObject::invokeMethod(
-        this, [this, path] { run([this, path] { importPgn(path); }); }, Qt::QueuedConnection);
+        this,
+        [this, path] {
+            run([this, path] {
+                // The dialog may come before the window's first activation: the player is
+                // loaded first, so that the games go to him and his name is known.
+                if (session_.current() == 0) {
+                    loadPlayer();
+                }
+                importPgn(path);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 // The ticked games go after those listed, as "Valider" would put them; nothing is
