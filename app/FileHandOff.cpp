@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileHandOff.h"
 
+#include <unistd.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <unistd.h>
 
 namespace tavolin {
 
@@ -27,8 +27,8 @@ QString handOffSocketName(const QString& playersFolder) {
     if (folder.isEmpty()) {
         folder = QDir::tempPath();
     }
-    return QDir(folder).filePath(QStringLiteral("tavolin-%1-%2")
-                                     .arg(QString::number(getuid()), QString::fromLatin1(hash)));
+    return QDir(folder).filePath(
+        QStringLiteral("tavolin-%1-%2").arg(QString::number(getuid()), QString::fromLatin1(hash)));
 }
 
 bool handFileToRunningProgram(const QString& playersFolder, const QString& file) {

@@ -6,6 +6,7 @@
 
 #include "DifferenceToScore.h"
 #include "FideCoefficient.h"
+#include "MessageText.h"
 #include "Messages.h"
 #include "NumberText.h"
 #include "Precision.h"
@@ -226,11 +227,23 @@ private:
     // player, who may get his first rating.
     std::optional<SystemOutcome> fide2024() {
         std::vector<Fide2024Game> counted;
+        int belowList = 0;
+        int damaged = 0;
         for (const GameEntry& game : input_.games) {
             if (const auto kept = fide2024CountedGame(game)) {
                 counted.push_back(*kept);
+            } else if (game.opponentRating >= 0 && game.opponentRating < kFide2024LowestRating &&
+                       (game.score == kWinScore || game.score == kDrawScore ||
+                        game.score == kLossScore)) {
+                ++belowList;  // an opponent who is not on the list
+            } else {
+                ++damaged;
             }
         }
+        noteLeftOut(belowList, messages::kFide2024LeftOutBelowListOne,
+                    messages::kFide2024LeftOutBelowListMany);
+        noteLeftOut(damaged, messages::kFide2024LeftOutDamagedOne,
+                    messages::kFide2024LeftOutDamagedMany);
         if (isBlank(input_.ratingText)) {
             return fide2024FirstRatingOutcome(counted);
         }
@@ -249,6 +262,7 @@ private:
             fide2024RatedChange(*rating, result_.fide2024Coefficient, counted);
         if (change.newRating < kFide2024LowestRating) {
             result_.notice = messages::kFide2024LeavesList;
+            result_.notes.emplace_back(messages::kFide2024LeavesList);
         }
         std::string scores = general(change.expectedHundredths / 100.0L);
         scores += '/';
@@ -278,6 +292,14 @@ private:
         countedAverage_ = average(first.opponentsSum, first.games);
         return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::score, ""}},
                              static_cast<double>(first.rating)};
+    }
+
+    void noteLeftOut(int games, std::string_view one, std::string_view many) {
+        if (games == 1) {
+            result_.notes.emplace_back(one);
+        } else if (games > 1) {
+            result_.notes.push_back(filledMessage(many, std::to_string(games)));
+        }
     }
 
     static double average(std::int64_t sum, int count) {

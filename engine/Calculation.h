@@ -45,6 +45,9 @@ struct CalculationResult {
     std::string message;
     // A warning shown after the labels are written (a new FIDE rating below the list).
     std::string notice;
+    // What the figures left out or warn of, one line each, shown under them: the games the
+    // FIDE 2024 rules did not count, then the notice.
+    std::vector<std::string> notes;
     // The rating field is emptied after the message.
     bool clearRating = false;
     // FideCoefficient after the calculation, and the FIDE 2024 one.

@@ -21,6 +21,15 @@ inline constexpr std::string_view kFide2024ZeroScore =
     "Un premier classement FIDE demande au moins un demi-point marqué";
 inline constexpr std::string_view kFide2024BelowList =
     "Le premier classement FIDE serait inférieur à 1400 : pas de classement";
+// Under the results: the games the 2024 rules leave out.
+inline constexpr std::string_view kFide2024LeftOutBelowListOne =
+    "1 partie non comptée (adversaire classé sous 1400)";
+inline constexpr std::string_view kFide2024LeftOutBelowListMany =
+    "%1 parties non comptées (adversaire classé sous 1400)";
+inline constexpr std::string_view kFide2024LeftOutDamagedOne =
+    "1 partie non comptée (partie abîmée)";
+inline constexpr std::string_view kFide2024LeftOutDamagedMany =
+    "%1 parties non comptées (parties abîmées)";
 inline constexpr std::string_view kFide2024LeavesList =
     "Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste";
 inline constexpr std::string_view kOpponentRatingError = "Erreur sur le elo";

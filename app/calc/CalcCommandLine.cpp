@@ -235,8 +235,8 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
         }
         out << '\n';
     }
-    if (!result.notice.empty()) {
-        err << result.notice << '\n';
+    for (const std::string& note : result.notes) {
+        err << note << '\n';
     }
     return kExitDone;
 }

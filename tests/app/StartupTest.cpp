@@ -126,8 +126,8 @@ TEST_F(StartupTest, AFileOpenedAtStartGoesToTheLoadedPlayer) {
     withFile.pgnFile = pgn;
     const StartedProgram started = startTavolin(boxes, withFile);
     ASSERT_NE(started.window, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return started.window->session().games().count == 1; }, 10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return started.window->session().games().count == 1; }, 10000));
     started.window->savePlayer();
     EXPECT_EQ(getDouble(readFile(folder.filePath("tavo.lin")), 40), 1600);
 }

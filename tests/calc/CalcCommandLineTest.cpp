@@ -67,6 +67,9 @@ TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
               "Variation :\nScore théorique/réalisé :\nMoyenne des adversaires : 1700\n"
               "NOUVEAU FIDE : 1779\n");
 
+    const CalcRun leftOut = calc({"-s", "fide2024", "-r", "1850", "2010+", "1300+", "1200="});
+    EXPECT_EQ(leftOut.status, 0);
+    EXPECT_EQ(leftOut.err, "2 parties non comptées (adversaire classé sous 1400)\n");
     const CalcRun leaving = calc({"-s", "fide2024", "-r", "1400", "1400-"});
     EXPECT_EQ(leaving.status, 0);
     EXPECT_THAT(leaving.out, HasSubstr("NOUVEAU FIDE : 1390\n"));

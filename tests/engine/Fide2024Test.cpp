@@ -217,6 +217,31 @@ TEST(Fide2024Test, ANewRatingBelowTheListIsShownWithAWarning) {
     EXPECT_EQ(result.labels.back(), (LabelText{L::newRating, "1390"}));
 }
 
+// The figures say what they left out, a line under them each.
+TEST(Fide2024Test, TheGamesLeftOutAreToldUnderTheFigures) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        std::vector<GameEntry> games;
+        std::vector<std::string> notes;
+    };
+    for (const Case& c : {
+             Case{{{2010, 1}, {1700, 0.5}}, {}},
+             Case{{{2010, 1}, {1399, 1}}, {"1 partie non comptée (adversaire classé sous 1400)"}},
+             Case{{{2010, 1}, {1000, 0}, {1200, 0.5}},
+                  {"2 parties non comptées (adversaire classé sous 1400)"}},
+             Case{{{2010, 1}, {1300, 1}, {nan, 1}, {1500, 0.7}},
+                  {"1 partie non comptée (adversaire classé sous 1400)",
+                   "2 parties non comptées (parties abîmées)"}},
+             Case{{{1400, 0}, {1000, 1}},
+                  {"1 partie non comptée (adversaire classé sous 1400)",
+                   std::string(messages::kFide2024LeavesList)}},
+         }) {
+        const CalculationResult result = calculated({"1400", "20", c.games});
+        EXPECT_EQ(result.message, "");
+        EXPECT_EQ(result.notes, c.notes) << c.games.size();
+    }
+}
+
 TEST(Fide2024Test, TheCoefficientComesFromTheExactTexts) {
     struct Case {
         const char* text;

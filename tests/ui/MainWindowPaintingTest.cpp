@@ -62,13 +62,19 @@ TEST_F(MainWindowPaintingTest, TheFrameOfTheFiveSystemsIsGreyAboveAndLeftWhiteRi
             startWithPicture(markedPicture({320, 240}));
         }
         const QImage image = shown();
+        // The right edge lies past the longest caption, "FIDE 2024", and before the rating's.
+        int right = ui.fide2024Caption->geometry().right() + 1;
+        while (right < ui.ratingCaption->x() && image.pixelColor(right, 100) != kWhite) {
+            ++right;
+        }
+        ASSERT_LT(right, ui.ratingCaption->x()) << withPicture;
         EXPECT_EQ(image.pixelColor(150, 37), kGrey) << withPicture;
         EXPECT_EQ(image.pixelColor(129, 150), kGrey) << withPicture;
-        EXPECT_EQ(image.pixelColor(205, 150), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(right, 150), kWhite) << withPicture;
         EXPECT_EQ(image.pixelColor(150, 162), kWhite) << withPicture;
         EXPECT_EQ(image.pixelColor(129, 37), kGrey) << withPicture;
-        EXPECT_EQ(image.pixelColor(205, 37), kWhite) << withPicture;
-        EXPECT_EQ(image.pixelColor(205, 162), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(right, 37), kWhite) << withPicture;
+        EXPECT_EQ(image.pixelColor(right, 162), kWhite) << withPicture;
         EXPECT_EQ(image.pixelColor(129, 162), kGrey) << withPicture;
     }
 }

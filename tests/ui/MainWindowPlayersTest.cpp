@@ -228,7 +228,8 @@ TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerAction) {
     EXPECT_EQ(boxes.warnings, QStringList{kModeError});
 }
 
-TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
+// The automatic calculation never speaks nor empties a field: a pressed "CALCUL" does.
+TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsKeptByTheAutomaticCalculation) {
     Settings automatic;
     automatic.autoCalculate = true;
     start(
@@ -239,17 +240,21 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsToldOnce) {
             putDouble(bytes, 48, 1);
         },
         automatic);
-    // The load selects the system (which recalculates) and recalculates: one message.
-    EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
-    EXPECT_EQ(ui.ratingEdit->text(), "");
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_EQ(ui.ratingEdit->text(), "999");
+    EXPECT_EQ(results(), "|||");
 
-    boxes.whileShown = [this] { leave(); };
-    boxes.warnings.clear();
-    selectPlayer(1);
     ui.playerGrid->setCurrentCell(1, 0);
     ui.playerGrid->setCurrentCell(0, 0);
-    activate();  // the focus given back by the last box
+    leaveAndComeBack();
+    click(ui.fide2024Button);
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_EQ(ui.ratingEdit->text(), "999");
+
+    click(ui.eloButton);
+    click(ui.calculateButton);
     EXPECT_EQ(boxes.warnings, QStringList{kEloIncorrect});
+    EXPECT_EQ(ui.ratingEdit->text(), "");
 }
 
 TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) {

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
+#include <algorithm>
 
 #include "AboutBox.h"
 #include "ClickableLabel.h"
@@ -37,6 +39,8 @@ constexpr int kWindowHeight = 480;
 const QString kCaptionAtStart = QStringLiteral("Tavolin ");
 // The frame round the five rating systems ends under "FIDE 2024".
 constexpr int kFrameBottom = 162;
+constexpr int kFrameRight = 205;
+constexpr int kSaveDelayMilliseconds = 1000;
 
 }  // namespace
 
@@ -135,6 +139,23 @@ void MainWindow::connectFieldsToSession() {
     connect(&session_, &PlayerSession::loaded, this, &MainWindow::showLoadedPlayer);
     connect(&session_, &PlayerSession::gamesChanged, this, &MainWindow::showList);
     connect(&session_, &PlayerSession::gameCountChanged, this, &MainWindow::showGameCount);
+
+    // Whatever is typed reaches the file a second after the last keystroke, so that a
+    // program killed meanwhile loses nothing; the figures shown no longer match it.
+    saveTimer_ = new QTimer(this);
+    saveTimer_->setSingleShot(true);
+    saveTimer_->setInterval(kSaveDelayMilliseconds);
+    connect(saveTimer_, &QTimer::timeout, this, [this] { run([this] { savePlayer(); }); });
+    connect(ui.ratingEdit, &QLineEdit::textChanged, this, &MainWindow::playerChanged);
+    connect(ui.youngBox, &QCheckBox::toggled, this, &MainWindow::playerChanged);
+    connect(ui.coefficientBox, &QComboBox::currentTextChanged, this, &MainWindow::playerChanged);
+    connect(ui.playerGrid, &QTableWidget::itemChanged, this, &MainWindow::playerChanged);
+    connect(&session_, &PlayerSession::gamesChanged, this, &MainWindow::playerChanged);
+}
+
+void MainWindow::playerChanged() {
+    showResultsCurrent(false);
+    saveTimer_->start();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -186,13 +207,15 @@ void MainWindow::paintEvent(QPaintEvent* event) {
             painter.drawPixmap(tile, picture_);
         }
     }
-    // The engraved frame round the rating systems: grey top and left, white right and bottom.
+    // The engraved frame round the rating systems: grey top and left, white right and bottom;
+    // wide enough for the longest caption, "FIDE 2024".
+    const int right = std::max(kFrameRight, ui_->fide2024Caption->geometry().right() + 6);
     const QColor grey(128, 128, 128);
     painter.setPen(QPen(grey, 1));
-    painter.drawLine(129, 37, 205, 37);
+    painter.drawLine(129, 37, right, 37);
     painter.setPen(QPen(Qt::white, 1));
-    painter.drawLine(205, 37, 205, kFrameBottom);
-    painter.drawLine(205, kFrameBottom, 129, kFrameBottom);
+    painter.drawLine(right, 37, right, kFrameBottom);
+    painter.drawLine(right, kFrameBottom, 129, kFrameBottom);
     painter.setPen(QPen(grey, 1));
     painter.drawLine(129, kFrameBottom, 129, 37);
 

@@ -16,6 +16,7 @@
 #include "TrackedMessageBoxes.h"
 
 class QLabel;
+class QTimer;
 class QPushButton;
 class QRadioButton;
 
@@ -55,11 +56,12 @@ public:
     const QString& progressText() const { return progressText_; }
 
     // What the user's actions do (each also runs from its button or event).
-    void addGame();     // "Valider": adds the game typed
-    void deleteGame();  // "Effacer partie n°": deletes the game numbered beside it
-    void clearGames();  // "Tout Effacer": empties the game list and the results
-    void quit();        // "Quitter"
-    void calculate();   // "CALCUL"
+    void addGame();                 // "Valider": adds the game typed
+    void deleteGame();              // "Effacer partie n°": deletes the game numbered beside it
+    void clearGames();              // "Tout Effacer": empties the game list and the results
+    void quit();                    // "Quitter"
+    void calculate();               // "CALCUL" pressed: says why it cannot calculate
+    void calculateAutomatically();  // the "autocalcul" switch's: silent
     void chooseSystem(RatingSystem system);  // the five radio buttons
     void showAbout();                        // "Infos" and the title: the About box
     void openTable();                        // "Tableau": the percentage table
@@ -102,7 +104,11 @@ private:
     QRadioButton* systemButton(RatingSystem system) const;
     RatingSystem checkedSystem() const;
     void showCoefficientChoices(RatingSystem system);
+    void runCalculation(bool pressed);
     void clearResults();
+    void showResultsCurrent(bool current);
+    // Something the figures depend on changed: they are dimmed, and the player saved soon.
+    void playerChanged();
     void setResult(QLabel* label, const QString& text);
     void showLoadedPlayer();
     void showGameCount();
@@ -130,6 +136,8 @@ private:
     int lastProgressPercent_ = -1;
 
     std::function<QString()> pgnFileChooser_;
+    // Saves the player a second after the last keystroke that changed him.
+    QTimer* saveTimer_ = nullptr;
 
     // Controls whose tooltips follow the "aide" switch, with their texts.
     QList<QPair<QWidget*, QString>> helpTips_;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "Calculation.h"
 #include "MainWindow.h"
@@ -62,8 +63,9 @@ void MainWindow::chooseSystem(RatingSystem system) {
     }
 
     clearResults();
+    saveTimer_->start();  // the system chosen, as anything typed
     if (settings_.autoCalculate) {
-        calculate();
+        calculateAutomatically();
     }
 }
 
@@ -103,6 +105,16 @@ RatingSystem MainWindow::checkedSystem() const {
 // --- "CALCUL" -----------------------------------------------------------------------------
 
 void MainWindow::calculate() {
+    runCalculation(true);
+}
+
+// The "autocalcul" switch's calculation never speaks and never empties a field: when it
+// cannot work the figures out (a rating being typed, no game), it leaves them empty.
+void MainWindow::calculateAutomatically() {
+    runCalculation(false);
+}
+
+void MainWindow::runCalculation(bool pressed) {
     const MainWindowControls& ui = *ui_;
     const std::string rating = session_.ratingText().toStdString();
     const std::string coefficient = session_.coefficientText().toStdString();
@@ -127,6 +139,10 @@ void MainWindow::calculate() {
     session_.setFideCoefficient(result.fideCoefficient);
     session_.setFide2024Coefficient(result.fide2024Coefficient);
     if (!result.message.empty()) {
+        if (!pressed) {
+            clearResults();
+            return;
+        }
         warn(result.message);
         if (result.clearRating) {
             ui.ratingEdit->clear();
@@ -150,8 +166,23 @@ void MainWindow::calculate() {
                 break;
         }
     }
-    if (!result.notice.empty()) {
+    QStringList notes;
+    for (const std::string& note : result.notes) {
+        notes.append(fromUtf8(note));
+    }
+    setResult(ui.notesValue, notes.join(QLatin1Char('\n')));
+    showResultsCurrent(true);
+    if (pressed && !result.notice.empty()) {
         warn(result.notice);
+    }
+}
+
+// Figures that no longer match what is on screen are dimmed until the next calculation.
+void MainWindow::showResultsCurrent(bool current) {
+    const MainWindowControls& ui = *ui_;
+    for (QLabel* label :
+         {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
+        label->setEnabled(current);
     }
 }
 
@@ -162,9 +193,11 @@ void MainWindow::setResult(QLabel* label, const QString& text) {
 
 void MainWindow::clearResults() {
     const MainWindowControls& ui = *ui_;
-    for (QLabel* label : {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue}) {
+    for (QLabel* label :
+         {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
         setResult(label, QString());
     }
+    showResultsCurrent(true);
 }
 
 // --- Progress text of the normal-curve scan -----------------------------------------------

@@ -59,6 +59,7 @@ class RightAlignedLabel;
     X(QLabel, performanceValue)              \
     X(RightAlignedLabel, newRatingCaption)   \
     X(QLabel, newRatingValue)                \
+    X(QLabel, notesValue)                    \
     X(QLabel, gameCountCaption)              \
     X(QLabel, gameCount)                     \
     X(QPlainTextEdit, gameList)              \

@@ -14,9 +14,11 @@
 
 namespace tavolin {
 
+// Each change of the games is in the file at once.
 void MainWindow::addGame() {
     addGameFromFields();
     showGameCount();
+    savePlayer();
 }
 
 void MainWindow::addGameFromFields() {
@@ -55,9 +57,10 @@ void MainWindow::deleteGame() {
         ui.deleteNumberEdit->clear();
     }
     if (settings_.autoCalculate) {
-        calculate();
+        calculateAutomatically();
     }
     showGameCount();
+    savePlayer();
 }
 
 void MainWindow::clearGames() {
@@ -66,6 +69,7 @@ void MainWindow::clearGames() {
     clearResults();
     session_.clearGames();
     showGameCount();
+    savePlayer();
 }
 
 void MainWindow::quit() {

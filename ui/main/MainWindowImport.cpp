@@ -124,6 +124,7 @@ void MainWindow::importPgn(const QString& path) {
     }
     ui_->gameList->verticalScrollBar()->setValue(ui_->gameList->verticalScrollBar()->maximum());
     showGameCount();
+    savePlayer();
 }
 
 }  // namespace tavolin

@@ -135,9 +135,8 @@ void MainWindowControls::createControls(QWidget* window) {
     youngCaption = label(window, QStringLiteral("Jeune"), 384, 72);
     coefficientCaption = label(window, QStringLiteral("Coefficient FIDE"), 252, 120);
     coefficientCaption->hide();
+    // Only the values its system knows: a typed one would be replaced without a word.
     coefficientBox = new QComboBox(window);
-    coefficientBox->setEditable(true);
-    coefficientBox->setInsertPolicy(QComboBox::NoInsert);
     coefficientBox->addItems({QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("25")});
     coefficientBox->setCurrentText(QStringLiteral("25"));
     coefficientBox->setGeometry(336, 116, 49, 21);
@@ -175,6 +174,8 @@ void MainWindowControls::createControls(QWidget* window) {
     newRatingCaption->setCaption(QStringLiteral("NOUVEL ELO : "));
     newRatingValue = label(window, QString(), 491, 368);
     setBold(newRatingValue);
+    // What the figures left out or warn of, a line each, under them.
+    notesValue = label(window, QString(), 300, 386);
 
     gameCountCaption = label(window, QStringLiteral("Parties : "), 564, 12);
     setUnderline(gameCountCaption);

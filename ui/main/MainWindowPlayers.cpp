@@ -37,7 +37,7 @@ void MainWindow::loadPlayer() {
         warn(messages::kModeError);
     }
     if (settings_.autoCalculate) {
-        calculate();
+        calculateAutomatically();
     }
 }
 
@@ -59,7 +59,7 @@ void MainWindow::switchPlayer() {
     loadPlayer();
     showGameCount();
     if (settings_.autoCalculate) {
-        calculate();
+        calculateAutomatically();
     }
 }
 
