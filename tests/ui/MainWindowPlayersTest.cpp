@@ -66,11 +66,20 @@ TEST_F(MainWindowTest, ANameTypedInTheGridIsWhatTheFileKeeps) {
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, grid);
     // Typed as a keyboard layout sends them, a character a key.
+    QStringList told;  // what the cell said of each character refused
     for (const QChar c :
          QString::fromUtf8("\u00e9\u03a9\u4e2d\u20acartholomew Fitzgerald-Smythe")) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(editor, &key);
+        if (QToolTip::isVisible() && (told.isEmpty() || told.last() != QToolTip::text())) {
+            told.append(QToolTip::text());
+        }
     }
+    EXPECT_EQ(told, (QStringList{
+                        QString::fromUtf8("« Ω » ne peut pas être enregistré dans le fichier des "
+                                          "joueurs"),
+                        QString::fromUtf8("« 中 » ne peut pas être enregistré dans le fichier des "
+                                          "joueurs")}));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // Return commits through a queued call
     const QString kept = QString::fromUtf8("B\u00e9\u20acartholomew Fitzge");

@@ -7,21 +7,39 @@
 #include <QStyle>
 #include <QToolTip>
 #include <QValidator>
+#include <utility>
 
 #include "PlayerRecord.h"
+#include "Messages.h"
+#include "Utf8.h"
 #include "Windows1252.h"
 
 namespace tavolin {
 
 namespace {
 
-// Refuses a keystroke or a paste that the player file could not keep.
+// Refuses a keystroke or a paste that the player file could not keep, and remembers the
+// first character refused for that reason, to say so.
 class NameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        return input.size() <= kNameLength && fitsWindows1252(input) ? Acceptable : Invalid;
+        refused_.clear();
+        for (const char32_t c : input.toUcs4()) {
+            const QString character = QString::fromUcs4(&c, 1);
+            if (!fitsWindows1252(character)) {
+                refused_ = character;
+                return Invalid;
+            }
+        }
+        return input.size() <= kNameLength ? Acceptable : Invalid;
     }
+    // The character refused by the last validation, once: a rejection for the length
+    // leaves nothing to say.
+    QString takeRefused() { return std::exchange(refused_, QString()); }
+
+private:
+    mutable QString refused_;
 };
 
 }  // namespace
@@ -31,7 +49,15 @@ QWidget* PlayerNameDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setMaxLength(kNameLength);
-        line->setValidator(new NameValidator(line));
+        auto* validator = new NameValidator(line);
+        line->setValidator(validator);
+        // A character refused is told at the cell, not dropped without a word.
+        connect(line, &QLineEdit::inputRejected, line, [line, validator] {
+            if (const QString refused = validator->takeRefused(); !refused.isEmpty()) {
+                QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())),
+                                   fromUtf8(messages::kNameCharacterRefused).arg(refused), line);
+            }
+        });
     }
     return editor;
 }
