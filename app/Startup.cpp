@@ -15,6 +15,8 @@
 #include "Messages.h"
 #include "ProgramIcon.h"
 #include "SessionEnd.h"
+#include "SettingsFile.h"
+#include "StartupChecks.h"
 #include "TerminationSignals.h"
 #include "UserFolders.h"
 #include "Utf8.h"
@@ -70,6 +72,9 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
         boxes.warning(nullptr, fromUtf8(messages::kAlreadyOpen).arg(QDir::currentPath()));
         return {};
     }
+    // Told once here, with the folder locked, rather than at every action.
+    tellDamagedPlayerFile(boxes, kPlayerFileName, QDateTime::currentDateTime());
+    tellUnreadableSettings(boxes, settingsPathOfThisProgram());
     started.window = std::make_unique<MainWindow>(boxes);
     MainWindow* window = started.window.get();
     started.handOff = std::make_unique<FileHandOffServer>(

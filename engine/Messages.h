@@ -48,6 +48,20 @@ inline constexpr std::string_view kFileTooShort =
     "Le fichier %1 est trop court : %2 octets au lieu de %3.";
 inline constexpr std::string_view kNoSuchRecord = "Le fichier %1 n'a pas d'enregistrement %2.";
 inline constexpr std::string_view kPictureUnreadable = "L'image %1 n'est pas un bitmap lisible.";
+// At start-up, a damaged player file: its full path, then the players (3, 7), or its size
+// and the size it should have; then where the copy of it is.
+inline constexpr std::string_view kPlayerFileDamaged =
+    "Le fichier des joueurs %1 est abîmé : les joueurs %2 ne sont pas tels que le programme "
+    "les enregistre et peuvent montrer des données fausses.";
+inline constexpr std::string_view kPlayerFileCut =
+    "Le fichier des joueurs %1 est trop court : %2 octets au lieu de %3. Les joueurs qui "
+    "manquent sont vides.";
+inline constexpr std::string_view kDamagedCopyKept =
+    "Une copie du fichier tel qu'il était est gardée dans %1.";
+inline constexpr std::string_view kDamagedCopyFailed =
+    "Aucune copie du fichier n'a pu être gardée : %1";
+// At start-up, a settings file that exists but cannot be read.
+inline constexpr std::string_view kSettingsUnreadable = "%1 Les options par défaut sont utilisées.";
 // The second line of kPlayerFileMissing: the folder where the file was looked for.
 inline constexpr std::string_view kLookedInFolder = "Dossier : %1";
 

@@ -19,6 +19,7 @@
 #include "PgnImportDialog.h"
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
+#include "StartupChecks.h"
 #include "UserFolders.h"
 
 namespace tavolin::testing {
@@ -34,7 +35,7 @@ protected:
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
-    void writePlayerFile() { writeFile(folder.filePath("tavo.lin"), QByteArray(10 * 848, '\0')); }
+    void writePlayerFile() { writeFile(folder.filePath("tavo.lin"), blankPlayerFile()); }
 
     QTemporaryDir folder;
     QString previous;
@@ -130,6 +131,49 @@ TEST_F(StartupTest, AFileOpenedAtStartGoesToTheLoadedPlayer) {
         QTest::qWaitFor([&] { return started.window->session().games().count == 1; }, 10000));
     started.window->savePlayer();
     EXPECT_EQ(getDouble(readFile(folder.filePath("tavo.lin")), 40), 1600);
+}
+
+// A damaged file is told once, before the window, with where its copy is kept; the players
+// then load without a word more.
+TEST_F(StartupTest, ADamagedPlayerFileIsToldOnceAndCopied) {
+    QByteArray players = blankPlayerFile();
+    putInt32(players, 840, 0);
+    putInt32(players, 4 * kRecordBytes + 28, 60);
+    writeFile(folder.filePath("tavo.lin"), players);
+    const StartedProgram started = startTavolin(boxes);
+    ASSERT_NE(started.window, nullptr);
+    ASSERT_EQ(boxes.warnings.size(), 1);
+    const QStringList copies = QDir(folder.path()).entryList({"tavo.lin.abime-*"});
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(readFile(folder.filePath(copies[0])), players);
+    EXPECT_EQ(boxes.warnings[0],
+              "Le fichier des joueurs " + folder.filePath("tavo.lin") +
+                  " est abîmé : les joueurs 1, 5 ne sont pas tels que le programme les "
+                  "enregistre et peuvent montrer des données fausses.\nUne copie du fichier tel "
+                  "qu'il était est gardée dans " +
+                  folder.filePath(copies[0]) + ".");
+
+    // A file cut short: told, copied, completed; then it loads.
+    QDir(folder.path()).remove(copies[0]);
+    writeFile(folder.filePath("tavo.lin"), blankPlayerFile().left(3 * kRecordBytes));
+    boxes.warnings.clear();
+    tellDamagedPlayerFile(boxes, "tavo.lin", QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
+    ASSERT_EQ(boxes.warnings.size(), 1);
+    EXPECT_TRUE(boxes.warnings[0].contains("est trop court : 2544 octets au lieu de 8480."));
+    EXPECT_EQ(readFile(folder.filePath("tavo.lin.abime-20260102-030405")),
+              blankPlayerFile().left(3 * kRecordBytes));
+    EXPECT_EQ(readFile(folder.filePath("tavo.lin")), blankPlayerFile());
+}
+
+TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnce) {
+    const QString settings = folder.filePath("tavolin.ini");
+    tellUnreadableSettings(boxes, settings);  // none: the defaults, nothing to say
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    QDir(folder.path()).mkdir("tavolin.ini");
+    tellUnreadableSettings(boxes, settings);
+    EXPECT_EQ(boxes.warnings,
+              QStringList{"Impossible de lire " + settings +
+                          " : c'est un dossier. Les options par défaut sont utilisées."});
 }
 
 TEST_F(StartupTest, ALockLeftByAProgramThatDiedDoesNotBlock) {

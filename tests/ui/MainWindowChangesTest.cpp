@@ -75,7 +75,11 @@ TEST_F(MainWindowChangesTest, EveryChangeReachesTheFileByItself) {
     ui.coefficientBox->setCurrentText("15");
     EXPECT_TRUE(saved([](const QByteArray& r) { return getInt32(r, 844) == 15; }));
     ui.playerGrid->item(0, 0)->setText("Anna");
-    EXPECT_TRUE(saved([](const QByteArray& r) { return r.mid(0, 5) == QByteArray("\x04" "Anna"); }));
+    EXPECT_TRUE(saved([](const QByteArray& r) {
+        return r.mid(0, 5) == QByteArray(
+                                  "\x04"
+                                  "Anna");
+    }));
     EXPECT_TRUE(boxes.warnings.isEmpty());
     EXPECT_TRUE(boxes.errors.isEmpty());
 }

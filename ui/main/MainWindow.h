@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "DataFileCheck.h"
 #include "OncePerActionBoxes.h"
@@ -136,6 +137,8 @@ private:
     int lastProgressPercent_ = -1;
 
     std::function<QString()> pgnFileChooser_;
+    // The players whose unknown rating system was told.
+    std::set<int> modeErrorsTold_;
     // Saves the player a second after the last keystroke that changed him.
     QTimer* saveTimer_ = nullptr;
 

@@ -33,8 +33,8 @@ void MainWindow::loadPlayer() {
     if (mode >= static_cast<std::int32_t>(RatingSystem::Elo) &&
         mode <= static_cast<std::int32_t>(RatingSystem::Fide2024)) {
         chooseSystem(static_cast<RatingSystem>(mode));
-    } else {
-        warn(messages::kModeError);
+    } else if (modeErrorsTold_.insert(session_.current()).second) {
+        warn(messages::kModeError);  // once a player: start-up has told the file is damaged
     }
     if (settings_.autoCalculate) {
         calculateAutomatically();
