@@ -4,18 +4,20 @@
 namespace tavolin {
 
 const char* const kProgramUsage =
-    "Usage: tavolin [--user-data] [FILE.pgn]\n"
-    "Keeps the games of a chess player's rating period and works out his new rating.\n"
+    "Utilisation : tavolin [--user-data] [FICHIER.pgn]\n"
+    "Garde les parties d'une période de classement d'un joueur d'échecs et calcule son\n"
+    "nouveau classement.\n"
     "\n"
-    "Without an option the players are kept in the file tavo.lin of the current folder,\n"
-    "which must hold one. With a PGN file, its games are offered for import; when the\n"
-    "program already runs on the same players, the file goes to it.\n"
+    "Sans option, les joueurs sont gardés dans le fichier tavo.lin du dossier courant, qui\n"
+    "doit en avoir un. Avec un fichier PGN, ses parties sont proposées à l'importation ;\n"
+    "quand le programme est déjà ouvert sur les mêmes joueurs, le fichier lui est confié.\n"
     "\n"
-    "      --user-data  keep the players in the user's own folder, $XDG_DATA_HOME/tavolin\n"
-    "                   (by default ~/.local/share/tavolin), made with a blank player file\n"
-    "                   on the first start; the desktop's menu starts the program so\n"
-    "  -h, --help       show this help and exit\n"
-    "      --version    show the program's version and exit\n";
+    "      --user-data  garder les joueurs dans le dossier de l'utilisateur,\n"
+    "                   $XDG_DATA_HOME/tavolin (par défaut ~/.local/share/tavolin), créé\n"
+    "                   avec un fichier de joueurs vierge au premier démarrage ; le menu du\n"
+    "                   bureau démarre le programme ainsi\n"
+    "  -h, --help       afficher cette aide\n"
+    "      --version    afficher la version du programme\n";
 
 ProgramOptions readProgramOptions(const QStringList& arguments) {
     ProgramOptions options;
@@ -26,13 +28,63 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
             options.version = true;
         } else if (argument == QLatin1String("--user-data")) {
             options.userData = true;
-        } else if (!argument.startsWith(QLatin1Char('-')) && options.pgnFile.isEmpty()) {
-            options.pgnFile = argument;
+        } else if (!argument.startsWith(QLatin1Char('-'))) {
+            const bool pgn = argument.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive);
+            if (pgn && options.pgnFile.isEmpty()) {
+                options.pgnFile = argument;
+            } else if (options.unknownFile.isEmpty()) {
+                options.unknownFile = argument;
+            }
         } else if (options.unknown.isEmpty()) {
             options.unknown = argument;
         }
     }
     return options;
+}
+
+QStringList withoutQtOptions(const QStringList& arguments) {
+    // As QGuiApplication and QApplication take them, with one dash or two.
+    static const QStringList withValue{
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("title"),           QStringLiteral("name"),
+        QStringLiteral("qmljsdebugger")};
+    static const QStringList alone{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("sync"),    QStringLiteral("nograb"),
+                                   QStringLiteral("dograb"),  QStringLiteral("visual")};
+    QStringList kept;
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        QString name = arguments[k];
+        if (!name.startsWith(QLatin1Char('-'))) {
+            kept.append(name);
+            continue;
+        }
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString bare = name.section(QLatin1Char('='), 0, 0);
+        if (withValue.contains(bare)) {
+            if (!name.contains(QLatin1Char('='))) {
+                ++k;  // its value
+            }
+        } else if (!alone.contains(bare)) {
+            kept.append(arguments[k]);
+        }
+    }
+    return kept;
+}
+
+QString commandLineError(const ProgramOptions& options) {
+    if (!options.unknown.isEmpty()) {
+        return QStringLiteral("tavolin : option inconnue « %1 » (voir tavolin --help)")
+            .arg(options.unknown);
+    }
+    if (!options.unknownFile.isEmpty()) {
+        return QStringLiteral("tavolin : fichier inconnu « %1 »").arg(options.unknownFile);
+    }
+    return {};
 }
 
 }  // namespace tavolin

@@ -14,12 +14,21 @@ struct ProgramOptions {
     bool userData = false;
     // A PGN file to import, as the desktop opens one with the program.
     QString pgnFile;
-    // The first argument that is none of the above; empty when all are known.
+    // The first option that is none of the above; empty when all are known.
     QString unknown;
+    // The first argument that is no option and no PGN file (or a second PGN file).
+    QString unknownFile;
 };
 
 // Reads the arguments that follow the program's name.
 ProgramOptions readProgramOptions(const QStringList& arguments);
+
+// The arguments without Qt's own options (-platform NAME, -style NAME, -reverse, ...), so that
+// the program's can be read before Qt looks for a display.
+QStringList withoutQtOptions(const QStringList& arguments);
+
+// What is wrong with the command line, in French, for standard error; empty when nothing.
+QString commandLineError(const ProgramOptions& options);
 
 extern const char* const kProgramUsage;
 

@@ -86,8 +86,8 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
 }
 
 int runTavolin(int argc, char* argv[]) {
-    // --help and --version answer before Qt looks for a display.
-    const ProgramOptions early = readProgramOptions(argumentsOf(argc, argv));
+    // The program's own options are read before Qt looks for a display.
+    const ProgramOptions early = readProgramOptions(withoutQtOptions(argumentsOf(argc, argv)));
     if (early.help) {
         std::fputs(kProgramUsage, stdout);
         return 0;
@@ -95,6 +95,10 @@ int runTavolin(int argc, char* argv[]) {
     if (early.version) {
         std::printf("tavolin %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
         return 0;
+    }
+    if (const QString error = commandLineError(early); !error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(error));
+        return 2;
     }
 
     QApplication application(argc, argv);
@@ -114,11 +118,6 @@ int runTavolin(int argc, char* argv[]) {
     ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));
     if (!options.pgnFile.isEmpty()) {  // named from where the program was started
         options.pgnFile = QFileInfo(options.pgnFile).absoluteFilePath();
-    }
-    if (!options.unknown.isEmpty()) {
-        std::fprintf(stderr, "tavolin: unknown option '%s' (see tavolin --help)\n",
-                     qUtf8Printable(options.unknown));
-        return 2;
     }
 
     DialogMessageBoxes boxes;

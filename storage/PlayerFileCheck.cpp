@@ -63,9 +63,9 @@ bool isSoundRecord(const PlayerRecord& record) {
     const std::int32_t mode = record.mode();
     const auto games = record.games();
     return mode >= 1 && mode <= 5 && isKnownCoefficient(mode, record.coefficient()) &&
-           record.gameCount() >= 0 && record.gameCount() <= kMaxGames &&
-           record.rating() >= -999 && record.rating() <= 9999 && record.bytes()[32] <= 1 &&
-           isSoundName(record.bytes()) && std::all_of(games.begin(), games.end(), isSoundGame);
+           record.gameCount() >= 0 && record.gameCount() <= kMaxGames && record.rating() >= -999 &&
+           record.rating() <= 9999 && record.bytes()[32] <= 1 && isSoundName(record.bytes()) &&
+           std::all_of(games.begin(), games.end(), isSoundGame);
 }
 
 PlayerFileDamage checkPlayerFile(const QString& path) {

@@ -20,8 +20,8 @@ namespace tavolin {
 bool isSoundRecord(const PlayerRecord& record);
 
 struct PlayerFileDamage {
-    qsizetype size = 0;                // the file's size in bytes
-    bool tooShort = false;             // fewer than ten records
+    qsizetype size = 0;               // the file's size in bytes
+    bool tooShort = false;            // fewer than ten records
     std::vector<int> damagedPlayers;  // 1 to 10, among the records the file holds
     bool damaged() const { return tooShort || !damagedPlayers.empty(); }
 };

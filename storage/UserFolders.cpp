@@ -47,10 +47,26 @@ ProgramFolder ProgramFolder::ofThisProgram() {
             QFileInfo(path).isWritable()};
 }
 
+namespace {
+
+// A folder of the system's programs (/usr/bin, /usr/local/bin, /opt/...): shared by every
+// user, so never a place for one user's settings, even when root can write there.
+bool isSystemFolder(const QString& path) {
+    const QString clean = QDir::cleanPath(path);
+    for (const QLatin1String system : {QLatin1String("/usr"), QLatin1String("/opt")}) {
+        if (clean == system || clean.startsWith(system + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 QString settingsPath(const ProgramFolder& program, const UserEnvironment& environment) {
-    const QString folder =
-        program.holdsSettings || program.writable ? program.path : userConfigFolder(environment);
-    return QDir(folder).filePath(kSettingsFileName);
+    const bool beside =
+        !isSystemFolder(program.path) && (program.holdsSettings || program.writable);
+    return QDir(beside ? program.path : userConfigFolder(environment)).filePath(kSettingsFileName);
 }
 
 QString installedPicturePath() {

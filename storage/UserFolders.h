@@ -24,8 +24,8 @@ QString userDataFolder(const UserEnvironment& environment);
 QString userConfigFolder(const UserEnvironment& environment);
 
 // The settings file: beside the program when its folder already holds one or can take one
-// (a copy built or unpacked by the user), else in the user's configuration folder (a copy
-// installed in /usr/bin).
+// (a copy built or unpacked by the user), else in the user's configuration folder; always
+// there for a program in a system folder (/usr, /usr/local, /opt), whoever runs it.
 struct ProgramFolder {
     QString path;
     bool holdsSettings = false;

@@ -20,7 +20,8 @@ enum class Option {
     Difference,
     Pgn,
     Player,
-    Help
+    Help,
+    Version
 };
 
 struct KnownOption {
@@ -43,6 +44,7 @@ constexpr KnownOption kOptions[] = {
     {Option::Pgn, 0, "pgn", true},
     {Option::Player, 0, "player", true},
     {Option::Help, 'h', "help", false},
+    {Option::Version, 0, "version", false},
 };
 
 const KnownOption* findLong(std::string_view name) {
@@ -125,8 +127,8 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
                 options.system = *system;
                 return std::nullopt;
             }
-            return UsageError{"unknown system '" + std::string(value) +
-                              "' (elo, injes, fide, perf or fide2024)"};
+            return UsageError{"système inconnu « " + std::string(value) +
+                              " » (elo, injes, fide, perf ou fide2024)"};
         case Option::Rating:
             options.rating = value;
             break;
@@ -144,7 +146,7 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Separator:
             if (!isOneCharacter(value)) {
-                return UsageError{"the decimal separator must be one character"};
+                return UsageError{"le séparateur décimal est un seul caractère"};
             }
             options.decimalSeparator = std::string(value);
             break;
@@ -152,9 +154,11 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             options.table = true;
             break;
         case Option::Difference:
+            // A score fraction: a number from 0 to 1 (NaN compares false and is refused).
             options.difference = readDouble(value);
-            if (!options.difference) {
-                return UsageError{"--difference needs a number, not '" + std::string(value) + "'"};
+            if (!options.difference || !(*options.difference >= 0 && *options.difference <= 1)) {
+                return UsageError{"--difference prend une fraction du score de 0 à 1, pas « " +
+                                  std::string(value) + " »"};
             }
             break;
         case Option::Pgn:
@@ -165,6 +169,9 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Help:
             options.help = true;
+            break;
+        case Option::Version:
+            options.version = true;
             break;
     }
     return std::nullopt;
@@ -198,18 +205,19 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             const std::string_view name = body.substr(0, equals);
             const KnownOption* spec = findLong(name);
             if (spec == nullptr) {
-                return UsageError{"unknown option --" + std::string(name)};
+                return UsageError{"option inconnue --" + std::string(name)};
             }
             std::optional<std::string_view> value;
             if (equals != std::string_view::npos) {
                 if (!spec->takesValue) {
-                    return UsageError{"option --" + std::string(name) + " takes no value"};
+                    return UsageError{"l'option --" + std::string(name) +
+                                      " ne prend pas de valeur"};
                 }
                 value = body.substr(equals + 1);
             } else if (spec->takesValue) {
                 value = nextValue();
                 if (!value) {
-                    return UsageError{"option --" + std::string(name) + " needs a value"};
+                    return UsageError{"l'option --" + std::string(name) + " demande une valeur"};
                 }
             }
             if (auto error = apply(*spec, value.value_or(""), options)) {
@@ -222,7 +230,7 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
         for (std::size_t at = 1; at < argument.size(); ++at) {
             const KnownOption* spec = findShort(argument[at]);
             if (spec == nullptr) {
-                return UsageError{"unknown option -" + std::string(1, argument[at])};
+                return UsageError{"option inconnue -" + std::string(1, argument[at])};
             }
             if (!spec->takesValue) {
                 if (auto error = apply(*spec, "", options)) {
@@ -234,7 +242,8 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             if (value->empty()) {
                 value = nextValue();
                 if (!value) {
-                    return UsageError{"option -" + std::string(1, argument[at]) + " needs a value"};
+                    return UsageError{"l'option -" + std::string(1, argument[at]) +
+                                      " demande une valeur"};
                 }
             }
             if (auto error = apply(*spec, *value, options)) {
@@ -245,23 +254,23 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     }
 
     if (options.table && options.difference) {
-        return UsageError{"--table and --difference cannot be combined"};
+        return UsageError{"--table et --difference ne vont pas ensemble"};
     }
     if ((options.table || options.difference) && !options.games.empty()) {
-        return UsageError{"--table and --difference take no GAME"};
+        return UsageError{"--table et --difference ne prennent pas de PARTIE"};
     }
     if (options.player && !options.pgn) {
-        return UsageError{"--player needs --pgn FILE"};
+        return UsageError{"--player demande --pgn FICHIER"};
     }
     if (options.pgn && (!options.games.empty() || options.table || options.difference)) {
-        return UsageError{"--pgn takes no GAME, --table or --difference"};
+        return UsageError{"--pgn ne prend ni PARTIE, ni --table, ni --difference"};
     }
     // The 2024 regulations know three K factors; a coefficient box holds what is typed.
     if (options.system == RatingSystem::Fide2024 && options.coefficient &&
         *options.coefficient != "40" && *options.coefficient != "20" &&
         *options.coefficient != "10") {
-        return UsageError{"the FIDE 2024 coefficient is 40, 20 or 10, not '" +
-                          *options.coefficient + "'"};
+        return UsageError{"le coefficient FIDE 2024 est 40, 20 ou 10, pas « " +
+                          *options.coefficient + " »"};
     }
     return options;
 }

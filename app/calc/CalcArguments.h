@@ -28,6 +28,7 @@ struct CalcOptions {
     std::optional<std::string> pgn;
     std::optional<std::string> player;
     bool help = false;
+    bool version = false;
     std::vector<std::string_view> games;
 };
 

@@ -19,38 +19,42 @@
 #include "PlayerNames.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
+#include "Version.h"
 
 namespace tavolin {
 
 const std::string_view kCalcUsage =
-    "Usage: tavolin-calc [OPTIONS] GAME...\n"
-    "       tavolin-calc [OPTIONS] --pgn FILE [--player NAME]\n"
-    "Works out a chess player's new rating from the games of a rating period.\n"
+    "Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"
+    "              tavolin-calc [OPTIONS] --pgn FICHIER [--player NOM]\n"
+    "Calcule le nouveau classement d'un joueur d'échecs à partir des parties d'une période.\n"
     "\n"
-    "  GAME                      opponent rating immediately followed by the result sign: "
+    "  PARTIE                    le classement de l'adversaire suivi du signe du résultat : "
     "1850+ 1700= 2010-\n"
-    "  -s, --system SYS          elo | injes | fide | perf | fide2024   (default elo)\n"
-    "  -r, --rating TEXT         the current rating exactly as typed in the rating field "
-    "(default: empty)\n"
-    "  -j, --young               the young-player box is checked\n"
-    "  -k, --coefficient TEXT    the FIDE coefficient text as typed in the combo box "
-    "(default \"25\"; a text other than 10, 15, 25 keeps 25); for fide2024 the K factor "
-    "40, 20 or 10 (default 20)\n"
-    "  -i, --interpolation       the interpolation switch is on\n"
-    "  -a, --round               the arrondi switch is on\n"
-    "  -d, --decimal-separator C decimal separator of the results (default: the locale's)\n"
-    "      --table               print the percentage table: 100 lines "
-    "\"PERCENT<TAB>DIFFERENCE\", 100 down to 1; exit 0\n"
-    "      --difference P        print the rating difference for the score fraction P "
-    "(read as a double): by the integration with -i, else by the threshold table; exit 0\n"
-    "      --pgn FILE            with --player NAME: that player's games from a PGN file, in "
-    "place of GAMEs (opponent's Elo 1000 to 3000, result 1-0, 0-1 or 1/2-1/2; the others are "
-    "skipped and counted on standard error); alone: the file's players, \"NAME<TAB>GAMES\", "
-    "most games first\n"
-    "      --player NAME         the player whose games --pgn takes, named as the window "
-    "matches names: case, accents, blanks and the order around the comma do not count; a "
-    "name of 20 characters may be cut; several players that match equally are refused\n"
-    "  -h, --help                usage\n";
+    "  -s, --system SYS          elo | injes | fide | perf | fide2024   (elo par défaut)\n"
+    "  -r, --rating TEXTE        le classement actuel tel qu'il est tapé dans son champ "
+    "(vide par défaut)\n"
+    "  -j, --young               la case « Jeune » est cochée\n"
+    "  -k, --coefficient TEXTE   le coefficient FIDE tel qu'il est choisi (\"25\" par défaut ; "
+    "un texte autre que 10, 15, 25 garde 25) ; pour fide2024 le facteur K 40, 20 ou 10 "
+    "(20 par défaut)\n"
+    "  -i, --interpolation       l'option « Interpolation » est cochée\n"
+    "  -a, --round               l'option « Arrondi » est cochée\n"
+    "  -d, --decimal-separator C le séparateur décimal des résultats (par défaut celui de la "
+    "langue)\n"
+    "      --table               affiche la table des pourcentages : 100 lignes "
+    "\"POURCENTAGE<TAB>DIFFÉRENCE\", de 100 à 1 ; sortie 0\n"
+    "      --difference P        affiche la différence de classement pour la fraction du score "
+    "P, de 0 à 1 : par l'intégration avec -i, sinon par la table des seuils ; sortie 0\n"
+    "      --pgn FICHIER         avec --player NOM : les parties de ce joueur dans un fichier "
+    "PGN, à la place des PARTIEs (Elo de l'adversaire de 1000 à 3000, résultat 1-0, 0-1 ou "
+    "1/2-1/2 ; les autres sont comptées sur la sortie d'erreur) ; seul : les joueurs du "
+    "fichier, \"NOM<TAB>PARTIES\", le plus de parties d'abord\n"
+    "      --player NOM          le joueur dont --pgn prend les parties, nommé comme la fenêtre "
+    "compare les noms : ni la casse, ni les accents, ni les blancs, ni l'ordre autour de la "
+    "virgule ne comptent ; un nom de 20 caractères peut être coupé ; plusieurs joueurs qui "
+    "conviennent également sont refusés\n"
+    "  -h, --help                cette aide\n"
+    "      --version             la version du programme\n";
 
 namespace {
 
@@ -253,6 +257,10 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
     }
     const CalcOptions& options = std::get<CalcOptions>(parsed);
 
+    if (options.version) {
+        out << "tavolin-calc " << kVersion << '\n';
+        return kExitDone;
+    }
     if (options.help) {
         out << kCalcUsage;
         return kExitDone;

@@ -213,24 +213,41 @@ TEST(ProgramOptionsTest, ReadsTheCommandLine) {
     struct Case {
         QStringList arguments;
         bool help, version, userData;
-        const char* unknown;
-        const char* pgnFile = "";
+        const char* pgnFile;
+        const char* error;
     };
-    for (const Case& c :
-         {Case{{}, false, false, false, ""}, Case{{"--user-data"}, false, false, true, ""},
-          Case{{"-h"}, true, false, false, ""},
-          Case{{"--version", "--help"}, true, true, false, ""},
-          Case{{"--user-data", "--bogus", "x"}, false, false, true, "--bogus", "x"},
-          Case{{"--user-data", "open.pgn"}, false, false, true, "", "open.pgn"},
-          Case{{"a.pgn", "b.pgn"}, false, false, false, "b.pgn", "a.pgn"}}) {
+    for (const Case& c : {
+             Case{{}, false, false, false, "", ""},
+             Case{{"--user-data"}, false, false, true, "", ""},
+             Case{{"-h"}, true, false, false, "", ""},
+             Case{{"--version", "--help"}, true, true, false, "", ""},
+             Case{{"--user-data", "open.PGN"}, false, false, true, "open.PGN", ""},
+             Case{{"--user-data", "--bogus", "x.pgn"},
+                  false,
+                  false,
+                  true,
+                  "x.pgn",
+                  "tavolin : option inconnue « --bogus » (voir tavolin --help)"},
+             Case{{"foo.txt"}, false, false, false, "", "tavolin : fichier inconnu « foo.txt »"},
+             Case{{"a.pgn", "b.pgn"},
+                  false,
+                  false,
+                  false,
+                  "a.pgn",
+                  "tavolin : fichier inconnu « b.pgn »"},
+         }) {
         const ProgramOptions options = readProgramOptions(c.arguments);
         const std::string name = c.arguments.join(' ').toStdString();
         EXPECT_EQ(options.help, c.help) << name;
         EXPECT_EQ(options.version, c.version) << name;
         EXPECT_EQ(options.userData, c.userData) << name;
-        EXPECT_EQ(options.unknown, c.unknown) << name;
         EXPECT_EQ(options.pgnFile, c.pgnFile) << name;
+        EXPECT_EQ(commandLineError(options), c.error) << name;
     }
+    // Qt's own options are Qt's, with their values, before any display is looked for.
+    EXPECT_EQ(withoutQtOptions({"-platform", "offscreen", "--style=fusion", "-reverse",
+                                "--user-data", "-session", "s1", "open.pgn", "--bogus"}),
+              (QStringList{"--user-data", "open.pgn", "--bogus"}));
 }
 
 TEST(UserFoldersTest, FollowTheXdgRules) {
@@ -262,9 +279,14 @@ TEST(UserFoldersTest, SettingsBesideTheProgramWhenItsFolderHoldsOrTakesThem) {
         const char* settings;
     };
     for (const Case& c : {
-             Case{{"/opt/tavolin", true, false}, "/opt/tavolin/tavolin.ini"},
+             Case{{"/home/anna/tavolin", true, false}, "/home/anna/tavolin/tavolin.ini"},
              Case{{"/home/anna/tavolin", false, true}, "/home/anna/tavolin/tavolin.ini"},
+             Case{{"/home/anna/tavolin", false, false}, "/home/anna/.config/tavolin/tavolin.ini"},
+             // A system folder, even one that holds settings or that root can write to.
              Case{{"/usr/bin", false, false}, "/home/anna/.config/tavolin/tavolin.ini"},
+             Case{{"/usr/local/bin", false, true}, "/home/anna/.config/tavolin/tavolin.ini"},
+             Case{{"/opt/tavolin", true, true}, "/home/anna/.config/tavolin/tavolin.ini"},
+             Case{{"/optimal/tavolin", false, true}, "/optimal/tavolin/tavolin.ini"},
          }) {
         EXPECT_EQ(settingsPath(c.program, anna), c.settings) << c.program.path.toStdString();
     }

@@ -334,10 +334,16 @@ TEST(CalcCommandLineTest, HelpGoesToStandardOutput) {
     for (std::string_view option : {"-h", "--help"}) {
         const CalcRun run = calc({option});
         EXPECT_EQ(run.status, 0);
-        EXPECT_THAT(run.out, StartsWith("Usage: tavolin-calc [OPTIONS] GAME...\n"));
+        EXPECT_THAT(run.out, StartsWith("Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"));
         EXPECT_THAT(run.out, HasSubstr("--difference P"));
         EXPECT_EQ(run.err, "");
     }
+}
+
+TEST(CalcCommandLineTest, TellsItsVersion) {
+    const CalcRun run = calc({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "tavolin-calc 3.2\n");
 }
 
 TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
@@ -350,6 +356,9 @@ TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
                                                            {"-d", ""},
                                                            {"--difference", "half"},
                                                            {"--difference", "0.5x"},
+                                                           {"--difference", "1.5"},
+                                                           {"--difference", "-0.01"},
+                                                           {"--difference", "nan"},
                                                            {"--table", "--difference", "0.5"},
                                                            {"--table", "1600+"},
                                                            {"--young=yes"},
@@ -359,7 +368,7 @@ TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
         const CalcRun run = calc(arguments);
         EXPECT_EQ(run.status, 2) << arguments.front();
         EXPECT_THAT(run.err, StartsWith("tavolin-calc: "));
-        EXPECT_THAT(run.err, HasSubstr("Usage: tavolin-calc"));
+        EXPECT_THAT(run.err, HasSubstr("Utilisation : tavolin-calc"));
         EXPECT_EQ(run.out, "");
     }
 }

@@ -36,7 +36,8 @@ TEST(PlayerFileCheckTest, ASoundRecordHoldsWhatTheProgramWrites) {
     };
     for (const Case& c : {
              Case{"blank", [](QByteArray&) {}, true},
-             Case{"a period", [](QByteArray& b) {
+             Case{"a period",
+                  [](QByteArray& b) {
                       putInt32(b, 24, 1850);
                       putInt32(b, 28, 2);
                       putDouble(b, 40, 2010);
@@ -46,22 +47,48 @@ TEST(PlayerFileCheckTest, ASoundRecordHoldsWhatTheProgramWrites) {
                       b[32] = 1;
                       b[0] = 4;
                       b.replace(1, 4, "\xc9lie");
-                  }, true},
-             Case{"FIDE 2024, K 40", [](QByteArray& b) { putInt32(b, 840, 5); putInt32(b, 844, 40); }, true},
+                  },
+                  true},
+             Case{"FIDE 2024, K 40",
+                  [](QByteArray& b) {
+                      putInt32(b, 840, 5);
+                      putInt32(b, 844, 40);
+                  },
+                  true},
              Case{"mode 0", [](QByteArray& b) { putInt32(b, 840, 0); }, false},
              Case{"mode 6", [](QByteArray& b) { putInt32(b, 840, 6); }, false},
              Case{"K 40 for ELO", [](QByteArray& b) { putInt32(b, 844, 40); }, false},
-             Case{"K 15 for FIDE 2024", [](QByteArray& b) { putInt32(b, 840, 5); putInt32(b, 844, 15); }, false},
+             Case{"K 15 for FIDE 2024",
+                  [](QByteArray& b) {
+                      putInt32(b, 840, 5);
+                      putInt32(b, 844, 15);
+                  },
+                  false},
              Case{"51 games", [](QByteArray& b) { putInt32(b, 28, 51); }, false},
              Case{"-1 games", [](QByteArray& b) { putInt32(b, 28, -1); }, false},
              Case{"rating 10000", [](QByteArray& b) { putInt32(b, 24, 10000); }, false},
              Case{"young 2", [](QByteArray& b) { b[32] = 2; }, false},
              Case{"name of 21", [](QByteArray& b) { b[0] = 21; }, false},
-             Case{"a control in the name", [](QByteArray& b) { b[0] = 1; b[1] = '\x07'; }, false},
+             Case{"a control in the name",
+                  [](QByteArray& b) {
+                      b[0] = 1;
+                      b[1] = '\x07';
+                  },
+                  false},
              Case{"NaN opponent", [&](QByteArray& b) { putDouble(b, 40, nan); }, false},
-             Case{"opponent 3001", [](QByteArray& b) { putDouble(b, 40, 3001); putDouble(b, 48, 1); }, false},
+             Case{"opponent 3001",
+                  [](QByteArray& b) {
+                      putDouble(b, 40, 3001);
+                      putDouble(b, 48, 1);
+                  },
+                  false},
              Case{"opponent 1500.5", [](QByteArray& b) { putDouble(b, 40, 1500.5); }, false},
-             Case{"score 0.7", [](QByteArray& b) { putDouble(b, 40, 1500); putDouble(b, 48, 0.7); }, false},
+             Case{"score 0.7",
+                  [](QByteArray& b) {
+                      putDouble(b, 40, 1500);
+                      putDouble(b, 48, 0.7);
+                  },
+                  false},
              Case{"a score without opponent", [](QByteArray& b) { putDouble(b, 48, 1); }, false},
          }) {
         QByteArray bytes = blankPlayerFile().left(kRecordSize);
