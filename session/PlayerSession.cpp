@@ -51,8 +51,14 @@ void PlayerSession::load(int number) {
     records_ = file_.readAll();
     const PlayerRecord& record = records_.at(number - 1);
 
-    ratingText_ =
-        record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());
+    // The player on screen brought back from the file keeps his rating as typed ("185" while
+    // typing 1850) whenever the file holds what it reads as; otherwise the file's rating.
+    const bool sameRating = number == current_ &&
+                            readWholeNumber(ratingText_.toStdString()).value == record.rating();
+    if (!sameRating) {
+        ratingText_ =
+            record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());
+    }
     young_ = record.young();
     games_.entries = record.games();
     // A damaged count never makes the list reach past the 50 slots.

@@ -91,6 +91,24 @@ TEST_F(PlayerSessionTest, SavesTheRatingTextAsItsLeadingNumber) {
     }
 }
 
+// Coming back to the window reloads the player just saved: a rating being typed stays as
+// typed; one the file no longer agrees with (another program changed it) gives way.
+TEST_F(PlayerSessionTest, AReloadKeepsTheRatingBeingTyped) {
+    PlayerSession& s = loadFresh();
+    for (const char* typed : {"185", "0185", "17x"}) {
+        s.setRatingText(typed);
+        s.save();
+        s.load(1);
+        EXPECT_EQ(s.ratingText(), typed);
+    }
+    s.setRatingText("185");
+    s.save();
+    putInt32(file, 24, 1900);
+    writeFile(path, file);
+    s.load(1);
+    EXPECT_EQ(s.ratingText(), "1900");
+}
+
 // Every save recounts the games; leaving a player in the names grid also counts those rated
 // from 700, which "Valider" cannot enter.
 TEST_F(PlayerSessionTest, TheSaveOnLeavingCountsGamesFrom700) {
