@@ -14,3 +14,8 @@ if(TAVOLIN_SANITIZE)
   add_compile_options(${TAVOLIN_SANITIZER_FLAGS})
   add_link_options(${TAVOLIN_SANITIZER_FLAGS})
 endif()
+
+# The hardening Debian builds its own packages with (the checks of _FORTIFY_SOURCE need the
+# optimiser, so only the optimised builds have them).
+add_compile_options(-fstack-protector-strong $<$<CONFIG:Release,RelWithDebInfo>:-D_FORTIFY_SOURCE=2>)
+add_link_options(-Wl,-z,relro -Wl,-z,now)
