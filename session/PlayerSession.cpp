@@ -53,8 +53,8 @@ void PlayerSession::load(int number) {
 
     // The player on screen brought back from the file keeps his rating as typed ("185" while
     // typing 1850) whenever the file holds what it reads as; otherwise the file's rating.
-    const bool sameRating = number == current_ &&
-                            readWholeNumber(ratingText_.toStdString()).value == record.rating();
+    const bool sameRating =
+        number == current_ && readWholeNumber(ratingText_.toStdString()).value == record.rating();
     if (!sameRating) {
         ratingText_ =
             record.rating() < kLowestShownRating ? QString() : QString::number(record.rating());

@@ -17,15 +17,20 @@ constexpr qsizetype kFileSize = qsizetype{kPlayerCount} * kRecordSize;
 
 }  // namespace
 
-QByteArray PlayerFile::readWhole() const {
-    QFile file(path_);
+QByteArray readPlayerFileBytes(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(cannotReadText(path_));
+        throw FileError(cannotReadText(path));
     }
     QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw FileError(cannotReadText(path_));
+        throw FileError(cannotReadText(path));
     }
+    return contents;
+}
+
+QByteArray PlayerFile::readWhole() const {
+    QByteArray contents = readPlayerFileBytes(path_);
     if (contents.size() < kFileSize) {
         throw FileError(fromUtf8(messages::kFileTooShort)
                             .arg(fullPath(path_))

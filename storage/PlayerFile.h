@@ -9,6 +9,9 @@
 
 namespace tavolin {
 
+// The player file's bytes, whatever their number; raises FileError when it cannot be read.
+QByteArray readPlayerFileBytes(const QString& path);
+
 // The player file: ten records of 848 bytes, without header. It is opened, used and closed
 // within each operation; every failure raises FileError.
 class PlayerFile {

@@ -9,6 +9,7 @@
 
 #include "FileError.h"
 #include "FileFailure.h"
+#include "PlayerFile.h"
 #include "UserFolders.h"
 
 namespace tavolin {
@@ -45,18 +46,6 @@ bool isKnownCoefficient(std::int32_t mode, std::int32_t coefficient) {
     return coefficient == 10 || coefficient == 15 || coefficient == 25;
 }
 
-QByteArray readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(cannotReadText(path));
-    }
-    QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(cannotReadText(path));
-    }
-    return contents;
-}
-
 }  // namespace
 
 bool isSoundRecord(const PlayerRecord& record) {
@@ -69,7 +58,7 @@ bool isSoundRecord(const PlayerRecord& record) {
 }
 
 PlayerFileDamage checkPlayerFile(const QString& path) {
-    const QByteArray contents = readWhole(path);
+    const QByteArray contents = readPlayerFileBytes(path);
     PlayerFileDamage damage;
     damage.size = contents.size();
     damage.tooShort = contents.size() < kFileSize;
@@ -98,7 +87,7 @@ QString keepDamagedCopy(const QString& path, const QDateTime& now) {
 }
 
 void completePlayerFile(const QString& path) {
-    QByteArray contents = readWhole(path);
+    QByteArray contents = readPlayerFileBytes(path);
     if (contents.size() >= kFileSize) {
         return;
     }

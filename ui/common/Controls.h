@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 
 namespace tavolin {
@@ -35,6 +36,14 @@ inline QLabel* placedLabel(QWidget* parent, const QString& text, int left, int t
     label->adjustSize();
     label->move(left, top);
     return label;
+}
+
+// A button at `geometry` that Enter presses only when it has the focus.
+inline QPushButton* placedButton(QWidget* parent, const QString& text, QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
 }
 
 inline void setBold(QWidget* widget) {

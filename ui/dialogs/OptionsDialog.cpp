@@ -26,13 +26,6 @@ QCheckBox* box(QWidget* parent, QRect geometry) {
     return created;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, QRect geometry) {
-    auto* created = new QPushButton(text, parent);
-    created->setGeometry(geometry);
-    created->setAutoDefault(false);
-    return created;
-}
-
 }  // namespace
 
 void OptionsDialogControls::setupUi(QWidget* dialog) {
@@ -49,8 +42,8 @@ void OptionsDialogControls::setupUi(QWidget* dialog) {
     // Clipped by the box's width; the caption beside it is what shows.
     autoCalculateBox->setText(QStringLiteral("Calcul automatique"));
     autoCalculateCaption = placedLabel(dialog, QStringLiteral("Calcul automatique"), 205, 75);
-    saveButton = button(dialog, QStringLiteral("Sauver"), {72, 176, 73, 25});
-    cancelButton = button(dialog, QStringLiteral("Annuler"), {176, 176, 81, 25});
+    saveButton = placedButton(dialog, QStringLiteral("Sauver"), {72, 176, 73, 25});
+    cancelButton = placedButton(dialog, QStringLiteral("Annuler"), {176, 176, 81, 25});
     nameControls(*this);
 
     const QList<QWidget*> order{saveButton,    cancelButton,     clearEntryFieldsBox,

@@ -39,13 +39,6 @@ QLineEdit* edit(QWidget* parent, QRect geometry, int maxLength) {
     return created;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, QRect geometry) {
-    auto* created = new QPushButton(text, parent);
-    created->setGeometry(geometry);
-    created->setAutoDefault(false);
-    return created;
-}
-
 QRadioButton* radio(QWidget* parent, int top) {
     auto* created = new QRadioButton(parent);
     created->setGeometry(140, top, 13, 17);
@@ -153,9 +146,9 @@ void MainWindowControls::createControls(QWidget* window) {
     opponentEdit = edit(window, QRect(104, 252, 41, 21), 4);
     resultCaption = label(window, QStringLiteral("Résultat (+,=,-) : "), 166, 256);
     resultEdit = edit(window, QRect(260, 252, 25, 21), 1);
-    addGameButton = button(window, QStringLiteral("Valider"), QRect(140, 296, 73, 25));
+    addGameButton = placedButton(window, QStringLiteral("Valider"), QRect(140, 296, 73, 25));
 
-    calculateButton = button(window, QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
+    calculateButton = placedButton(window, QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
     averageCaption =
         new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
                               kCaptionRight, 259, window);
@@ -196,12 +189,14 @@ void MainWindowControls::createControls(QWidget* window) {
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
     gameList->setPalette(listPalette);
 
-    aboutButton = button(window, QStringLiteral("Infos"), QRect(12, 384, 73, 25));
-    tableButton = button(window, QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
-    quitButton = button(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
-    optionsButton = button(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
-    clearGamesButton = button(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
-    deleteGameButton = button(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
+    aboutButton = placedButton(window, QStringLiteral("Infos"), QRect(12, 384, 73, 25));
+    tableButton = placedButton(window, QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
+    quitButton = placedButton(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
+    optionsButton = placedButton(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
+    clearGamesButton =
+        placedButton(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
+    deleteGameButton =
+        placedButton(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
     deleteNumberEdit = edit(window, QRect(572, 416, 25, 21), 2);
 }
 
