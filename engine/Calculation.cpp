@@ -96,7 +96,13 @@ public:
                 break;
         }
         if (!outcome) {
+            result_.details.clear();
             return result_;
+        }
+        if (result_.details.empty()) {  // every game counts the same way
+            for (std::size_t k = 0; k < input_.games.size(); ++k) {
+                result_.details.push_back(listedGame(k, true));
+            }
         }
 
         double N = outcome->N;
@@ -113,6 +119,15 @@ public:
 private:
     std::string general(long double value) const {
         return FormatGeneral4(value, input_.decimalSeparator);
+    }
+
+    GameDetail listedGame(std::size_t index, bool counted) const {
+        GameDetail detail;
+        detail.number = static_cast<int>(index) + 1;
+        detail.opponentRating = input_.games[index].opponentRating;
+        detail.score = input_.games[index].score;
+        detail.counted = counted;
+        return detail;
     }
 
     void refuse(std::string_view message, bool clearRating) {
@@ -198,6 +213,15 @@ private:
         const double E = theoreticalScore(expected);
         const long double change = K * (S - expected);
         const double N = stored(R + change);
+        // Every game against the opponents' average, as the rules weigh them.
+        for (std::size_t k = 0; k < input_.games.size(); ++k) {
+            GameDetail detail = listedGame(k, true);
+            detail.weighed = true;
+            detail.difference = D;
+            detail.expected = We;
+            detail.change = K * (detail.score - We);
+            result_.details.push_back(detail);
+        }
 
         std::string scores = general(E);  // theoretical/real, e.g. 2,5/3
         scores += '/';
@@ -245,6 +269,10 @@ private:
         noteLeftOut(damaged, messages::kFide2024LeftOutDamagedOne,
                     messages::kFide2024LeftOutDamagedMany);
         if (isBlank(input_.ratingText)) {
+            for (std::size_t k = 0; k < input_.games.size(); ++k) {
+                result_.details.push_back(
+                    listedGame(k, fide2024CountedGame(input_.games[k]).has_value()));
+            }
             return fide2024FirstRatingOutcome(counted);
         }
         const std::optional<int> rating = fide2024Rating(input_.ratingText);
@@ -260,6 +288,18 @@ private:
         }
         const Fide2024Change change =
             fide2024RatedChange(*rating, result_.fide2024Coefficient, counted);
+        for (std::size_t k = 0; k < input_.games.size(); ++k) {
+            GameDetail detail = listedGame(k, fide2024CountedGame(input_.games[k]).has_value());
+            if (detail.counted) {
+                const Fide2024GameWeight weight = fide2024GameWeight(
+                    *rating, change.coefficient, *fide2024CountedGame(input_.games[k]));
+                detail.weighed = true;
+                detail.difference = weight.difference;
+                detail.expected = weight.expectedHundredths / 100.0L;
+                detail.change = weight.changeHundredths / 100.0L;
+            }
+            result_.details.push_back(detail);
+        }
         if (change.newRating < kFide2024LowestRating) {
             result_.notice = messages::kFide2024LeavesList;
             result_.notes.emplace_back(messages::kFide2024LeavesList);

@@ -24,6 +24,20 @@ struct LabelText {
     bool operator==(const LabelText&) const = default;
 };
 
+// How one game counted in the calculation, for the detail of it.
+struct GameDetail {
+    int number = 0;  // 1 to 50, as listed
+    double opponentRating = 0;
+    double score = 0;      // 1, 0.5 or 0
+    bool counted = false;  // FIDE 2024 leaves some out
+    // FIDE and a rated FIDE 2024 player only: the difference used (FIDE 2024 after its
+    // 400-point rule), the expected score and the change K × (score − expected).
+    bool weighed = false;
+    long double difference = 0;
+    long double expected = 0;
+    long double change = 0;
+};
+
 struct CalculationInput {
     std::string_view ratingText;                            // the rating field, as typed
     std::span<const GameEntry> games;                       // the games listed, oldest first
@@ -48,6 +62,8 @@ struct CalculationResult {
     // What the figures left out or warn of, one line each, shown under them: the games the
     // FIDE 2024 rules did not count, then the notice.
     std::vector<std::string> notes;
+    // Every game listed and how it counted; empty when the calculation stopped.
+    std::vector<GameDetail> details;
     // The rating field is emptied after the message.
     bool clearRating = false;
     // FideCoefficient after the calculation, and the FIDE 2024 one.

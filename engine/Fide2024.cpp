@@ -111,11 +111,8 @@ Fide2024Change fide2024RatedChange(int rating, int coefficient,
     }
     int scoreMinusExpected = 0;  // Σ ΔR in hundredths
     for (const Fide2024Game& game : games) {
-        int difference = rating - game.opponent;
-        if (rating < kNoCapFrom) {
-            difference = std::clamp(difference, -kDifferenceCap, kDifferenceCap);
-        }
-        const int expected = fide2024ExpectedScore(difference);
+        const int expected =
+            fide2024GameWeight(rating, result.coefficient, game).expectedHundredths;
         result.opponentsSum += game.opponent;
         result.expectedHundredths += expected;
         result.scoreHundredths += game.scoreHundredths;
@@ -125,6 +122,17 @@ Fide2024Change fide2024RatedChange(int rating, int coefficient,
         roundedQuotient(std::int64_t{result.coefficient} * scoreMinusExpected, 100));
     result.newRating = rating + result.change;
     return result;
+}
+
+Fide2024GameWeight fide2024GameWeight(int rating, int coefficient, const Fide2024Game& game) {
+    Fide2024GameWeight weight;
+    weight.difference = rating - game.opponent;
+    if (rating < kNoCapFrom) {
+        weight.difference = std::clamp(weight.difference, -kDifferenceCap, kDifferenceCap);
+    }
+    weight.expectedHundredths = fide2024ExpectedScore(weight.difference);
+    weight.changeHundredths = coefficient * (game.scoreHundredths - weight.expectedHundredths);
+    return weight;
 }
 
 Fide2024FirstRating fide2024FirstRating(std::span<const Fide2024Game> games) {

@@ -53,6 +53,15 @@ struct Fide2024Change {
 Fide2024Change fide2024RatedChange(int rating, int coefficient,
                                    std::span<const Fide2024Game> games);
 
+// How one counted game weighs for a rated player: the difference after the 400-point rule,
+// the expected score and K × (score − expected), in hundredths.
+struct Fide2024GameWeight {
+    int difference = 0;
+    int expectedHundredths = 0;
+    int changeHundredths = 0;
+};
+Fide2024GameWeight fide2024GameWeight(int rating, int coefficient, const Fide2024Game& game);
+
 // The first rating of an unrated player, or why he gets none.
 enum class FirstRatingRefusal { None, TooFewGames, ZeroScore, BelowList };
 struct Fide2024FirstRating {

@@ -21,7 +21,8 @@ enum class Option {
     Pgn,
     Player,
     Help,
-    Version
+    Version,
+    Detail
 };
 
 struct KnownOption {
@@ -45,6 +46,7 @@ constexpr KnownOption kOptions[] = {
     {Option::Player, 0, "player", true},
     {Option::Help, 'h', "help", false},
     {Option::Version, 0, "version", false},
+    {Option::Detail, 0, "detail", false},
 };
 
 const KnownOption* findLong(std::string_view name) {
@@ -172,6 +174,9 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Version:
             options.version = true;
+            break;
+        case Option::Detail:
+            options.detail = true;
             break;
     }
     return std::nullopt;

@@ -29,6 +29,8 @@ struct CalcOptions {
     std::optional<std::string> player;
     bool help = false;
     bool version = false;
+    // After the figures, a line per game: how it counted.
+    bool detail = false;
     std::vector<std::string_view> games;
 };
 

@@ -2,6 +2,8 @@
 #include "CalcCommandLine.h"
 
 #include <QStringList>
+#include <array>
+#include <charconv>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -13,6 +15,7 @@
 #include "GameList.h"
 #include "MessageText.h"
 #include "Messages.h"
+#include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
 #include "PgnImport.h"
@@ -53,6 +56,9 @@ const std::string_view kCalcUsage =
     "compare les noms : ni la casse, ni les accents, ni les blancs, ni l'ordre autour de la "
     "virgule ne comptent ; un nom de 20 caractères peut être coupé ; plusieurs joueurs qui "
     "conviennent également sont refusés\n"
+    "      --detail              après les résultats, une ligne par partie : numéro, "
+    "adversaire, résultat, comptée (oui ou non), et pour fide et fide2024 la différence "
+    "retenue, le score attendu et la variation\n"
     "  -h, --help                cette aide\n"
     "      --version             la version du programme\n";
 
@@ -214,6 +220,35 @@ std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::
     return games;
 }
 
+// Two decimals, with the separator in force.
+std::string twoDecimals(long double value, std::string_view decimalSeparator) {
+    std::array<char, 64> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                       std::chars_format::fixed, 2);
+    std::string text(digits.data(), written.ptr);
+    if (text == "-0.00") {
+        text = "0.00";
+    }
+    return text.replace(text.find('.'), 1, decimalSeparator);
+}
+
+// "1<TAB>1900<TAB>1<TAB>oui<TAB>-50<TAB>0,43<TAB>11,40": number, opponent, result, counted,
+// then for a weighed game the difference used, the expected score and the change.
+void printDetail(const std::vector<GameDetail>& details, std::string_view decimalSeparator,
+                 std::ostream& out) {
+    for (const GameDetail& game : details) {
+        out << game.number << '\t' << FormatGeneral4(game.opponentRating, decimalSeparator) << '\t'
+            << FormatGeneral4(game.score, decimalSeparator) << '\t'
+            << (game.counted ? "oui" : "non");
+        if (game.weighed) {
+            out << '\t' << FormatGeneral4(game.difference, decimalSeparator) << '\t'
+                << twoDecimals(game.expected, decimalSeparator) << '\t'
+                << twoDecimals(game.change, decimalSeparator);
+        }
+        out << '\n';
+    }
+}
+
 int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
                    std::string_view decimalSeparator, std::ostream& out, std::ostream& err) {
     CalculationInput input;
@@ -241,6 +276,9 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     }
     for (const std::string& note : result.notes) {
         err << note << '\n';
+    }
+    if (options.detail) {
+        printDetail(result.details, decimalSeparator, out);
     }
     return kExitDone;
 }

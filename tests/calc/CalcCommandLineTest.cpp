@@ -67,6 +67,12 @@ TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
               "Variation :\nScore théorique/réalisé :\nMoyenne des adversaires : 1700\n"
               "NOUVEAU FIDE : 1779\n");
 
+    EXPECT_THAT(calc({"-s", "fide2024", "-r", "1850", "-d", ",", "--detail", "1900+"}).out,
+                testing::EndsWith("\n1\t1900\t1\toui\t-50\t0,43\t11,40\n"));
+    EXPECT_THAT(calc({"-s", "fide2024", "-r", "1850", "-d", ".", "--detail", "1900=", "1300+"}).out,
+                testing::EndsWith("\n1\t1900\t0.5\toui\t-50\t0.43\t1.40\n2\t1300\t1\tnon\n"));
+    EXPECT_THAT(calc({"-r", "1500", "--detail", "1600+"}).out,
+                testing::EndsWith("NOUVEL ELO : 1536\n1\t1600\t1\toui\n"));
     const CalcRun leftOut = calc({"-s", "fide2024", "-r", "1850", "2010+", "1300+", "1200="});
     EXPECT_EQ(leftOut.status, 0);
     EXPECT_EQ(leftOut.err, "2 parties non comptées (adversaire classé sous 1400)\n");

@@ -272,6 +272,36 @@ TEST(CalculationFideTest, StrongerPlayerLosesPointsForAnEvenScore) {
     EXPECT_EQ(textOf(result, L::newRating), "1790");  // 1789.6
 }
 
+// The detail weighs every game against the opponents' average, as the rules do: its totals
+// are n × We and the change before rounding; ELO, INJES and Perf list their games.
+TEST(CalculationTest, TheDetailAddsUpToTheFigures) {
+    const auto games = scoring(4, 2, 1600);
+    CalculationInput in = input(RatingSystem::Fide, "1800", games);
+    in.coefficientText = "10";
+    const CalculationResult fide = calculate(in);
+    ASSERT_EQ(fide.details.size(), 4u);
+    long double expected = 0, change = 0;
+    for (const GameDetail& game : fide.details) {
+        EXPECT_TRUE(game.counted && game.weighed);
+        EXPECT_EQ(game.difference, 200);
+        expected += game.expected;
+        change += game.change;
+    }
+    EXPECT_EQ(expected, 4 * ExpectedScore(200));
+    EXPECT_EQ(change, 10 * (2 - 4 * ExpectedScore(200)));
+    EXPECT_EQ(textOf(fide, L::performance), "-10");
+
+    for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Perf}) {
+        const CalculationResult result = calculate(input(system, "1800", games));
+        ASSERT_EQ(result.details.size(), 4u);
+        EXPECT_EQ(result.details[3].number, 4);
+        EXPECT_EQ(result.details[3].opponentRating, 1600);
+        EXPECT_TRUE(result.details[3].counted);
+        EXPECT_FALSE(result.details[3].weighed);
+    }
+    EXPECT_TRUE(calculate(input(RatingSystem::Fide, "abc", games)).details.empty());  // refused
+}
+
 TEST(CalculationFideTest, TheoreticalScoreGoesToTheHalfPoint) {
     // n × We to the hundredth: 0-24 down, 25-74 to the half, 75-99 up.
     const auto games = scoring(1, 1, 1600);

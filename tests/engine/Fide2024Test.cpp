@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <limits>
 #include <vector>
 
@@ -240,6 +242,48 @@ TEST(Fide2024Test, TheGamesLeftOutAreToldUnderTheFigures) {
         EXPECT_EQ(result.message, "");
         EXPECT_EQ(result.notes, c.notes) << c.games.size();
     }
+}
+
+// The detail of each game, against the rules' worked examples; its totals are the figures.
+TEST(Fide2024Test, EachGameWeighsAsTheWorkedExamplesSay) {
+    struct Row {
+        int difference, expectedHundredths, changeHundredths;
+    };
+    struct Case {
+        Period period;
+        std::vector<Row> rows;
+        const char* change;
+    };
+    for (const Case& c : {
+             Case{{"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
+                  {{-160, 29, 1420}, {150, 70, -400}, {-400, 8, -160}, {400, 92, 160}},
+                  "10"},
+             Case{{"2400", "10", {{2210, 0.5}}}, {{190, 75, -250}}, "-3"},
+             Case{{"2800", "10", {{1800, 1}}}, {{1000, 100, 0}}, "0"},
+         }) {
+        const CalculationResult result = calculated(c.period);
+        ASSERT_EQ(result.details.size(), c.rows.size());
+        long double changes = 0;
+        for (std::size_t k = 0; k < c.rows.size(); ++k) {
+            const GameDetail& game = result.details[k];
+            EXPECT_TRUE(game.counted && game.weighed);
+            EXPECT_EQ(game.difference, c.rows[k].difference) << k;
+            EXPECT_EQ(std::lround(game.expected * 100), c.rows[k].expectedHundredths) << k;
+            EXPECT_EQ(std::lround(game.change * 100), c.rows[k].changeHundredths) << k;
+            changes += game.change;
+        }
+        // "Variation" is the sum, rounded half away from zero.
+        ASSERT_EQ(result.labels.front().label, L::performance);
+        EXPECT_EQ(result.labels.front().text, c.change);
+        EXPECT_EQ(std::to_string(std::lround(changes)), c.change);
+    }
+    // Unrated: the rows say which games count, without weights.
+    const CalculationResult first =
+        calculated({"", "20", {{1700, 1}, {1700, 1}, {1700, 1}, {1700, 0}, {1700, 0}, {1300, 1}}});
+    ASSERT_EQ(first.details.size(), 6u);
+    EXPECT_TRUE(first.details[0].counted);
+    EXPECT_FALSE(first.details[5].counted);
+    EXPECT_FALSE(first.details[0].weighed);
 }
 
 TEST(Fide2024Test, TheCoefficientComesFromTheExactTexts) {
