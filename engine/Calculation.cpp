@@ -139,7 +139,12 @@ private:
     struct Performance {
         double P;
         std::vector<LabelText> labels;
+        std::string explanation;
     };
+
+    static std::string signedText(long double whole) {
+        return (whole > 0 ? "+" : "") + integerText(whole);
+    }
 
     Performance performance() const {
         const int difference = input_.interpolation
@@ -148,9 +153,16 @@ private:
         const double dp = difference;
         const double P = stored(static_cast<long double>(totals_.A) + dp);
         const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
-        return {P,
-                {{ResultLabel::score, integerText(percentage)},
-                 {ResultLabel::performance, general(P)}}};
+        // "Score 5/8 = 62,5 % → +95 (table) ; moyenne des adversaires 1825 ; performance 1920"
+        std::string explanation =
+            "Score " + general(totals_.S) + '/' + std::to_string(totals_.n) + " = " +
+            general(static_cast<long double>(totals_.p) * 100) + " % → " + signedText(difference) +
+            (input_.interpolation ? " (courbe normale)" : " (table)") +
+            " ; moyenne des adversaires " + general(totals_.A) + " ; performance " + general(P);
+        return {
+            P,
+            {{ResultLabel::score, integerText(percentage)}, {ResultLabel::performance, general(P)}},
+            std::move(explanation)};
     }
 
     std::optional<SystemOutcome> elo() {
@@ -159,6 +171,7 @@ private:
             return std::nullopt;
         }
         Performance perf = performance();
+        result_.explanation = perf.explanation;
         const long double P = perf.P, R = totals_.R;
         const int n = totals_.n;
         const int w = input_.young ? kYoungEloWeight : kAdultEloWeight;
@@ -182,6 +195,7 @@ private:
             return std::nullopt;
         }
         Performance perf = performance();
+        result_.explanation = perf.explanation;
         const long double P = perf.P, R = totals_.R;
         const int n = totals_.n;
         long double N;
@@ -330,6 +344,13 @@ private:
         }
         // No rating to compare with: no variation, no theoretical score.
         countedAverage_ = average(first.opponentsSum, first.games);
+        const long double withDraws =
+            (first.opponentsSum + 3600.0L) / static_cast<long double>(first.games + 2);
+        result_.explanation =
+            "Deux nulles contre 1800 ajoutées : " + general(first.scoreHundredths / 100.0L + 1) +
+            '/' + std::to_string(first.games + 2) + " ; p = " + general(first.percent / 100.0L) +
+            " → " + signedText(first.difference) + " ; moyenne " + general(withDraws) +
+            " ; premier classement " + std::to_string(first.rating);
         return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::score, ""}},
                              static_cast<double>(first.rating)};
     }
@@ -369,6 +390,9 @@ private:
         }
         const int dp = PerformanceTable(n, totals_.S);
         const double N = stored(static_cast<long double>(totals_.A) + dp);
+        result_.explanation = "Score " + general(totals_.S) + '/' + std::to_string(n) + " → " +
+                              signedText(dp) + " ; moyenne des adversaires " + general(totals_.A) +
+                              " ; performance " + general(N);
         return SystemOutcome{{{ResultLabel::score, integerText(dp)}}, N};
     }
 

@@ -64,6 +64,9 @@ struct CalculationResult {
     std::vector<std::string> notes;
     // Every game listed and how it counted; empty when the calculation stopped.
     std::vector<GameDetail> details;
+    // How the figure was reached, in one sentence, where no game weighs on its own (ELO,
+    // INJES, Perf, a first FIDE 2024 rating); empty otherwise.
+    std::string explanation;
     // The rating field is emptied after the message.
     bool clearRating = false;
     // FideCoefficient after the calculation, and the FIDE 2024 one.

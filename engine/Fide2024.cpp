@@ -157,8 +157,10 @@ Fide2024FirstRating fide2024FirstRating(std::span<const Fide2024Game> games) {
     // Ru = (Σ opponents + 3600) / (n + 2) + dp, to the nearest whole number.
     const std::int64_t opponents =
         result.opponentsSum + std::int64_t{kHypotheticalOpponent} * kHypotheticalGames;
+    result.percent = percent;
+    result.difference = fide2024DifferenceForScore(percent);
     const std::int64_t rating =
-        roundedQuotient(opponents + fide2024DifferenceForScore(percent) * counted, counted);
+        roundedQuotient(opponents + std::int64_t{result.difference} * counted, counted);
     result.rating = static_cast<int>(std::min<std::int64_t>(rating, kHighestFirstRating));
     if (result.rating < kFide2024LowestRating) {
         result.refusal = FirstRatingRefusal::BelowList;

@@ -69,7 +69,9 @@ struct Fide2024FirstRating {
     int games = 0;
     std::int64_t opponentsSum = 0;
     int scoreHundredths = 0;
-    int rating = 0;  // Ru, at most 2200; meaningful when not refused
+    int percent = 0;     // p in hundredths, the two 1800 draws counted
+    int difference = 0;  // dp for p
+    int rating = 0;      // Ru, at most 2200; meaningful when not refused
 };
 Fide2024FirstRating fide2024FirstRating(std::span<const Fide2024Game> games);
 

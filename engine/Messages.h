@@ -37,6 +37,8 @@ inline constexpr std::string_view kResultError = "Erreur sur le résultat de la 
 inline constexpr std::string_view kTooManyGames = "Impossible d'ajouter plus de 50 parties";
 inline constexpr std::string_view kModeError = "Erreur sur le mode";
 inline constexpr std::string_view kPlayerFileMissing = "Impossible d'accéder à tavo.lin";
+inline constexpr std::string_view kNoCalculationToDetail =
+    "Aucun calcul à détailler : cliquez d'abord sur CALCUL.";
 inline constexpr std::string_view kNameCharacterRefused =
     "« %1 » ne peut pas être enregistré dans le fichier des joueurs";
 inline constexpr std::string_view kAlreadyOpen = "Tavolin est déjà ouvert dans %1.";

@@ -284,6 +284,11 @@ TEST(Fide2024Test, EachGameWeighsAsTheWorkedExamplesSay) {
     EXPECT_TRUE(first.details[0].counted);
     EXPECT_FALSE(first.details[5].counted);
     EXPECT_FALSE(first.details[0].weighed);
+    // The worked example's steps: 3 points of 5 against 1700 on average.
+    EXPECT_EQ(calculated({"", "20", {{1700, 1}, {1700, 1}, {1700, 1}, {1700, 0}, {1700, 0}}})
+                  .explanation,
+              "Deux nulles contre 1800 ajoutées : 4/7 ; p = 0,57 → +50 ; moyenne 1729 ; "
+              "premier classement 1779");
 }
 
 TEST(Fide2024Test, TheCoefficientComesFromTheExactTexts) {

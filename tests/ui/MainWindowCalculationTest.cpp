@@ -4,7 +4,11 @@
 #include <QLocale>
 #include <QRadioButton>
 
+#include "CalculationDetailWindow.h"
+#include "CalculationDetailWindowControls.h"
+#include "ControlsOf.h"
 #include "MainWindowFixture.h"
+#include "ModalHelper.h"
 
 namespace tavolin::testing {
 namespace {
@@ -235,6 +239,51 @@ TEST_F(MainWindowCalculationTest, InterpolationShowsItsProgressOnlyWhileItRuns) 
     EXPECT_EQ(form->progressText(), "");
     EXPECT_EQ(ui.performanceValue->text(), "2070");
     EXPECT_EQ(ui.newRatingValue->text(), "1643");  // (4 × 2070 + 12 × 1500) / 16
+}
+
+// "Détail" opens the last calculation's games: FIDE 2024 weighs each, with totals that are
+// the figures on screen; ELO says in a sentence how its figure was reached.
+TEST_F(MainWindowCalculationTest, TheDetailShowsTheLastCalculation) {
+    click(ui.detailButton);
+    EXPECT_EQ(boxes.warnings,
+              QStringList{"Aucun calcul à détailler : cliquez d'abord sur CALCUL."});
+    type(ui.ratingEdit, "1850");
+    for (const auto& [rating, sign] : {std::pair{"2010", "+"}, std::pair{"1700", "="},
+                                       std::pair{"2300", "-"}, std::pair{"1400", "+"}}) {
+        addGame(rating, sign);
+    }
+    click(ui.fide2024Button);
+    click(ui.calculateButton);
+    ASSERT_EQ(ui.newRatingValue->text(), "1860");
+    QStringList totals;
+    QString explanation;
+    whenModalShown<CalculationDetailWindow>([&](CalculationDetailWindow* window) {
+        const auto shown = controlsOf<CalculationDetailWindowControls>(*window);
+        const int last = shown.gameTable->rowCount() - 1;
+        for (const int column : {0, 5, 6}) {
+            totals.append(shown.gameTable->item(last, column)->text());
+        }
+        totals.append(shown.gameTable->item(1, 2)->text());  // the draw
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(totals, (QStringList{"Total", "1.99", "10.20", "½"}));
+
+    click(ui.eloButton);
+    type(ui.ratingEdit, "1500");
+    click(ui.calculateButton);
+    whenModalShown<CalculationDetailWindow>([&](CalculationDetailWindow* window) {
+        const auto shown = controlsOf<CalculationDetailWindowControls>(*window);
+        explanation = shown.explanationLabel->text();
+        EXPECT_TRUE(shown.gameTable->isColumnHidden(6));
+        window->accept();
+    });
+    click(ui.detailButton);
+    // 62.5 % gives 95 by the table; the average and performance as the window shows them.
+    EXPECT_EQ(explanation, "Score 2.5/4 = 62.5 % → +95 (table) ; moyenne des adversaires " +
+                               ui.averageValue->text() + " ; performance " +
+                               ui.performanceValue->text());
+    EXPECT_EQ(ui.performanceValue->text(), "1948");
 }
 
 }  // namespace

@@ -8,15 +8,18 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 
 #include "AboutBox.h"
+#include "CalculationDetailWindow.h"
 #include "ClickableLabel.h"
 #include "ErrorBoundary.h"
 #include "FileError.h"
@@ -110,6 +113,9 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.clearGamesButton, &MainWindow::clearGames);
     connectHandler(ui.tableButton, &MainWindow::openTable);
     connectHandler(ui.optionsButton, &MainWindow::openOptions);
+    connectHandler(ui.detailButton, &MainWindow::showDetail);
+    auto* detail = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(detail, &QShortcut::activated, this, [this] { run([this] { showDetail(); }); });
     connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
     connectHandler(ui.aboutButton, &MainWindow::showAbout);
     connect(ui.titleLabel, &ClickableLabel::clicked, this,
@@ -250,6 +256,15 @@ void MainWindow::showAbout() {
     saveBeforeOpening();
     AboutBox box(this);
     box.exec();
+}
+
+void MainWindow::showDetail() {
+    if (!lastCalculation_) {
+        warn(messages::kNoCalculationToDetail);
+        return;
+    }
+    CalculationDetailWindow window(*lastCalculation_, QLocale::system().decimalPoint(), this);
+    window.exec();
 }
 
 void MainWindow::openOptions() {

@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
+#include "Calculation.h"
 #include "DataFileCheck.h"
 #include "OncePerActionBoxes.h"
 #include "PlayerSession.h"
@@ -67,9 +69,10 @@ public:
     void showAbout();                        // "Infos" and the title: the About box
     void openTable();                        // "Tableau": the percentage table
     void openOptions();                      // "Options"
-    void savePlayer();                       // saves the current player
-    void loadPlayer();                       // loads the current player, at every activation
-    void switchPlayer();                     // switches to the player selected in the names grid
+    void showDetail();    // "Détail": how each game counted in the last calculation
+    void savePlayer();    // saves the current player
+    void loadPlayer();    // loads the current player, at every activation
+    void switchPlayer();  // switches to the player selected in the names grid
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
@@ -139,6 +142,8 @@ private:
     std::function<QString()> pgnFileChooser_;
     // The players whose unknown rating system was told.
     std::set<int> modeErrorsTold_;
+    // The last calculation whose figures are on screen, for its detail.
+    std::optional<CalculationResult> lastCalculation_;
     // Saves the player a second after the last keystroke that changed him.
     QTimer* saveTimer_ = nullptr;
 

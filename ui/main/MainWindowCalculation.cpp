@@ -166,6 +166,7 @@ void MainWindow::runCalculation(bool pressed) {
                 break;
         }
     }
+    lastCalculation_ = result;
     QStringList notes;
     for (const std::string& note : result.notes) {
         notes.append(fromUtf8(note));
@@ -197,6 +198,7 @@ void MainWindow::clearResults() {
          {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
         setResult(label, QString());
     }
+    lastCalculation_.reset();
     showResultsCurrent(true);
 }
 

@@ -67,6 +67,7 @@ class RightAlignedLabel;
     X(QPushButton, tableButton)              \
     X(QPushButton, quitButton)               \
     X(QPushButton, optionsButton)            \
+    X(QPushButton, detailButton)             \
     X(QPushButton, clearGamesButton)         \
     X(QPushButton, deleteGameButton)         \
     X(QLineEdit, deleteNumberEdit)

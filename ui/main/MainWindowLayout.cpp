@@ -193,6 +193,7 @@ void MainWindowControls::createControls(QWidget* window) {
     tableButton = placedButton(window, QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
     quitButton = placedButton(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
     optionsButton = placedButton(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
+    detailButton = placedButton(window, QStringLiteral("Détail"), QRect(290, 384, 73, 25));
     clearGamesButton =
         placedButton(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
     deleteGameButton =
@@ -250,7 +251,7 @@ void MainWindowControls::setTabOrder() {
                                 gameList,      aboutButton,     deleteGameButton, deleteNumberEdit,
                                 playerGrid,    eloButton,       injesButton,      fideButton,
                                 perfButton,    fide2024Button,  coefficientBox,   tableButton,
-                                optionsButton};
+                                optionsButton, detailButton};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }

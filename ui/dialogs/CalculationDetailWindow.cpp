@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalculationDetailWindow.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "CalculationDetailWindowControls.h"
+#include "DesktopHabits.h"
+#include "NumberText.h"
+#include "Fonts.h"
+#include "ProgramIcon.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+namespace {
+
+enum Column { Number, Opponent, Result, Counted, Difference, Expected, Change, kColumns };
+
+QString twoDecimals(long double value, const QString& separator) {
+    QString text = QString::number(static_cast<double>(value), 'f', 2);
+    if (text == QLatin1String("-0.00")) {
+        text = QStringLiteral("0.00");
+    }
+    return text.replace(QLatin1Char('.'), separator);
+}
+
+QString resultText(double score) {
+    return score == kWinScore    ? QStringLiteral("1")
+           : score == kDrawScore ? QStringLiteral("½")
+                                 : QStringLiteral("0");
+}
+
+}  // namespace
+
+void CalculationDetailWindowControls::setupUi(QWidget* window) {
+    auto* layout = new QVBoxLayout(window);
+    gameTable = new QTableWidget(0, kColumns, window);
+    gameTable->setHorizontalHeaderLabels(
+        {QStringLiteral("N°"), QStringLiteral("Adversaire"), QStringLiteral("Résultat"),
+         QStringLiteral("Comptée"), QStringLiteral("Différence"), QStringLiteral("Score attendu"),
+         QStringLiteral("Variation")});
+    gameTable->verticalHeader()->hide();
+    gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(gameTable, 1);
+    explanationLabel = new QLabel(window);
+    explanationLabel->setWordWrap(true);
+    layout->addWidget(explanationLabel);
+    okButton = new QPushButton(QStringLiteral("OK"), window);
+    okButton->setDefault(true);
+    layout->addWidget(okButton, 0, Qt::AlignRight);
+    nameControls(*this);
+}
+
+CalculationDetailWindow::CalculationDetailWindow(const CalculationResult& calculation,
+                                                 const QString& decimalSeparator,
+                                                 QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<CalculationDetailWindowControls>()),
+      separator_(decimalSeparator) {
+    setObjectName(QStringLiteral("CalculationDetailWindow"));
+    setWindowTitle(QStringLiteral("Détail du calcul"));
+    setWindowIcon(programIcon());
+    setFont(interfaceFont());
+    resize(560, 420);
+    ui_->setupUi(this);
+    connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    pressButtonsWithEnter(this);
+    showGames(calculation);
+}
+
+CalculationDetailWindow::~CalculationDetailWindow() = default;
+
+void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
+    QTableWidget* table = ui_->gameTable;
+    const bool weighed = std::any_of(calculation.details.begin(), calculation.details.end(),
+                                     [](const GameDetail& game) { return game.weighed; });
+    long double expected = 0;
+    long double change = 0;
+    const auto put = [table](int row, int column, const QString& text) {
+        auto* item = new QTableWidgetItem(text);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, column, item);
+    };
+    for (const GameDetail& game : calculation.details) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        put(row, Number, QString::number(game.number));
+        put(row, Opponent,
+            fromUtf8(FormatGeneral4(game.opponentRating, separator_.toStdString())));
+        put(row, Result, resultText(game.score));
+        put(row, Counted, game.counted ? QStringLiteral("oui") : QStringLiteral("non"));
+        if (game.weighed) {
+            put(row, Difference,
+                fromUtf8(FormatGeneral4(game.difference, separator_.toStdString())));
+            put(row, Expected, twoDecimals(game.expected, separator_));
+            put(row, Change, twoDecimals(game.change, separator_));
+            expected += game.expected;
+            change += game.change;
+        }
+    }
+    if (weighed) {
+        // The totals are what the main window shows: Σ expected, and the change before its
+        // rounding.
+        const int row = table->rowCount();
+        table->insertRow(row);
+        put(row, Number, QStringLiteral("Total"));
+        put(row, Expected, twoDecimals(expected, separator_));
+        put(row, Change, twoDecimals(change, separator_));
+    }
+    for (const int column : {Difference, Expected, Change}) {
+        table->setColumnHidden(column, !weighed);
+    }
+    ui_->explanationLabel->setText(fromUtf8(calculation.explanation));
+    ui_->explanationLabel->setVisible(!calculation.explanation.empty());
+}
+
+}  // namespace tavolin
