@@ -143,7 +143,11 @@ private:
     };
 
     static std::string signedText(long double whole) {
-        return (whole > 0 ? "+" : "") + integerText(whole);
+        std::string text = integerText(whole);
+        if (whole > 0) {
+            text.insert(text.begin(), '+');
+        }
+        return text;
     }
 
     Performance performance() const {

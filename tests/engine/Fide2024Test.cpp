@@ -226,18 +226,19 @@ TEST(Fide2024Test, TheGamesLeftOutAreToldUnderTheFigures) {
         std::vector<GameEntry> games;
         std::vector<std::string> notes;
     };
-    for (const Case& c : {
-             Case{{{2010, 1}, {1700, 0.5}}, {}},
-             Case{{{2010, 1}, {1399, 1}}, {"1 partie non comptée (adversaire classé sous 1400)"}},
-             Case{{{2010, 1}, {1000, 0}, {1200, 0.5}},
-                  {"2 parties non comptées (adversaire classé sous 1400)"}},
-             Case{{{2010, 1}, {1300, 1}, {nan, 1}, {1500, 0.7}},
-                  {"1 partie non comptée (adversaire classé sous 1400)",
-                   "2 parties non comptées (parties abîmées)"}},
-             Case{{{1400, 0}, {1000, 1}},
-                  {"1 partie non comptée (adversaire classé sous 1400)",
-                   std::string(messages::kFide2024LeavesList)}},
-         }) {
+    const std::vector<Case> cases{
+        Case{{{2010, 1}, {1700, 0.5}}, {}},
+        Case{{{2010, 1}, {1399, 1}}, {"1 partie non comptée (adversaire classé sous 1400)"}},
+        Case{{{2010, 1}, {1000, 0}, {1200, 0.5}},
+             {"2 parties non comptées (adversaire classé sous 1400)"}},
+        Case{{{2010, 1}, {1300, 1}, {nan, 1}, {1500, 0.7}},
+             {"1 partie non comptée (adversaire classé sous 1400)",
+              "2 parties non comptées (parties abîmées)"}},
+        Case{{{1400, 0}, {1000, 1}},
+             {"1 partie non comptée (adversaire classé sous 1400)",
+              std::string(messages::kFide2024LeavesList)}},
+    };
+    for (const Case& c : cases) {
         const CalculationResult result = calculated({"1400", "20", c.games});
         EXPECT_EQ(result.message, "");
         EXPECT_EQ(result.notes, c.notes) << c.games.size();
@@ -254,13 +255,14 @@ TEST(Fide2024Test, EachGameWeighsAsTheWorkedExamplesSay) {
         std::vector<Row> rows;
         const char* change;
     };
-    for (const Case& c : {
-             Case{{"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
-                  {{-160, 29, 1420}, {150, 70, -400}, {-400, 8, -160}, {400, 92, 160}},
-                  "10"},
-             Case{{"2400", "10", {{2210, 0.5}}}, {{190, 75, -250}}, "-3"},
-             Case{{"2800", "10", {{1800, 1}}}, {{1000, 100, 0}}, "0"},
-         }) {
+    const std::vector<Case> cases{
+        Case{{"1850", "20", {{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}}},
+             {{-160, 29, 1420}, {150, 70, -400}, {-400, 8, -160}, {400, 92, 160}},
+             "10"},
+        Case{{"2400", "10", {{2210, 0.5}}}, {{190, 75, -250}}, "-3"},
+        Case{{"2800", "10", {{1800, 1}}}, {{1000, 100, 0}}, "0"},
+    };
+    for (const Case& c : cases) {
         const CalculationResult result = calculated(c.period);
         ASSERT_EQ(result.details.size(), c.rows.size());
         long double changes = 0;
@@ -285,10 +287,10 @@ TEST(Fide2024Test, EachGameWeighsAsTheWorkedExamplesSay) {
     EXPECT_FALSE(first.details[5].counted);
     EXPECT_FALSE(first.details[0].weighed);
     // The worked example's steps: 3 points of 5 against 1700 on average.
-    EXPECT_EQ(calculated({"", "20", {{1700, 1}, {1700, 1}, {1700, 1}, {1700, 0}, {1700, 0}}})
-                  .explanation,
-              "Deux nulles contre 1800 ajoutées : 4/7 ; p = 0,57 → +50 ; moyenne 1729 ; "
-              "premier classement 1779");
+    EXPECT_EQ(
+        calculated({"", "20", {{1700, 1}, {1700, 1}, {1700, 1}, {1700, 0}, {1700, 0}}}).explanation,
+        "Deux nulles contre 1800 ajoutées : 4/7 ; p = 0,57 → +50 ; moyenne 1729 ; "
+        "premier classement 1779");
 }
 
 TEST(Fide2024Test, TheCoefficientComesFromTheExactTexts) {

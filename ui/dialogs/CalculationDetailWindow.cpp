@@ -10,8 +10,8 @@
 
 #include "CalculationDetailWindowControls.h"
 #include "DesktopHabits.h"
-#include "NumberText.h"
 #include "Fonts.h"
+#include "NumberText.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
 
@@ -58,8 +58,7 @@ void CalculationDetailWindowControls::setupUi(QWidget* window) {
 }
 
 CalculationDetailWindow::CalculationDetailWindow(const CalculationResult& calculation,
-                                                 const QString& decimalSeparator,
-                                                 QWidget* parent)
+                                                 const QString& decimalSeparator, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<CalculationDetailWindowControls>()),
       separator_(decimalSeparator) {
@@ -91,8 +90,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         const int row = table->rowCount();
         table->insertRow(row);
         put(row, Number, QString::number(game.number));
-        put(row, Opponent,
-            fromUtf8(FormatGeneral4(game.opponentRating, separator_.toStdString())));
+        put(row, Opponent, fromUtf8(FormatGeneral4(game.opponentRating, separator_.toStdString())));
         put(row, Result, resultText(game.score));
         put(row, Counted, game.counted ? QStringLiteral("oui") : QStringLiteral("non"));
         if (game.weighed) {

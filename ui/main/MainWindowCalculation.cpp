@@ -172,6 +172,7 @@ void MainWindow::runCalculation(bool pressed) {
         notes.append(fromUtf8(note));
     }
     setResult(ui.notesValue, notes.join(QLatin1Char('\n')));
+    ui.notesValue->setToolTip(ui.notesValue->text());  // whole, should two lines not hold it
     showResultsCurrent(true);
     if (pressed && !result.notice.empty()) {
         warn(result.notice);

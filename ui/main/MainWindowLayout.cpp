@@ -167,8 +167,11 @@ void MainWindowControls::createControls(QWidget* window) {
     newRatingCaption->setCaption(QStringLiteral("NOUVEL ELO : "));
     newRatingValue = label(window, QString(), 491, 368);
     setBold(newRatingValue);
-    // What the figures left out or warn of, a line each, under them.
-    notesValue = label(window, QString(), 300, 386);
+    // What the figures left out or warn of, a line each, under them and right of "Détail".
+    notesValue = label(window, QString(), 368, 384);
+    notesValue->setWordWrap(true);
+    notesValue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notesValue->setFixedSize(266, 32);
 
     gameCountCaption = label(window, QStringLiteral("Parties : "), 564, 12);
     setUnderline(gameCountCaption);
