@@ -11,6 +11,8 @@
 #include <cstdio>
 
 #include "AboutBox.h"
+#include "Calculation.h"
+#include "CalculationDetailWindow.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
@@ -90,6 +92,18 @@ int main(int argc, char* argv[]) {
         button("calculateButton")->click();
         saved &= save(main, out, "main-window-40-games-interpolation.png");
         button("clearGamesButton")->click();  // leave the player file as it was
+    }
+    {
+        // The detail of the FIDE 2024 rules' worked example: 1850, K 20, four games and one
+        // against an opponent below the list.
+        const std::vector<GameEntry> games{{2010, 1}, {1700, 0.5}, {2300, 0}, {1400, 1}, {1300, 1}};
+        CalculationInput input;
+        input.system = RatingSystem::Fide2024;
+        input.ratingText = "1850";
+        input.coefficientText = "20";
+        input.games = games;
+        CalculationDetailWindow detail(calculate(input), QStringLiteral(","));
+        saved &= save(detail, out, "detail-window.png");
     }
     PercentageTableWindow table;
     saved &= save(table, out, "table-window.png");
