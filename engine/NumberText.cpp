@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -128,6 +129,18 @@ std::string FormatGeneral4(long double value, std::string_view decimalSeparator)
         text.append(decimalSeparator).append(-exponent - 1, '0').append(digits);
     }
     return text;
+}
+
+std::string twoDecimals(long double value, std::string_view decimalSeparator) {
+    std::array<char, 64> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                       std::chars_format::fixed, 2);
+    std::string text(digits.data(), written.ptr);
+    if (text == "-0.00") {
+        text = "0.00";
+    }
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? text : text.replace(point, 1, decimalSeparator);
 }
 
 }  // namespace tavolin

@@ -2,8 +2,6 @@
 #include "CalcCommandLine.h"
 
 #include <QStringList>
-#include <array>
-#include <charconv>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -218,18 +216,6 @@ std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::
         games.push_back(game.entry);
     }
     return games;
-}
-
-// Two decimals, with the separator in force.
-std::string twoDecimals(long double value, std::string_view decimalSeparator) {
-    std::array<char, 64> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                       std::chars_format::fixed, 2);
-    std::string text(digits.data(), written.ptr);
-    if (text == "-0.00") {
-        text = "0.00";
-    }
-    return text.replace(text.find('.'), 1, decimalSeparator);
 }
 
 // "1<TAB>1900<TAB>1<TAB>oui<TAB>-50<TAB>0,43<TAB>11,40": number, opponent, result, counted,

@@ -22,11 +22,7 @@ namespace {
 enum Column { Number, Opponent, Result, Counted, Difference, Expected, Change, kColumns };
 
 QString twoDecimals(long double value, const QString& separator) {
-    QString text = QString::number(static_cast<double>(value), 'f', 2);
-    if (text == QLatin1String("-0.00")) {
-        text = QStringLiteral("0.00");
-    }
-    return text.replace(QLatin1Char('.'), separator);
+    return fromUtf8(tavolin::twoDecimals(value, separator.toStdString()));
 }
 
 QString resultText(double score) {
