@@ -88,6 +88,35 @@ inline constexpr std::string_view kPgnSeveralPlayers =
 inline constexpr std::string_view kPgnSeveralPlayersNamed =
     "Plusieurs joueurs de %2 peuvent être %1 : %3";
 
+// The history of closed periods: "%1" is its full path.
+inline constexpr std::string_view kHistoryBusy =
+    "L'historique %1 est occupé par un autre programme : réessayez quand il l'aura libéré.";
+inline constexpr std::string_view kHistoryDamaged =
+    "L'historique %1 est abîmé (%2) : il n'a pas été modifié. Mettez-le de côté pour en "
+    "commencer un nouveau.";
+inline constexpr std::string_view kHistoryNewer =
+    "L'historique %1 a été écrit par une version plus récente de Tavolin : il n'a pas été "
+    "modifié.";
+inline constexpr std::string_view kHistoryFailed = "Impossible d'utiliser l'historique %1 : %2.";
+inline constexpr std::string_view kHistoryNoDriver =
+    "Impossible d'ouvrir l'historique %1 : le module SQLite de Qt (paquet libqt6sql6-sqlite) "
+    "n'est pas installé.";
+// Closing a period: the new rating as shown, the number of games.
+inline constexpr std::string_view kClosePeriodQuestion =
+    "Clore la période ? Votre nouveau classement %1 devient votre classement actuel et vos %2 "
+    "parties sont archivées.";
+inline constexpr std::string_view kNoCalculationToClose =
+    "Aucun calcul ne correspond aux parties affichées : cliquez d'abord sur CALCUL.";
+inline constexpr std::string_view kNoGameToClose = "Aucune partie à archiver.";
+inline constexpr std::string_view kPerfClosesNothing =
+    "Une performance ne donne pas de nouveau classement : choisissez le système de votre "
+    "classement pour clore la période.";
+inline constexpr std::string_view kHistoryEmpty =
+    "Aucune période close. « Clore la période » archive les parties d'une période et fait de "
+    "son nouveau classement le classement actuel.";
+inline constexpr std::string_view kDeletePeriodQuestion =
+    "Supprimer de l'historique la période close le %1 ? Ses parties seront effacées.";
+
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";
 inline constexpr std::string_view kReasonFolderNotFound = "dossier introuvable";

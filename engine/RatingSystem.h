@@ -26,6 +26,19 @@ struct ResultCaptions {
 
 ResultCaptions resultCaptions(RatingSystem system);
 
+// Every system, in the order of the buttons.
+inline constexpr RatingSystem kRatingSystems[] = {RatingSystem::Elo, RatingSystem::Injes,
+                                                  RatingSystem::Fide, RatingSystem::Perf,
+                                                  RatingSystem::Fide2024};
+
+// The system's name on the command line and in lists ("elo", "fide2024"), and its caption
+// beside its button ("ELO", "FIDE 2024").
+std::string_view systemName(RatingSystem system);
+std::string_view systemCaption(RatingSystem system);
+
+// Whether `value` is a stored system (1 to 5).
+bool isRatingSystem(std::int32_t value);
+
 // The caption beside the opponents' average, the same for every system.
 inline constexpr std::string_view kAverageCaption = "Moyenne des adversaires : ";
 

@@ -26,9 +26,37 @@ bool PlayerSession::addGame(const GameEntry& game) {
     if (!games_.add(game)) {
         return false;
     }
+    if (const auto texts = importedOf(current_); !texts.empty()) {
+        texts[games_.count - 1].reset();
+    }
     gameListText_.append(game);
     emit gamesChanged();
     return true;
+}
+
+bool PlayerSession::addImportedGame(const PgnImportedGame& game) {
+    if (!addGame(game.entry)) {
+        return false;
+    }
+    if (const auto texts = importedOf(current_); !texts.empty()) {
+        texts[games_.count - 1] =
+            HistoryGame{game.entry, fromUtf8(game.opponent), fromUtf8(game.date),
+                        fromUtf8(game.event), fromUtf8(game.round)};
+    }
+    return true;
+}
+
+std::vector<HistoryGame> PlayerSession::periodGames() const {
+    std::vector<HistoryGame> games;
+    const std::span<const GameEntry> listed = games_.games();
+    const auto texts = importedOf(current_);
+    for (std::size_t slot = 0; slot < listed.size(); ++slot) {
+        const bool known = slot < texts.size() && texts[slot].has_value();
+        HistoryGame game;
+        game.entry = listed[slot];
+        games.push_back(known ? *texts[slot] : game);
+    }
+    return games;
 }
 
 void PlayerSession::removeGame(int number) {
@@ -36,6 +64,11 @@ void PlayerSession::removeGame(int number) {
         return;
     }
     games_.remove(number);
+    // The texts follow their games down one slot, as GameList moves them.
+    if (const auto texts = importedOf(current_); !texts.empty()) {
+        std::move(texts.begin() + number, texts.end(), texts.begin() + (number - 1));
+        texts.back().reset();
+    }
     gameListText_.rebuild(games_);
     emit gamesChanged();
 }
@@ -43,7 +76,22 @@ void PlayerSession::removeGame(int number) {
 void PlayerSession::clearGames() {
     gameListText_.clear();
     games_.clear();
+    for (std::optional<HistoryGame>& texts : importedOf(current_)) {
+        texts.reset();
+    }
     emit gamesChanged();
+}
+
+std::span<std::optional<HistoryGame>> PlayerSession::importedOf(int number) {
+    if (number < 1 || number > kPlayerCount) {
+        return {};
+    }
+    return std::span(imported_).subspan(static_cast<std::size_t>(number - 1) * kMaxGames,
+                                        kMaxGames);
+}
+
+std::span<const std::optional<HistoryGame>> PlayerSession::importedOf(int number) const {
+    return const_cast<PlayerSession*>(this)->importedOf(number);
 }
 
 void PlayerSession::load(int number) {
@@ -65,6 +113,13 @@ void PlayerSession::load(int number) {
     games_.count = std::clamp<std::int32_t>(record.gameCount(), 0, kMaxGames);
     gameListText_.rebuild(games_);
     mode_ = record.mode();
+    // A game another program changed in the file is no longer the one imported.
+    const auto texts = importedOf(number);
+    for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+        if (texts[slot] && texts[slot]->entry != games_.entries.at(slot)) {
+            texts[slot].reset();
+        }
+    }
     // The box shows the loaded coefficient at once: the save that follows every load writes
     // the player's own, not the one the previous player left there. The record's one field
     // holds the coefficient of the player's system; the other system's starts afresh.

@@ -5,10 +5,15 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "Fide2024.h"
 #include "FideCoefficient.h"
 #include "GameList.h"
+#include "HistoryPeriod.h"
+#include "PgnImport.h"
 #include "PlayerFile.h"
 #include "PlayerRecord.h"
 #include "RatingSystem.h"
@@ -54,6 +59,11 @@ public:
     // --- Games ----------------------------------------------------------------------------
     // Adds a game in the next free slot; false when all 50 are taken.
     bool addGame(const GameEntry& game);
+    // Adds a game from a PGN file, whose texts the session keeps for the period's history
+    // for as long as the program runs and the game stays where it is in the player file.
+    bool addImportedGame(const PgnImportedGame& game);
+    // The games listed, with the PGN file's texts of those imported.
+    std::vector<HistoryGame> periodGames() const;
     // Deletes game `number`; numbers outside 1 to 50 do nothing.
     void removeGame(int number);
     void clearGames();
@@ -94,6 +104,9 @@ signals:
 private:
     void saveCounting(double lowestCountedRating);
     bool isFide2024() const;
+    // What the PGN files said of player `number`'s 50 slots; none for player 0.
+    std::span<std::optional<HistoryGame>> importedOf(int number);
+    std::span<const std::optional<HistoryGame>> importedOf(int number) const;
 
     PlayerFile file_;
     // The ten records as last read, so that the bytes without meaning go back unchanged.
@@ -108,6 +121,10 @@ private:
     GameList games_;
     GameListText gameListText_;
     int current_ = 0;
+    // Player by player, slot by slot, the games imported since the program started; the
+    // player file has no room for their texts.
+    std::vector<std::optional<HistoryGame>> imported_ =
+        std::vector<std::optional<HistoryGame>>(std::size_t{kPlayerCount} * kMaxGames);
 
     bool lastSaveFailed_ = false;
     bool closingRefused_ = false;

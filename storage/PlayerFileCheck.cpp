@@ -10,6 +10,7 @@
 #include "FileError.h"
 #include "FileFailure.h"
 #include "PlayerFile.h"
+#include "RatingSystem.h"
 #include "UserFolders.h"
 
 namespace tavolin {
@@ -51,7 +52,7 @@ bool isKnownCoefficient(std::int32_t mode, std::int32_t coefficient) {
 bool isSoundRecord(const PlayerRecord& record) {
     const std::int32_t mode = record.mode();
     const auto games = record.games();
-    return mode >= 1 && mode <= 5 && isKnownCoefficient(mode, record.coefficient()) &&
+    return isRatingSystem(mode) && isKnownCoefficient(mode, record.coefficient()) &&
            record.gameCount() >= 0 && record.gameCount() <= kMaxGames && record.rating() >= -999 &&
            record.rating() <= 9999 && record.bytes()[32] <= 1 && isSoundName(record.bytes()) &&
            std::all_of(games.begin(), games.end(), isSoundGame);

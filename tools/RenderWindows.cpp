@@ -31,6 +31,10 @@ public:
     void error(QWidget*, const QString& text) override {
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
     }
+    bool question(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "question: %s\n", qPrintable(text));
+        return false;
+    }
 };
 
 bool save(QWidget& window, const QDir& folder, const char* name) {

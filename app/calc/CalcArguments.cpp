@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "TextReading.h"
+
 namespace tavolin {
 
 namespace {
@@ -22,7 +24,9 @@ enum class Option {
     Player,
     Help,
     Version,
-    Detail
+    Detail,
+    History,
+    Slot
 };
 
 struct KnownOption {
@@ -47,6 +51,8 @@ constexpr KnownOption kOptions[] = {
     {Option::Help, 'h', "help", false},
     {Option::Version, 0, "version", false},
     {Option::Detail, 0, "detail", false},
+    {Option::History, 0, "history", true},
+    {Option::Slot, 0, "slot", true},
 };
 
 const KnownOption* findLong(std::string_view name) {
@@ -81,16 +87,11 @@ std::optional<RatingSystem> systemNamed(std::string_view name) {
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     });
-    if (lower == "elo")
-        return RatingSystem::Elo;
-    if (lower == "injes")
-        return RatingSystem::Injes;
-    if (lower == "fide")
-        return RatingSystem::Fide;
-    if (lower == "perf")
-        return RatingSystem::Perf;
-    if (lower == "fide2024")
-        return RatingSystem::Fide2024;
+    for (const RatingSystem system : kRatingSystems) {
+        if (lower == systemName(system)) {
+            return system;
+        }
+    }
     return std::nullopt;
 }
 
@@ -178,6 +179,16 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
         case Option::Detail:
             options.detail = true;
             break;
+        case Option::History:
+            options.history = std::string(value);
+            break;
+        case Option::Slot:
+            options.slot = readDecimalDigits(value, 2);
+            if (!options.slot || *options.slot < 1 || *options.slot > 10) {
+                return UsageError{"--slot prend un joueur de 1 à 10, pas « " + std::string(value) +
+                                  " »"};
+            }
+            break;
     }
     return std::nullopt;
 }
@@ -263,6 +274,13 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     }
     if ((options.table || options.difference) && !options.games.empty()) {
         return UsageError{"--table et --difference ne prennent pas de PARTIE"};
+    }
+    if (options.slot && !options.history) {
+        return UsageError{"--slot demande --history FICHIER"};
+    }
+    if (options.history &&
+        (!options.games.empty() || options.pgn || options.table || options.difference)) {
+        return UsageError{"--history ne prend ni PARTIE, ni --pgn, ni --table, ni --difference"};
     }
     if (options.player && !options.pgn) {
         return UsageError{"--player demande --pgn FICHIER"};

@@ -31,6 +31,9 @@ struct CalcOptions {
     bool version = false;
     // After the figures, a line per game: how it counted.
     bool detail = false;
+    // The periods of a history file instead of a calculation, all or one player's (1 to 10).
+    std::optional<std::string> history;
+    std::optional<int> slot;
     std::vector<std::string_view> games;
 };
 

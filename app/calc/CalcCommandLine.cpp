@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalcCommandLine.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -9,8 +10,11 @@
 
 #include "CalcArguments.h"
 #include "Calculation.h"
+#include "FileError.h"
+#include "FileFailure.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
+#include "HistoryTable.h"
 #include "MessageText.h"
 #include "Messages.h"
 #include "NumberText.h"
@@ -18,8 +22,10 @@
 #include "PgnFile.h"
 #include "PgnImport.h"
 #include "PlayerNames.h"
+#include "RatingHistory.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
+#include "Utf8.h"
 #include "Version.h"
 
 namespace tavolin {
@@ -57,6 +63,10 @@ const std::string_view kCalcUsage =
     "      --detail              après les résultats, une ligne par partie : numéro, "
     "adversaire, résultat, comptée (oui ou non), et pour fide et fide2024 la différence "
     "retenue, le score attendu et la variation\n"
+    "      --history FICHIER     les périodes closes d'un historique (tavolin-history.sqlite), "
+    "de la plus ancienne à la plus récente, une ligne chacune : date de clôture AAAA-MM-JJ, "
+    "joueur (1 à 10), nom, système, parties, score, classement avant, nouveau classement\n"
+    "      --slot N              avec --history : les périodes du joueur N seulement\n"
     "  -h, --help                cette aide\n"
     "      --version             la version du programme\n";
 
@@ -269,6 +279,35 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     return kExitDone;
 }
 
+// The closed periods, a line each, fields as their columns in the history.
+int listHistory(const std::string& file, int slot, const std::string& decimalSeparator,
+                std::ostream& out, std::ostream& err) {
+    const QString path = QString::fromStdString(file);
+    if (!QFileInfo(path).isFile()) {
+        err << cannotReadText(path).toStdString() << '\n';
+        return kExitRefused;
+    }
+    try {
+        const QChar separator = QString::fromStdString(decimalSeparator).front();
+        for (const HistoryPeriod& period : RatingHistory(path).periods(slot)) {
+            const QStringList fields{
+                period.closedAt.toString(QStringLiteral("yyyy-MM-dd")),
+                QString::number(period.slot),
+                period.playerName,
+                fromUtf8(systemName(period.system)),
+                QString::number(period.games.size()),
+                pointsText(period.points(), separator),
+                period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
+                QString::number(period.newRating)};
+            out << fields.join(QLatin1Char('\t')).toStdString() << '\n';
+        }
+    } catch (const FileError& error) {
+        err << error.what() << '\n';
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
 }  // namespace
 
 int runCalcCommandLine(std::span<const std::string_view> arguments,
@@ -300,6 +339,11 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
         out << (options.interpolation ? DifferenceByIntegration(p) : DifferenceFromTable(p))
             << '\n';
         return kExitDone;
+    }
+    if (options.history) {
+        return listHistory(*options.history, options.slot.value_or(0),
+                           options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
+                           out, err);
     }
     if (options.pgn && !options.player) {
         return listPgnPlayers(options, out, err);

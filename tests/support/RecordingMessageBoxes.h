@@ -26,8 +26,19 @@ public:
         }
     }
 
+    bool question(QWidget*, const QString& text) override {
+        questions.append(text);
+        if (whileShown) {
+            whileShown();
+        }
+        return answer;
+    }
+
     QStringList warnings;
     QStringList errors;
+    QStringList questions;
+    // What every question is answered.
+    bool answer = false;
     // Runs while a box would be on screen, as the event loop of a real box would.
     std::function<void()> whileShown;
 };

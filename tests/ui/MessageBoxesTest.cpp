@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace tavolin::testing {
 namespace {
@@ -18,9 +20,13 @@ struct ShownBox {
     QStringList buttons;
 };
 
-// Shows a box for real and closes it with its button as soon as it is on screen.
+// Shows a box for real and closes it as soon as it is on screen, with its first button or
+// as `close` does.
 template <typename Show>
-ShownBox showAndClose(Show show) {
+ShownBox showAndClose(
+    Show show, const std::function<void(QMessageBox*)>& close = [](QMessageBox* box) {
+        box->buttons().front()->click();
+    }) {
     ShownBox shown;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -35,7 +41,7 @@ ShownBox showAndClose(Show show) {
         for (QAbstractButton* button : box->buttons()) {
             shown.buttons.append(button->text());
         }
-        box->buttons().front()->click();
+        close(box);
     });
     poll.start(10);
     show();
@@ -58,6 +64,22 @@ TEST(MessageBoxesTest, ErrorIsTitledTavolinWithOneOk) {
     EXPECT_EQ(shown.text, "Disque plein");
     EXPECT_EQ(shown.icon, QMessageBox::Critical);
     EXPECT_EQ(shown.buttons, QStringList{"OK"});
+}
+
+// Enter takes the default answer, "Non"; the letter O alone answers "Oui".
+TEST(MessageBoxesTest, QuestionAnswersNoByDefaultAndYesOnItsLetter) {
+    DialogMessageBoxes boxes;
+    bool answer = true;
+    const ShownBox shown =
+        showAndClose([&] { answer = boxes.question(nullptr, "Clore ?"); },
+                     [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(shown.title, "Confirmation");
+    EXPECT_EQ(shown.icon, QMessageBox::Question);
+    EXPECT_EQ(shown.buttons, (QStringList{"&Oui", "&Non"}));
+    EXPECT_FALSE(answer);
+    showAndClose([&] { answer = boxes.question(nullptr, "Clore ?"); },
+                 [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_O); });
+    EXPECT_TRUE(answer);
 }
 
 }  // namespace

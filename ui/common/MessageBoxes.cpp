@@ -2,6 +2,7 @@
 #include "MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tavolin {
 
@@ -21,6 +22,16 @@ void DialogMessageBoxes::warning(QWidget* parent, const QString& text) {
 
 void DialogMessageBoxes::error(QWidget* parent, const QString& text) {
     showBox(parent, QMessageBox::Critical, kApplicationTitle, text);
+}
+
+bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kQuestionTitle, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 }  // namespace tavolin

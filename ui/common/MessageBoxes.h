@@ -19,6 +19,10 @@ public:
     // The application's error box, for a failure of the platform: title "Tavolin", error
     // icon, one "OK".
     virtual void error(QWidget* parent, const QString& text) = 0;
+
+    // A question before an action that cannot be undone: title "Confirmation", buttons
+    // "Oui" and "Non", "Non" by default and on Escape. True for "Oui".
+    virtual bool question(QWidget* parent, const QString& text) = 0;
 };
 
 // The real boxes, modal, shown one at a time.
@@ -26,9 +30,11 @@ class DialogMessageBoxes : public MessageBoxes {
 public:
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
 };
 
 inline const QString kWarningTitle = QStringLiteral("Avertissement");
 inline const QString kApplicationTitle = QStringLiteral("Tavolin");
+inline const QString kQuestionTitle = QStringLiteral("Confirmation");
 
 }  // namespace tavolin

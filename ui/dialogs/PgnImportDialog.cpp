@@ -262,7 +262,7 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
         ui_->gameTable->setItem(row, 4,
                                 new QTableWidgetItem(QString::number(game.entry.opponentRating)));
         ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
-        shownGames_.push_back(game.entry);
+        shownGames_.push_back(game);
     }
     QString text = fromUtf8(games.skippedSummary());
     if (truncated) {
@@ -272,8 +272,8 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
     ui_->importButton->setEnabled(!shownGames_.empty());
 }
 
-std::vector<GameEntry> PgnImportDialog::tickedGames() const {
-    std::vector<GameEntry> ticked;
+std::vector<PgnImportedGame> PgnImportDialog::tickedGames() const {
+    std::vector<PgnImportedGame> ticked;
     for (int row = 0; row < ui_->gameTable->rowCount(); ++row) {
         if (ui_->gameTable->item(row, 0)->checkState() == Qt::Checked) {
             ticked.push_back(shownGames_.at(static_cast<std::size_t>(row)));

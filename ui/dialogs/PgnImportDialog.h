@@ -28,8 +28,8 @@ public:
     PgnImportDialog(QString path, QString player, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~PgnImportDialog() override;
 
-    // The ticked games, in file order.
-    std::vector<GameEntry> tickedGames() const;
+    // The ticked games, in file order, with what the file says of them.
+    std::vector<PgnImportedGame> tickedGames() const;
     // Whether a reading is under way.
     bool reading() const { return !reading_.isNull(); }
 
@@ -57,7 +57,7 @@ private:
     QString path_;
     QString wanted_;
     std::vector<PgnPlayer> players_;
-    std::vector<GameEntry> shownGames_;
+    std::vector<PgnImportedGame> shownGames_;
     QPointer<PgnReading> reading_;
     Done done_;
     QString stoppedText_;

@@ -116,6 +116,7 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.detailButton, &MainWindow::showDetail);
     auto* detail = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(detail, &QShortcut::activated, this, [this] { run([this] { showDetail(); }); });
+    connectHistory();
     connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
     connectHandler(ui.aboutButton, &MainWindow::showAbout);
     connect(ui.titleLabel, &ClickableLabel::clicked, this,

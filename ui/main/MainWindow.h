@@ -11,6 +11,7 @@
 
 #include "Calculation.h"
 #include "DataFileCheck.h"
+#include "HistoryPeriod.h"
 #include "OncePerActionBoxes.h"
 #include "PlayerSession.h"
 #include "RatingSystem.h"
@@ -70,6 +71,8 @@ public:
     void openTable();                        // "Tableau": the percentage table
     void openOptions();                      // "Options"
     void showDetail();    // "Détail": how each game counted in the last calculation
+    void closePeriod();   // "Clore la période": into the history, the new rating kept
+    void showHistory();   // "Historique": the player's closed periods and his curve
     void savePlayer();    // saves the current player
     void loadPlayer();    // loads the current player, at every activation
     void switchPlayer();  // switches to the player selected in the names grid
@@ -98,6 +101,10 @@ private:
     void connectHandlers();
     void connectFieldsToSession();
     void connectImport();
+    void connectHistory();
+    // The history file, beside the player file.
+    QString historyPath() const;
+    HistoryPeriod periodOnScreen() const;
     void chooseAndImportPgn();
     void connectHandler(QPushButton* button, void (MainWindow::*handler)());
     // Runs an action of the user's: its boxes shown once, its errors in the error box.
@@ -144,6 +151,8 @@ private:
     std::set<int> modeErrorsTold_;
     // The last calculation whose figures are on screen, for its detail.
     std::optional<CalculationResult> lastCalculation_;
+    // The figures on screen match the games and fields: the period can be closed.
+    bool resultsCurrent_ = true;
     // Saves the player a second after the last keystroke that changed him.
     QTimer* saveTimer_ = nullptr;
 

@@ -181,6 +181,7 @@ void MainWindow::runCalculation(bool pressed) {
 
 // Figures that no longer match what is on screen are dimmed until the next calculation.
 void MainWindow::showResultsCurrent(bool current) {
+    resultsCurrent_ = current;
     const MainWindowControls& ui = *ui_;
     for (QLabel* label :
          {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {

@@ -68,6 +68,8 @@ class RightAlignedLabel;
     X(QPushButton, quitButton)               \
     X(QPushButton, optionsButton)            \
     X(QPushButton, detailButton)             \
+    X(QPushButton, historyButton)            \
+    X(QPushButton, closePeriodButton)        \
     X(QPushButton, clearGamesButton)         \
     X(QPushButton, deleteGameButton)         \
     X(QLineEdit, deleteNumberEdit)

@@ -116,8 +116,8 @@ void MainWindow::importPgn(const QString& path) {
     // The games come while the window may be inactive (a file dialog had the focus, or the
     // import dialog): the focus it gets back next must not reload the file over them.
     session_.leftForOwnBox();
-    for (const GameEntry& game : dialog.tickedGames()) {
-        if (!session_.addGame(game)) {
+    for (const PgnImportedGame& game : dialog.tickedGames()) {
+        if (!session_.addImportedGame(game)) {
             warn(messages::kTooManyGames);
             break;
         }

@@ -197,6 +197,9 @@ void MainWindowControls::createControls(QWidget* window) {
     quitButton = placedButton(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
     optionsButton = placedButton(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
     detailButton = placedButton(window, QStringLiteral("Détail"), QRect(290, 384, 73, 25));
+    historyButton = placedButton(window, QStringLiteral("Historique"), QRect(196, 384, 85, 25));
+    closePeriodButton =
+        placedButton(window, QStringLiteral("Clore la période"), QRect(196, 416, 85, 25));
     clearGamesButton =
         placedButton(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
     deleteGameButton =
@@ -249,12 +252,12 @@ void MainWindow::applyHelp() {
 }
 
 void MainWindowControls::setTabOrder() {
-    const QList<QWidget*> order{ratingEdit,    opponentEdit,    resultEdit,       youngBox,
-                                addGameButton, calculateButton, quitButton,       clearGamesButton,
-                                gameList,      aboutButton,     deleteGameButton, deleteNumberEdit,
-                                playerGrid,    eloButton,       injesButton,      fideButton,
-                                perfButton,    fide2024Button,  coefficientBox,   tableButton,
-                                optionsButton, detailButton};
+    const QList<QWidget*> order{ratingEdit,    opponentEdit,    resultEdit,        youngBox,
+                                addGameButton, calculateButton, quitButton,        clearGamesButton,
+                                gameList,      aboutButton,     deleteGameButton,  deleteNumberEdit,
+                                playerGrid,    eloButton,       injesButton,       fideButton,
+                                perfButton,    fide2024Button,  coefficientBox,    tableButton,
+                                optionsButton, historyButton,   closePeriodButton, detailButton};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }

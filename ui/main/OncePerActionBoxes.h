@@ -32,6 +32,10 @@ public:
             inner_.error(parent, text);
         }
     }
+    // A question is asked every time: each asks before its own action.
+    bool question(QWidget* parent, const QString& text) override {
+        return inner_.question(parent, text);
+    }
 
 private:
     bool firstTime(const QString& text) {

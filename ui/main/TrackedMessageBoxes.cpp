@@ -29,4 +29,9 @@ void TrackedMessageBoxes::error(QWidget* parent, const QString& text) {
     inner_.error(parent, text);
 }
 
+bool TrackedMessageBoxes::question(QWidget* parent, const QString& text) {
+    const OpenBox open(open_);
+    return inner_.question(parent, text);
+}
+
 }  // namespace tavolin

@@ -13,6 +13,7 @@ public:
 
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
 
     bool isOpen() const { return open_ > 0; }
 

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QStringList>
+#include <vector>
+
+#include "HistoryPeriod.h"
+
+namespace tavolin {
+
+// The history as its window lists it and as a French spreadsheet takes it.
+
+// The window's columns: date, system, games, score, before → after, change.
+QStringList historyColumnTitles();
+// A period's row: "09/12/2026", "FIDE 2024", "4", "2,5", "1850 → 1860", "+10".
+QStringList historyRow(const HistoryPeriod& period, QChar decimalSeparator);
+
+// The points scored with `decimalSeparator` and no useless zero: "2,5", "3".
+QString pointsText(double points, QChar decimalSeparator);
+
+// The periods as CSV: a byte-order mark, then UTF-8 with ";" between fields, decimal
+// commas, dates as "09/12/2026", the ratings before and after in columns of their own, and
+// CRLF after every line; a field holding ";", a quote or a line break is quoted.
+QByteArray historyCsv(const std::vector<HistoryPeriod>& periods);
+
+}  // namespace tavolin

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <vector>
+
+#include "HistoryPeriod.h"
+
+namespace tavolin {
+
+// The file name of the history, kept beside the player file.
+inline const QString kHistoryFileName = QStringLiteral("tavolin-history.sqlite");
+
+// The closed periods of the ten players, in an SQLite file. Its tables are made on the
+// first write and brought up to this program's version on opening; every change is one
+// transaction, so a failure leaves the file as it was. Failures raise FileError with the
+// error box's text: a history busy in another program, a damaged one, one written by a
+// later version, which is then left untouched.
+class RatingHistory {
+public:
+    explicit RatingHistory(QString path);
+    ~RatingHistory();
+    RatingHistory(const RatingHistory&) = delete;
+    RatingHistory& operator=(const RatingHistory&) = delete;
+
+    const QString& path() const { return path_; }
+
+    // Writes a period and its games; returns the period's id.
+    qint64 add(const HistoryPeriod& period);
+    // The periods of player `slot` (1 to 10), or of all with 0, oldest first; none when the
+    // file does not exist yet (reading never makes it).
+    std::vector<HistoryPeriod> periods(int slot = 0);
+    // Deletes a period and its games.
+    void remove(qint64 id);
+
+private:
+    QSqlDatabase open();
+    void bringUpToDate(QSqlDatabase& database);
+
+    QString path_;
+    QString connection_;  // Qt's name of this object's connection
+};
+
+}  // namespace tavolin

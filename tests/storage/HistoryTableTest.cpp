@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryTable.h"
+
+#include <gtest/gtest.h>
+
+#include "HistoryPeriods.h"
+#include "QtPrinters.h"
+
+namespace tavolin::testing {
+namespace {
+
+TEST(HistoryTableTest, RowsSayDateSystemGamesScoreRatingsAndChange) {
+    struct Case {
+        HistoryPeriod period;
+        QChar separator;
+        QStringList row;
+    };
+    const Case cases[] = {
+        {closedPeriod("2025-12-31", 1, 1850, 1860, {1, 0.5, 0, 1}),
+         ',',
+         {"31/12/2025", "FIDE 2024", "4", "2,5", "1850 → 1860", "+10"}},
+        {closedPeriod("2026-01-02", 1, 1600, 1588, {0, 0.5}, RatingSystem::Injes),
+         '.',
+         {"02/01/2026", "INJES", "2", "0.5", "1600 → 1588", "-12"}},
+        {closedPeriod("2026-03-01", 1, 1600, 1600, {1, 0}, RatingSystem::Elo),
+         ',',
+         {"01/03/2026", "ELO", "2", "1", "1600 → 1600", "0"}},
+        {closedPeriod("2025-06-30", 1, std::nullopt, 1779, {1, 1, 0, 0.5, 1}),
+         ',',
+         {"30/06/2025", "FIDE 2024", "5", "3,5", "non classé → 1779", ""}},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(historyRow(test.period, test.separator), test.row);
+    }
+}
+
+TEST(HistoryTableTest, CsvIsForAFrenchSpreadsheet) {
+    HistoryPeriod first = closedPeriod("2025-06-30", 3, std::nullopt, 1779, {1, 1, 0, 0.5, 1});
+    first.playerName = "Dupont; \"Jean\"";
+    const HistoryPeriod second =
+        closedPeriod("2025-12-31", 3, 1779, 1771, {0, 0.5}, RatingSystem::Fide);
+    const QByteArray expected =
+        "\xEF\xBB\xBF"
+        "Date;Joueur;Système;Parties;Score;Classement avant;Nouveau classement;Variation\r\n"
+        "30/06/2025;\"Dupont; \"\"Jean\"\"\";FIDE 2024;5;3,5;;1779;\r\n"
+        "31/12/2025;Joueur 3;FIDE;2;0,5;1779;1771;-8\r\n";
+    EXPECT_EQ(historyCsv({first, second}), expected);
+}
+
+}  // namespace
+}  // namespace tavolin::testing

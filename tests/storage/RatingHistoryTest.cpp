@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RatingHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "FileError.h"
+#include "HistoryPeriods.h"
+#include "HistorySchema.h"
+#include "QtPrinters.h"
+
+namespace tavolin::testing {
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A second program's connection to the same file, closed with the object.
+class OtherConnection {
+public:
+    explicit OtherConnection(const QString& path) {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", kName);
+        database.setDatabaseName(path);
+        EXPECT_TRUE(database.open());
+    }
+    ~OtherConnection() {
+        QSqlDatabase::database(kName, false).close();
+        QSqlDatabase::removeDatabase(kName);
+    }
+    OtherConnection(const OtherConnection&) = delete;
+    OtherConnection& operator=(const OtherConnection&) = delete;
+
+    QSqlQuery run(const QString& statement) {
+        QSqlQuery query(QSqlDatabase::database(kName));
+        EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+        return query;
+    }
+    int number(const QString& statement) {
+        QSqlQuery query = run(statement);
+        return query.next() ? query.value(0).toInt() : -1;
+    }
+
+private:
+    static constexpr const char* kName = "other-program";
+};
+
+class RatingHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath("tavolin-history.sqlite");
+    }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+TEST_F(RatingHistoryTest, PeriodsComeBackAsClosedOldestFirstAfterReopening) {
+    HistoryPeriod imported = closedPeriod("2025-12-31", 2, 1850, 1860, {1, 0.5, 0});
+    imported.games[0].opponentName = "Petit, Paul";
+    imported.games[0].date = "2025.12.02";
+    imported.games[0].event = "Open d'hiver; ronde \"A\"";
+    imported.games[0].round = "3.1";
+    imported.young = true;
+    const HistoryPeriod first = closedPeriod("2025-06-30", 2, std::nullopt, 1779, {1, 1, 0, 0.5, 1},
+                                             RatingSystem::Fide2024);
+    const HistoryPeriod other = closedPeriod("2025-09-30", 7, 1500, 1488, {0}, RatingSystem::Elo);
+    std::vector<HistoryPeriod> closed = {imported, first, other};
+    {
+        RatingHistory history(path);
+        for (HistoryPeriod& period : closed) {
+            period.id = history.add(period);
+        }
+    }
+    RatingHistory reopened(path);
+    EXPECT_EQ(reopened.periods(), (std::vector<HistoryPeriod>{closed[1], closed[2], closed[0]}));
+    EXPECT_EQ(reopened.periods(2), (std::vector<HistoryPeriod>{closed[1], closed[0]}));
+    EXPECT_TRUE(reopened.periods(5).empty());
+}
+
+TEST_F(RatingHistoryTest, ReadingAMissingHistoryMakesNoFile) {
+    EXPECT_TRUE(RatingHistory(path).periods().empty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(RatingHistoryTest, DeletingAPeriodDeletesItsGames) {
+    RatingHistory history(path);
+    const qint64 kept = history.add(closedPeriod("2025-06-30", 1, 1700, 1710, {1, 0}));
+    const qint64 deleted = history.add(closedPeriod("2025-12-31", 1, 1710, 1720, {1, 1, 0}));
+    history.remove(deleted);
+    ASSERT_EQ(history.periods().size(), 1u);
+    EXPECT_EQ(history.periods().front().id, kept);
+    OtherConnection other(path);
+    EXPECT_EQ(other.number("SELECT count(*) FROM game"), 2);
+}
+
+TEST_F(RatingHistoryTest, AnOlderHistoryIsBroughtUpToDateWithItsPeriods) {
+    {
+        OtherConnection older(path);
+        for (const QString& statement : historySchemaStep(1)) {
+            older.run(statement);
+        }
+        older.run("PRAGMA user_version = 1");
+        older.run(
+            "INSERT INTO period VALUES (1, '2024-03-31T20:00:00', 4, 'Anna', 1, NULL, 0,"
+            " 1600, '1650', '62', '1700', '1612', 1612)");
+        older.run("INSERT INTO game VALUES (1, 1, 1650, 1, '', '', '', '')");
+    }
+    RatingHistory history(path);
+    const auto periods = history.periods(4);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].playerName, "Anna");
+    EXPECT_EQ(periods[0].change(), 12);
+    EXPECT_EQ(periods[0].games.size(), 1u);
+    history.add(closedPeriod("2024-09-30", 4, 1612, 1630, {1}));
+    OtherConnection other(path);
+    EXPECT_EQ(other.number("PRAGMA user_version"), kHistoryVersion);
+    EXPECT_EQ(other.number("SELECT count(*) FROM sqlite_master WHERE name = 'period_by_player'"),
+              1);
+}
+
+// A history another program holds, a damaged one, one from a later version: the error says
+// so, and the file is left byte for byte as it was.
+TEST_F(RatingHistoryTest, AHistoryThatCannotBeUsedIsToldAndLeftAsItWas) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString&, std::unique_ptr<OtherConnection>&)> spoil;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"locked",
+         [](const QString& file, std::unique_ptr<OtherConnection>& holder) {
+             holder = std::make_unique<OtherConnection>(file);
+             holder->run("BEGIN EXCLUSIVE");
+         },
+         "occupé par un autre programme"},
+        {"damaged",
+         [](const QString& file, std::unique_ptr<OtherConnection>&) {
+             QFile damaged(file);
+             ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+             damaged.write("not a history, ");
+         },
+         "est abîmé (file is not a database)"},
+        {"newer",
+         [](const QString& file, std::unique_ptr<OtherConnection>& holder) {
+             OtherConnection(file).run("PRAGMA user_version = 99");
+             holder.reset();
+         },
+         "version plus récente"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        QFile::remove(path);
+        RatingHistory(path).add(closedPeriod("2025-06-30", 1, 1700, 1710, {1}));
+        std::unique_ptr<OtherConnection> holder;
+        test.spoil(path, holder);
+        const QByteArray before = bytesOf(path);
+        for (const auto& use : std::vector<std::function<void()>>{
+                 [&] { RatingHistory(path).add(closedPeriod("2025-12-31", 1, 1710, 1720, {1})); },
+                 [&] { RatingHistory(path).periods(1); }, [&] { RatingHistory(path).remove(1); }}) {
+            try {
+                use();
+                ADD_FAILURE() << "used";
+            } catch (const FileError& error) {
+                EXPECT_NE(QString::fromUtf8(error.what()).indexOf(test.told), -1) << error.what();
+                EXPECT_NE(QString::fromUtf8(error.what()).indexOf(path), -1) << error.what();
+            }
+        }
+        holder.reset();
+        EXPECT_EQ(bytesOf(path), before);
+    }
+}
+
+}  // namespace
+}  // namespace tavolin::testing

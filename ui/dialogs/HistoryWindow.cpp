@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "DesktopHabits.h"
+#include "ErrorBoundary.h"
+#include "FileError.h"
+#include "FileFailure.h"
+#include "Fonts.h"
+#include "HistoryTable.h"
+#include "HistoryWindowControls.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+#include "ProgramIcon.h"
+#include "RatingChart.h"
+#include "RatingHistory.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+namespace {
+
+// The history is French whatever the desktop's language: its scores take a comma.
+const QChar kDecimalComma = QLatin1Char(',');
+
+QString playerCalled(int slot, const QString& name) {
+    return name.trimmed().isEmpty() ? QStringLiteral("joueur %1").arg(slot) : name.trimmed();
+}
+
+}  // namespace
+
+void HistoryWindowControls::setupUi(QWidget* window) {
+    auto* layout = new QVBoxLayout(window);
+    ratingChart = new QChartView(window);
+    ratingChart->setRenderHint(QPainter::Antialiasing);
+    ratingChart->setMinimumHeight(240);
+    layout->addWidget(ratingChart, 3);
+    summaryLabel = new QLabel(window);
+    summaryLabel->setWordWrap(true);
+    layout->addWidget(summaryLabel);
+    periodTable = new QTableWidget(0, static_cast<int>(historyColumnTitles().size()), window);
+    periodTable->setHorizontalHeaderLabels(historyColumnTitles());
+    periodTable->verticalHeader()->hide();
+    periodTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    periodTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    periodTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    periodTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(periodTable, 2);
+    auto* buttons = new QHBoxLayout;
+    deleteButton = new QPushButton(QStringLiteral("&Supprimer la période"), window);
+    exportButton = new QPushButton(QStringLiteral("E&xporter en CSV…"), window);
+    closeButton = new QPushButton(QStringLiteral("&Fermer"), window);
+    closeButton->setDefault(true);
+    buttons->addWidget(deleteButton);
+    buttons->addWidget(exportButton);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    layout->addLayout(buttons);
+    nameControls(*this);
+}
+
+HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playerName,
+                             MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<HistoryWindowControls>()),
+      boxes_(boxes),
+      historyPath_(std::move(historyPath)),
+      slot_(slot),
+      playerName_(playerName) {
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(QStringLiteral("Historique de %1").arg(playerCalled(slot_, playerName_)));
+    setWindowIcon(programIcon());
+    setFont(interfaceFont());
+    resize(680, 560);
+    ui_->setupUi(this);
+    connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connectButton(ui_->deleteButton, &HistoryWindow::deleteSelectedPeriod);
+    connectButton(ui_->exportButton, &HistoryWindow::exportCsv);
+    connect(ui_->periodTable, &QTableWidget::itemSelectionChanged, this, [this] {
+        ui_->deleteButton->setEnabled(!ui_->periodTable->selectedItems().isEmpty());
+    });
+    pressButtonsWithEnter(this);
+    csvFileChooser_ = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"),
+                                            QDir::home().filePath(suggested),
+                                            QStringLiteral("Fichiers CSV (*.csv)"));
+    };
+    showPeriods();
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::connectButton(QPushButton* button, void (HistoryWindow::*action)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, action] { runHandler(boxes_, this, [this, action] { (this->*action)(); }); });
+}
+
+void HistoryWindow::readPeriods() {
+    periods_ = RatingHistory(historyPath_).periods(slot_);
+    showPeriods();
+}
+
+void HistoryWindow::showPeriods() {
+    QTableWidget* table = ui_->periodTable;
+    table->setRowCount(0);
+    for (const HistoryPeriod& period : periods_) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        const QStringList texts = historyRow(period, kDecimalComma);
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setTextAlignment(column == 0 || column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                              : Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, column, item);
+        }
+    }
+    if (!periods_.empty()) {
+        table->selectRow(table->rowCount() - 1);
+        table->scrollToBottom();
+    }
+    ui_->deleteButton->setEnabled(!periods_.empty());
+    ui_->exportButton->setEnabled(!periods_.empty());
+    ui_->summaryLabel->setText(
+        periods_.empty()
+            ? fromUtf8(messages::kHistoryEmpty)
+            : (periods_.size() == 1 ? QStringLiteral("1 période close")
+                                    : QStringLiteral("%1 périodes closes").arg(periods_.size())));
+    ui_->ratingChart->setChart(ratingChart(periods_).release());
+}
+
+void HistoryWindow::deleteSelectedPeriod() {
+    const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return;
+    }
+    const HistoryPeriod& period = periods_.at(static_cast<std::size_t>(rows.front().row()));
+    const QString when = period.closedAt.toString(QStringLiteral("dd/MM/yyyy à HH:mm"));
+    if (!boxes_.question(this, fromUtf8(messages::kDeletePeriodQuestion).arg(when))) {
+        return;
+    }
+    RatingHistory history(historyPath_);
+    history.remove(period.id);
+    periods_ = history.periods(slot_);
+    showPeriods();
+}
+
+void HistoryWindow::exportCsv() {
+    const QString path =
+        csvFileChooser_(QStringLiteral("historique %1.csv").arg(playerCalled(slot_, playerName_)));
+    if (path.isEmpty()) {
+        return;
+    }
+    QSaveFile file(path);
+    const QByteArray csv = historyCsv(periods_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        throw FileError(cannotWriteText(path));
+    }
+}
+
+}  // namespace tavolin

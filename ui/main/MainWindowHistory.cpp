@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Closing a period into the history, and the history window.
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "HistoryWindow.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
+#include "Messages.h"
+#include "RatingHistory.h"
+#include "TextReading.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+void MainWindow::connectHistory() {
+    const MainWindowControls& ui = *ui_;
+    connectHandler(ui.historyButton, &MainWindow::showHistory);
+    connectHandler(ui.closePeriodButton, &MainWindow::closePeriod);
+    auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(history, &QShortcut::activated, this, [this] { run([this] { showHistory(); }); });
+    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(close, &QShortcut::activated, this, [this] { run([this] { closePeriod(); }); });
+}
+
+QString MainWindow::historyPath() const {
+    return QFileInfo(files_.players).dir().filePath(kHistoryFileName);
+}
+
+// The period as the screen shows it: the figures of the last calculation, which match it.
+HistoryPeriod MainWindow::periodOnScreen() const {
+    const MainWindowControls& ui = *ui_;
+    HistoryPeriod period;
+    period.closedAt = QDateTime::currentDateTime();
+    period.closedAt.setTime(QTime(period.closedAt.time().hour(), period.closedAt.time().minute(),
+                                  period.closedAt.time().second()));
+    period.slot = session_.current();
+    period.playerName = session_.name(period.slot);
+    period.system = checkedSystem();
+    if (period.system == RatingSystem::Fide) {
+        period.coefficient = session_.fideCoefficient();
+    } else if (period.system == RatingSystem::Fide2024) {
+        period.coefficient = session_.fide2024Coefficient();
+    }
+    period.young = session_.young();
+    if (!session_.ratingText().trimmed().isEmpty()) {
+        period.ratingBefore = readWholeNumber(session_.ratingText().toStdString()).value;
+    }
+    period.average = ui.averageValue->text();
+    period.score = ui.scoreValue->text();
+    period.performance = ui.performanceValue->text();
+    period.newRatingText = ui.newRatingValue->text();
+    period.newRating = readWholeNumber(period.newRatingText.toStdString()).value;
+    period.games = session_.periodGames();
+    return period;
+}
+
+// The history is written first: should it fail, the screen and the player file stay as
+// they were, and the period can be closed again.
+void MainWindow::closePeriod() {
+    if (checkedSystem() == RatingSystem::Perf) {
+        warn(messages::kPerfClosesNothing);
+        return;
+    }
+    if (!lastCalculation_ || !resultsCurrent_ || ui_->newRatingValue->text().isEmpty()) {
+        warn(messages::kNoCalculationToClose);
+        return;
+    }
+    if (session_.games().count == 0) {
+        warn(messages::kNoGameToClose);
+        return;
+    }
+    const HistoryPeriod period = periodOnScreen();
+    const QString question = fromUtf8(messages::kClosePeriodQuestion)
+                                 .arg(period.newRatingText, QString::number(period.games.size()));
+    if (!actionBoxes_.question(this, question)) {
+        return;
+    }
+    RatingHistory(historyPath()).add(period);
+    saveTimer_->stop();
+    ui_->ratingEdit->setText(period.newRatingText);
+    clearGames();  // saves the player, new rating and all
+}
+
+void MainWindow::showHistory() {
+    saveBeforeOpening();
+    const int slot = session_.current();
+    if (slot == 0) {
+        return;
+    }
+    const QString name = session_.name(slot);
+    HistoryWindow window(historyPath(), slot, name, boxes_, this);
+    window.exec();
+}
+
+}  // namespace tavolin
