@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <cstdio>
@@ -13,11 +14,13 @@
 #include "AboutBox.h"
 #include "Calculation.h"
 #include "CalculationDetailWindow.h"
+#include "HistoryWindow.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
 #include "ProgramIcon.h"
+#include "RatingHistory.h"
 
 namespace {
 
@@ -108,6 +111,49 @@ int main(int argc, char* argv[]) {
         input.games = games;
         CalculationDetailWindow detail(calculate(input), QStringLiteral(","));
         saved &= save(detail, out, "detail-window.png");
+    }
+    {
+        // Five periods of one player under the 2024 rules, from his first rating on.
+        const QString history = QDir::current().filePath(kHistoryFileName);
+        QFile::remove(history);
+        RatingHistory periods(history);
+        const struct {
+            const char* closed;
+            int before;
+            int after;
+            std::vector<GameEntry> games;
+        } closed[] = {
+            {"2024-06-30T19:05:00",
+             0,
+             1779,
+             {{1900, 1}, {1750, 0.5}, {1820, 0}, {1700, 1}, {1650, 1}}},
+            {"2024-12-31T17:40:00", 1779, 1812, {{1850, 1}, {1800, 0.5}, {1900, 0.5}, {1760, 1}}},
+            {"2025-06-29T21:10:00", 1812, 1798, {{1950, 0}, {1820, 0.5}, {1700, 0.5}}},
+            {"2025-12-30T18:00:00", 1798, 1845, {{1900, 1}, {1880, 1}, {1790, 0.5}, {2010, 0.5}}},
+            {"2026-06-28T20:30:00", 1845, 1860, {{1950, 0.5}, {1870, 1}, {1830, 0.5}}},
+        };
+        for (const auto& period : closed) {
+            HistoryPeriod written;
+            written.closedAt =
+                QDateTime::fromString(QString::fromLatin1(period.closed), Qt::ISODate);
+            written.slot = 1;
+            written.playerName = QStringLiteral("Dupont, Jean");
+            written.system = RatingSystem::Fide2024;
+            written.coefficient = 40;
+            if (period.before != 0) {
+                written.ratingBefore = period.before;
+            }
+            written.newRatingText = QString::number(period.after);
+            written.newRating = period.after;
+            for (const GameEntry& game : period.games) {
+                written.games.push_back(HistoryGame{game, {}, {}, {}, {}});
+            }
+            periods.add(written);
+        }
+        HistoryWindow window(history, 1, QStringLiteral("Dupont, Jean"), boxes);
+        window.readPeriods();
+        saved &= save(window, out, "history-window.png");
+        QFile::remove(history);
     }
     PercentageTableWindow table;
     saved &= save(table, out, "table-window.png");

@@ -12,11 +12,16 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
+#include "HistoryPeriods.h"
+#include "RatingHistory.h"
+
 namespace tavolin {
 namespace {
 
-using testing::HasSubstr;
-using testing::StartsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 struct CalcRun {
     int status;
@@ -68,11 +73,11 @@ TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
               "NOUVEAU FIDE : 1779\n");
 
     EXPECT_THAT(calc({"-s", "fide2024", "-r", "1850", "-d", ",", "--detail", "1900+"}).out,
-                testing::EndsWith("\n1\t1900\t1\toui\t-50\t0,43\t11,40\n"));
+                ::testing::EndsWith("\n1\t1900\t1\toui\t-50\t0,43\t11,40\n"));
     EXPECT_THAT(calc({"-s", "fide2024", "-r", "1850", "-d", ".", "--detail", "1900=", "1300+"}).out,
-                testing::EndsWith("\n1\t1900\t0.5\toui\t-50\t0.43\t1.40\n2\t1300\t1\tnon\n"));
+                ::testing::EndsWith("\n1\t1900\t0.5\toui\t-50\t0.43\t1.40\n2\t1300\t1\tnon\n"));
     EXPECT_THAT(calc({"-r", "1500", "--detail", "1600+"}).out,
-                testing::EndsWith("NOUVEL ELO : 1536\n1\t1600\t1\toui\n"));
+                ::testing::EndsWith("NOUVEL ELO : 1536\n1\t1600\t1\toui\n"));
     const CalcRun leftOut = calc({"-s", "fide2024", "-r", "1850", "2010+", "1300+", "1200="});
     EXPECT_EQ(leftOut.status, 0);
     EXPECT_EQ(leftOut.err, "2 parties non comptées (adversaire classé sous 1400)\n");
@@ -369,7 +374,11 @@ TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
                                                            {"--table", "1600+"},
                                                            {"--young=yes"},
                                                            {"-r"},
-                                                           {"--difference"}};
+                                                           {"--difference"},
+                                                           {"--slot", "2"},
+                                                           {"--history", "h", "--slot", "11"},
+                                                           {"--history", "h", "--slot", "x"},
+                                                           {"--history", "h", "1600+"}};
     for (const auto& arguments : wrong) {
         const CalcRun run = calc(arguments);
         EXPECT_EQ(run.status, 2) << arguments.front();
@@ -377,6 +386,31 @@ TEST(CalcCommandLineTest, UsageErrorsExitWithTwo) {
         EXPECT_THAT(run.err, HasSubstr("Utilisation : tavolin-calc"));
         EXPECT_EQ(run.out, "");
     }
+}
+
+// Periods closed out of order come oldest first; the first rating has no rating before.
+TEST(CalcCommandLineTest, ListsTheHistoryOfAllOrOnePlayer) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tavolin-history.sqlite");
+    {
+        RatingHistory history(path);
+        history.add(testing::closedPeriod("2025-12-31", 3, 1779, 1790, {1, 0.5, 0}));
+        history.add(testing::closedPeriod("2025-06-30", 3, std::nullopt, 1779, {1, 1, 0, 0.5, 1}));
+        history.add(testing::closedPeriod("2025-09-30", 7, 1500, 1488, {0}, RatingSystem::Elo));
+    }
+    const std::string file = path.toStdString();
+    const CalcRun all = calc({"--history", file});
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.out,
+              "2025-06-30\t3\tJoueur 3\tfide2024\t5\t3,5\t\t1779\n"
+              "2025-09-30\t7\tJoueur 7\telo\t1\t0\t1500\t1488\n"
+              "2025-12-31\t3\tJoueur 3\tfide2024\t3\t1,5\t1779\t1790\n");
+    EXPECT_EQ(calc({"--history", file, "--slot", "3", "-d", "."}).out,
+              "2025-06-30\t3\tJoueur 3\tfide2024\t5\t3.5\t\t1779\n"
+              "2025-12-31\t3\tJoueur 3\tfide2024\t3\t1.5\t1779\t1790\n");
+    const CalcRun missing = calc({"--history", folder.filePath("none.sqlite").toStdString()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_THAT(missing.err, HasSubstr("fichier introuvable"));
 }
 
 TEST(CalcCommandLineTest, DoubleDashEndsTheOptions) {

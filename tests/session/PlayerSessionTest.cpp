@@ -245,5 +245,42 @@ TEST_F(PlayerSessionTest, GamesAndTheirListChangeTogether) {
     EXPECT_EQ(changes, kMaxGames + 2);
 }
 
+// The texts of imported games follow their games through additions, deletions, a switch to
+// another player and back, and are forgotten when the file holds another game there.
+TEST_F(PlayerSessionTest, ImportedGamesKeepTheirPgnTextsWhileTheyStayPut) {
+    PlayerSession& games = loadFresh(1);
+    const auto imported = [](double rating, const char* opponent) {
+        return PgnImportedGame{"2026.03.02", "Open", "1", opponent, GameEntry{rating, 1}};
+    };
+    games.addImportedGame(imported(1800, "Petit, Paul"));
+    games.addGame({1700, 0.5});
+    games.addImportedGame(imported(1900, "Durand, Léa"));
+    games.addImportedGame(imported(2000, "Roux, Max"));
+    games.removeGame(1);
+    games.save();
+    games.load(2);
+    games.load(1);
+    const auto names = [&] {
+        QStringList shown;
+        for (const HistoryGame& game : games.periodGames()) {
+            shown.append(QString::number(game.entry.opponentRating) + " " + game.opponentName);
+        }
+        return shown;
+    };
+    EXPECT_EQ(names(), (QStringList{"1700 ", "1900 Durand, Léa", "2000 Roux, Max"}));
+    EXPECT_EQ(games.periodGames()[1].date, "2026.03.02");
+
+    putGame(1, 1, 1700, 0.5);
+    putGame(1, 2, 1950, 1);  // another program changed the second game
+    putGame(1, 3, 2000, 1);
+    putInt32(file, recordOffset(1) + 28, 3);
+    writeFile(path, file);
+    games.load(1);
+    EXPECT_EQ(names(), (QStringList{"1700 ", "1950 ", "2000 Roux, Max"}));
+    games.clearGames();
+    games.addGame({2000, 1});
+    EXPECT_EQ(names(), QStringList{"2000 "});
+}
+
 }  // namespace
 }  // namespace tavolin::testing

@@ -13,7 +13,7 @@ namespace {
 
 constexpr qint64 kDayMs = 24 * 60 * 60 * 1000;
 constexpr int kRatingMargin = 20;
-constexpr qreal kMarkerSize = 9;
+constexpr qreal kMarkerSize = 7;
 
 // Room on either side of the first and last period, so that their points are whole.
 std::pair<qint64, qint64> dateRange(const std::vector<HistoryPeriod>& periods) {
@@ -30,16 +30,31 @@ std::pair<qint64, qint64> dateRange(const std::vector<HistoryPeriod>& periods) {
     return {from - room, to + room};
 }
 
-// Whole tens around the ratings.
-std::pair<int, int> ratingRange(const std::vector<HistoryPeriod>& periods) {
+struct RatingScale {
+    int low = 1000;
+    int high = 2000;
+    int step = 250;
+};
+
+// Round figures on the rating axis, at most six steps around the ratings.
+RatingScale ratingScale(const std::vector<HistoryPeriod>& periods) {
     if (periods.empty()) {
-        return {1000, 2000};
+        return {};
     }
-    const auto [low, high] = std::minmax_element(
+    const auto [lowest, highest] = std::minmax_element(
         periods.begin(), periods.end(),
         [](const HistoryPeriod& a, const HistoryPeriod& b) { return a.newRating < b.newRating; });
-    const auto tens = [](int rating) { return rating - ((rating % 10) + 10) % 10; };
-    return {tens(low->newRating - kRatingMargin), tens(high->newRating + kRatingMargin) + 10};
+    const int low = lowest->newRating - kRatingMargin;
+    const int high = highest->newRating + kRatingMargin;
+    int step = 10;
+    for (const int wider : {20, 25, 50, 100, 200, 250, 500}) {
+        if ((high - low) / step < 6) {
+            break;
+        }
+        step = wider;
+    }
+    const auto floorTo = [step](int rating) { return rating - ((rating % step) + step) % step; };
+    return {floorTo(low), floorTo(high) + step, step};
 }
 
 }  // namespace
@@ -75,8 +90,11 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     auto* ratings = new QValueAxis(chart.get());
     ratings->setTitleText(QStringLiteral("Classement"));
     ratings->setLabelFormat(QStringLiteral("%d"));
-    const auto [low, high] = ratingRange(periods);
-    ratings->setRange(low, high);
+    const RatingScale scale = ratingScale(periods);
+    ratings->setRange(scale.low, scale.high);
+    ratings->setTickType(QValueAxis::TicksDynamic);
+    ratings->setTickAnchor(0);
+    ratings->setTickInterval(scale.step);
     chart->addAxis(ratings, Qt::AlignLeft);
     series->attachAxis(ratings);
     return chart;

@@ -97,6 +97,7 @@ void MainWindow::showHistory() {
     }
     const QString name = session_.name(slot);
     HistoryWindow window(historyPath(), slot, name, boxes_, this);
+    window.readPeriods();
     window.exec();
 }
 

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Closing a period from the main window, and the history window: the wiring. The history's
+// own rules are tested on the plain classes.
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QLineSeries>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include "HistoryPeriods.h"
+#include "HistoryTable.h"
+#include "HistoryWindow.h"
+#include "HistoryWindowControls.h"
+#include "MainWindowFixture.h"
+#include "ModalHelper.h"
+#include "PlayerFile.h"
+#include "RatingChart.h"
+#include "RatingHistory.h"
+
+namespace tavolin::testing {
+namespace {
+
+class HistoryTest : public MainWindowTest {
+protected:
+    QString historyFile() const { return folder.filePath("tavolin-history.sqlite"); }
+
+    // The FIDE 2024 worked example: 1850, K 20, four games, new rating 1860.
+    void calculateFourGames() {
+        type(ui.ratingEdit, "1850");
+        for (const auto& [rating, sign] : {std::pair{"2010", "+"}, std::pair{"1700", "="},
+                                           std::pair{"2300", "-"}, std::pair{"1400", "+"}}) {
+            addGame(rating, sign);
+        }
+        click(ui.fide2024Button);
+        click(ui.calculateButton);
+        ASSERT_EQ(ui.newRatingValue->text(), "1860");
+    }
+};
+
+TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
+    calculateFourGames();
+    addGame("1500", "+");  // the figures no longer match the games
+    click(ui.closePeriodButton);
+    deleteGame("5");
+    click(ui.calculateButton);
+    click(ui.perfButton);
+    click(ui.calculateButton);
+    click(ui.closePeriodButton);
+    click(ui.fide2024Button);
+    click(ui.calculateButton);
+    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);  // answered "Non"
+    EXPECT_EQ(boxes.warnings,
+              (QStringList{"Aucun calcul ne correspond aux parties affichées : cliquez d'abord "
+                           "sur CALCUL.",
+                           "Une performance ne donne pas de nouveau classement : choisissez le "
+                           "système de votre classement pour clore la période."}));
+    EXPECT_EQ(boxes.questions,
+              QStringList{"Clore la période ? Votre nouveau classement 1860 devient votre "
+                          "classement actuel et vos 4 parties sont archivées."});
+    EXPECT_FALSE(QFile::exists(historyFile()));
+    EXPECT_EQ(ui.gameCount->text(), "4");
+
+    const QStringList shown{ui.averageValue->text(), ui.scoreValue->text(),
+                            ui.performanceValue->text(), ui.newRatingValue->text()};
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    EXPECT_EQ(ui.ratingEdit->text(), "1860");
+    EXPECT_EQ(ui.gameCount->text(), "0");
+    const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
+    EXPECT_EQ(saved.rating(), 1860);
+    EXPECT_EQ(saved.gameCount(), 0);
+    const auto periods = RatingHistory(historyFile()).periods(1);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].ratingBefore, 1850);
+    EXPECT_EQ(periods[0].newRating, 1860);
+    EXPECT_EQ(periods[0].coefficient, 20);
+    EXPECT_EQ((QStringList{periods[0].average, periods[0].score, periods[0].performance,
+                           periods[0].newRatingText}),
+              shown);
+    EXPECT_EQ(periods[0].games.size(), 4u);
+    EXPECT_EQ(periods[0].points(), 2.5);
+}
+
+// Another program holds the history: nothing is closed, the screen and the player file stay.
+TEST_F(HistoryTest, ABusyHistoryClosesNothing) {
+    RatingHistory(historyFile()).add(closedPeriod("2025-06-30", 1, 1800, 1850, {1}));
+    calculateFourGames();
+    form->savePlayer();  // what a pending save would write
+    const QByteArray before = readFile(playerFile);
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+        holder.setDatabaseName(historyFile());
+        ASSERT_TRUE(holder.open());
+        QSqlQuery(holder).exec("BEGIN EXCLUSIVE");
+        boxes.answer = true;
+        click(ui.closePeriodButton);
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase("other-program");
+    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(boxes.errors[0].contains("occupé par un autre programme"))
+        << boxes.errors[0].toStdString();
+    EXPECT_EQ(ui.ratingEdit->text(), "1850");
+    EXPECT_EQ(ui.gameCount->text(), "4");
+    EXPECT_EQ(readFile(playerFile), before);
+    EXPECT_EQ(RatingHistory(historyFile()).periods().size(), 1u);
+}
+
+// Ctrl+H shows the current player's periods; one is deleted after a question, the others are
+// exported as the spreadsheet's CSV.
+TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
+    {
+        RatingHistory history(historyFile());
+        history.add(closedPeriod("2025-06-30", 1, std::nullopt, 1779, {1, 1, 0, 0.5, 1}));
+        history.add(closedPeriod("2025-09-30", 2, 1500, 1520, {1}));
+        history.add(closedPeriod("2025-12-31", 1, 1779, 1790, {1, 0}));
+        history.add(closedPeriod("2026-06-30", 1, 1790, 1771, {0, 0.5}));
+    }
+    const QString csvFile = folder.filePath("export.csv");
+    QStringList rows;
+    int shownPoints = 0;
+    whenModalShown<HistoryWindow>([&](HistoryWindow* window) {
+        const auto shown = controlsOf<HistoryWindowControls>(*window);
+        shownPoints =
+            static_cast<QLineSeries*>(shown.ratingChart->chart()->series().front())->count();
+        shown.periodTable->selectRow(1);
+        click(shown.deleteButton);  // answered "Non"
+        boxes.answer = true;
+        click(shown.deleteButton);
+        for (int row = 0; row < shown.periodTable->rowCount(); ++row) {
+            rows.append(shown.periodTable->item(row, 0)->text());
+        }
+        window->setCsvFileChooser([&](const QString& suggested) {
+            EXPECT_EQ(suggested, "historique joueur 1.csv");
+            return csvFile;
+        });
+        click(shown.exportButton);
+        click(shown.closeButton);
+    });
+    QTest::keyClick(form.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(shownPoints, 3);
+    EXPECT_EQ(boxes.questions.size(), 2);
+    EXPECT_EQ(boxes.questions[0],
+              "Supprimer de l'historique la période close le 31/12/2025 à 18:30 ? Ses parties "
+              "seront effacées.");
+    EXPECT_EQ(rows, (QStringList{"30/06/2025", "30/06/2026"}));
+    const auto left = RatingHistory(historyFile()).periods(1);
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(readFile(csvFile), historyCsv(left));
+}
+
+// Drawn offscreen, the curve has a point of its colour where each period's rating falls.
+TEST(RatingChartTest, ThereIsAPointPerPeriod) {
+    const std::vector<HistoryPeriod> periods{closedPeriod("2024-06-30", 1, std::nullopt, 1779, {1}),
+                                             closedPeriod("2024-12-31", 1, 1779, 1812, {1}),
+                                             closedPeriod("2025-06-29", 1, 1812, 1798, {1}),
+                                             closedPeriod("2025-12-30", 1, 1798, 1845, {1}),
+                                             closedPeriod("2026-06-28", 1, 1845, 1860, {1})};
+    QChartView view(ratingChart(periods).release());
+    view.resize(640, 320);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QImage image = view.grab().toImage();
+    QChart* chart = view.chart();
+    auto* series = static_cast<QLineSeries*>(chart->series().front());
+    ASSERT_EQ(series->count(), 5);
+    for (const HistoryPeriod& period : periods) {
+        const QPointF value(static_cast<qreal>(period.closedAt.toMSecsSinceEpoch()),
+                            period.newRating);
+        const QPoint at = view.mapFromScene(chart->mapToScene(chart->mapToPosition(value, series)));
+        // A disc, not only the line through it: three pixels off in every direction.
+        for (const QPoint off :
+             {QPoint(0, 0), QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3)}) {
+            ASSERT_TRUE(image.rect().contains(at + off));
+            EXPECT_EQ(image.pixelColor(at + off), kRatingCurveColor) << period.newRating;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavolin::testing
