@@ -10,7 +10,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Tavolin keeps the games of a chess player's rating period and works out his
 new rating under five systems: the national Elo, the youth rating, the older
 FIDE rules, a tournament performance and the FIDE rules in force since 2024.
-Games are typed or imported from PGN files. Its interface is in French.
+Games are typed or imported from PGN files. Each closed period is kept in a
+history, with the player's rating curve. Its interface is in French.
 tavolin-calc makes the same calculation from the command line.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/tavolin/tavolin")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -21,10 +22,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # tavolin_<version>_<arch>.deb
 # A calculator, not a game: Debian wants games in /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from the binaries (dpkg-shlibdeps); Qt's platform plugins, loaded at
-# run time, do not show there.
+# The libraries come from the binaries (dpkg-shlibdeps); the plugins Qt loads at run time
+# (the window's platform, the history's SQLite driver) do not show there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 # Fonts with the metrics the windows are laid out for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-comic-neue, qt6-translations-l10n")
 

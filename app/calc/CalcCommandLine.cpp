@@ -33,6 +33,7 @@ namespace tavolin {
 const std::string_view kCalcUsage =
     "Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"
     "              tavolin-calc [OPTIONS] --pgn FICHIER [--player NOM]\n"
+    "              tavolin-calc [-d C] --history FICHIER [--slot N]\n"
     "Calcule le nouveau classement d'un joueur d'échecs à partir des parties d'une période.\n"
     "\n"
     "  PARTIE                    le classement de l'adversaire suivi du signe du résultat : "
