@@ -117,7 +117,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
         history.add(closedPeriod("2025-12-31", 1, 1779, 1790, {1, 0}));
         history.add(closedPeriod("2026-06-30", 1, 1790, 1771, {0, 0.5}));
     }
-    const QString csvFile = folder.filePath("export.csv");
+    const QString csvFile = folder.filePath("export");  // ".csv" added
     QStringList rows;
     int shownPoints = 0;
     whenModalShown<HistoryWindow>([&](HistoryWindow* window) {
@@ -147,7 +147,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     EXPECT_EQ(rows, (QStringList{"30/06/2025", "30/06/2026"}));
     const auto left = RatingHistory(historyFile()).periods(1);
     ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(readFile(csvFile), historyCsv(left));
+    EXPECT_EQ(readFile(csvFile + ".csv"), historyCsv(left));
 }
 
 // Drawn offscreen, the curve has a point of its colour where each period's rating falls.

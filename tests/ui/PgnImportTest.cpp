@@ -97,6 +97,12 @@ TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
     EXPECT_EQ(form->session().gameListText().text(), " 1600    + 2010    - 1700    =");
     leave();
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
+    // What the file said of the imported games waits for the period's history.
+    QStringList opponents;
+    for (const HistoryGame& game : form->session().periodGames()) {
+        opponents.append(game.opponentName + "/" + game.round);
+    }
+    EXPECT_EQ(opponents, (QStringList{"/", "Martin, Luc/1", "Leroy, Anne/2"}));
 }
 
 TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -156,10 +157,14 @@ void HistoryWindow::deleteSelectedPeriod() {
 }
 
 void HistoryWindow::exportCsv() {
-    const QString path =
+    QString path =
         csvFileChooser_(QStringLiteral("historique %1.csv").arg(playerCalled(slot_, playerName_)));
     if (path.isEmpty()) {
         return;
+    }
+    // A name typed without its extension would not open in a spreadsheet by a double click.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
     }
     QSaveFile file(path);
     const QByteArray csv = historyCsv(periods_);
