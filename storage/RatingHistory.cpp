@@ -25,7 +25,10 @@ constexpr int kBusyTimeoutMs = 1000;
 // SQLite's primary result codes, as Qt's driver passes them on.
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteInputOutput = 10;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
 constexpr int kSqliteCannotOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
 
@@ -65,6 +68,10 @@ QString failureText(const QString& path, const QSqlError& error) {
         case kSqliteCorrupt:
         case kSqliteNotADatabase:
             return fromUtf8(messages::kHistoryDamaged).arg(file, error.databaseText());
+        // The file system's reason, in French: access refused, disk full…
+        case kSqliteReadOnly:
+        case kSqliteInputOutput:
+        case kSqliteFull:
         case kSqliteCannotOpen:
             return cannotWriteText(path);
         default:

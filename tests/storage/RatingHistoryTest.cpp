@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -176,6 +178,24 @@ TEST_F(RatingHistoryTest, AHistoryThatCannotBeUsedIsToldAndLeftAsItWas) {
         holder.reset();
         EXPECT_EQ(bytesOf(path), before);
     }
+}
+
+// Read, not written: the periods are listed, a closing is refused in the file system's words.
+TEST_F(RatingHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes through permissions";
+    }
+    RatingHistory(path).add(closedPeriod("2025-06-30", 1, 1700, 1710, {1}));
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    const QByteArray before = bytesOf(path);
+    EXPECT_EQ(RatingHistory(path).periods().size(), 1u);
+    try {
+        RatingHistory(path).add(closedPeriod("2025-12-31", 1, 1710, 1720, {1}));
+        ADD_FAILURE() << "written";
+    } catch (const FileError& error) {
+        EXPECT_NE(QString::fromUtf8(error.what()).indexOf("accès refusé"), -1) << error.what();
+    }
+    EXPECT_EQ(bytesOf(path), before);
 }
 
 }  // namespace

@@ -84,9 +84,9 @@ void MainWindow::closePeriod() {
         return;
     }
     RatingHistory(historyPath()).add(period);
-    saveTimer_->stop();
     ui_->ratingEdit->setText(period.newRatingText);
-    clearGames();  // saves the player, new rating and all
+    clearGames();        // saves the player, new rating and all
+    saveTimer_->stop();  // nothing left for it to save
 }
 
 void MainWindow::showHistory() {
