@@ -24,22 +24,10 @@ namespace {
 class HistoryTest : public MainWindowTest {
 protected:
     QString historyFile() const { return folder.filePath("tavolin-history.sqlite"); }
-
-    // The FIDE 2024 worked example: 1850, K 20, four games, new rating 1860.
-    void calculateFourGames() {
-        type(ui.ratingEdit, "1850");
-        for (const auto& [rating, sign] : {std::pair{"2010", "+"}, std::pair{"1700", "="},
-                                           std::pair{"2300", "-"}, std::pair{"1400", "+"}}) {
-            addGame(rating, sign);
-        }
-        click(ui.fide2024Button);
-        click(ui.calculateButton);
-        ASSERT_EQ(ui.newRatingValue->text(), "1860");
-    }
 };
 
 TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
-    calculateFourGames();
+    calculateFide2024Example();
     addGame("1500", "+");  // the figures no longer match the games
     click(ui.closePeriodButton);
     deleteGame("5");
@@ -85,7 +73,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
 // Another program holds the history: nothing is closed, the screen and the player file stay.
 TEST_F(HistoryTest, ABusyHistoryClosesNothing) {
     RatingHistory(historyFile()).add(closedPeriod("2025-06-30", 1, 1800, 1850, {1}));
-    calculateFourGames();
+    calculateFide2024Example();
     form->savePlayer();  // what a pending save would write
     const QByteArray before = readFile(playerFile);
     {

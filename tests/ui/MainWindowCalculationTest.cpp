@@ -247,14 +247,7 @@ TEST_F(MainWindowCalculationTest, TheDetailShowsTheLastCalculation) {
     click(ui.detailButton);
     EXPECT_EQ(boxes.warnings,
               QStringList{"Aucun calcul à détailler : cliquez d'abord sur CALCUL."});
-    type(ui.ratingEdit, "1850");
-    for (const auto& [rating, sign] : {std::pair{"2010", "+"}, std::pair{"1700", "="},
-                                       std::pair{"2300", "-"}, std::pair{"1400", "+"}}) {
-        addGame(rating, sign);
-    }
-    click(ui.fide2024Button);
-    click(ui.calculateButton);
-    ASSERT_EQ(ui.newRatingValue->text(), "1860");
+    calculateFide2024Example();
     QStringList totals;
     QString explanation;
     whenModalShown<CalculationDetailWindow>([&](CalculationDetailWindow* window) {

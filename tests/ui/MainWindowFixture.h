@@ -95,6 +95,18 @@ protected:
         click(ui.addGameButton);
     }
 
+    // The FIDE 2024 rules' worked example, calculated: 1850 at K 20, four games, 1860.
+    void calculateFide2024Example() {
+        type(ui.ratingEdit, "1850");
+        for (const auto& [rating, sign] : {std::pair{"2010", "+"}, std::pair{"1700", "="},
+                                           std::pair{"2300", "-"}, std::pair{"1400", "+"}}) {
+            addGame(rating, sign);
+        }
+        click(ui.fide2024Button);
+        click(ui.calculateButton);
+        ASSERT_EQ(ui.newRatingValue->text(), "1860");
+    }
+
     void deleteGame(const QString& number) {
         type(ui.deleteNumberEdit, number);
         click(ui.deleteGameButton);
