@@ -70,29 +70,40 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     EXPECT_EQ(periods[0].points(), 2.5);
 }
 
-// Another program holds the history: nothing is closed, the screen and the player file stay.
-TEST_F(HistoryTest, ABusyHistoryClosesNothing) {
+// Another program holds the history, or it is damaged: nothing is closed, the screen, the
+// player file and the history stay as they were.
+TEST_F(HistoryTest, AHistoryThatCannotBeWrittenClosesNothing) {
     RatingHistory(historyFile()).add(closedPeriod("2025-06-30", 1, 1800, 1850, {1}));
     calculateFide2024Example();
     form->savePlayer();  // what a pending save would write
-    const QByteArray before = readFile(playerFile);
+    const QByteArray playersBefore = readFile(playerFile);
+    boxes.answer = true;
     {
         QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "other-program");
         holder.setDatabaseName(historyFile());
         ASSERT_TRUE(holder.open());
         QSqlQuery(holder).exec("BEGIN EXCLUSIVE");
-        boxes.answer = true;
         click(ui.closePeriodButton);
         holder.close();
     }
     QSqlDatabase::removeDatabase("other-program");
-    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_EQ(RatingHistory(historyFile()).periods().size(), 1u);
+
+    QFile damaged(historyFile());
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    damaged.write("not a history, ");
+    damaged.close();
+    const QByteArray historyBefore = readFile(historyFile());
+    click(ui.closePeriodButton);
+
+    ASSERT_EQ(boxes.errors.size(), 2);
     EXPECT_TRUE(boxes.errors[0].contains("occupé par un autre programme"))
         << boxes.errors[0].toStdString();
+    EXPECT_TRUE(boxes.errors[1].contains("est abîmé")) << boxes.errors[1].toStdString();
     EXPECT_EQ(ui.ratingEdit->text(), "1850");
     EXPECT_EQ(ui.gameCount->text(), "4");
-    EXPECT_EQ(readFile(playerFile), before);
-    EXPECT_EQ(RatingHistory(historyFile()).periods().size(), 1u);
+    EXPECT_EQ(readFile(playerFile), playersBefore);
+    EXPECT_EQ(readFile(historyFile()), historyBefore);
 }
 
 // Ctrl+H shows the current player's periods; one is deleted after a question, the others are
