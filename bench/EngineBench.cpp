@@ -2,7 +2,6 @@
 // Timings of the rating engine. Run the optimised build: build/release/bench/tavolin_bench
 #include <benchmark/benchmark.h>
 
-#include <thread>
 #include <vector>
 
 #include "Calculation.h"
@@ -37,24 +36,50 @@ void BM_ScanStepByStep(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanStepByStep)->Unit(benchmark::kMillisecond);
 
-// The first call of a process: each thread starts with an empty curve, so every
-// iteration runs the first call in a thread of its own.
-void BM_DifferenceByIntegrationFirstCall(benchmark::State& state) {
-    for (auto _ : state) {
-        int difference = 0;
-        std::thread([&] { difference = DifferenceByIntegration(kWorstCase); }).join();
-        benchmark::DoNotOptimize(difference);
-    }
-}
-BENCHMARK(BM_DifferenceByIntegrationFirstCall)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_DifferenceByIntegrationWarm(benchmark::State& state) {
-    DifferenceByIntegration(kWorstCase);
+void BM_DifferenceByIntegration(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(DifferenceByIntegration(kWorstCase));
     }
 }
-BENCHMARK(BM_DifferenceByIntegrationWarm)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DifferenceByIntegration)->Unit(benchmark::kMicrosecond);
+
+// "CALCUL" as the window makes it with "Interpolation" on: ELO, four games at 62.5 %.
+CalculationInput interpolatedCalculation(const std::vector<GameEntry>& games) {
+    CalculationInput input;
+    input.system = RatingSystem::Elo;
+    input.ratingText = "1500";
+    input.games = games;
+    input.interpolation = true;
+    input.progress = [](int percent) { benchmark::DoNotOptimize(percent); };
+    return input;
+}
+
+const std::vector<GameEntry> kFourGames{{1850, 1}, {1700, 0.5}, {2010, 0}, {1600, 1}};
+
+// Cold: before each calculation 64 MiB are written over, so that neither the curve nor the
+// code is left in any cache, as after the user's pause before pressing "CALCUL".
+void BM_InterpolatedCalculationCold(benchmark::State& state) {
+    std::vector<char> evictor(64 << 20);
+    const CalculationInput input = interpolatedCalculation(kFourGames);
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (std::size_t k = 0; k < evictor.size(); k += 64) {
+            evictor[k] = static_cast<char>(evictor[k] + 1);
+        }
+        benchmark::ClobberMemory();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(calculate(input));
+    }
+}
+BENCHMARK(BM_InterpolatedCalculationCold)->Unit(benchmark::kMicrosecond);
+
+void BM_InterpolatedCalculationWarm(benchmark::State& state) {
+    const CalculationInput input = interpolatedCalculation(kFourGames);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(calculate(input));
+    }
+}
+BENCHMARK(BM_InterpolatedCalculationWarm)->Unit(benchmark::kMicrosecond);
 
 void BM_DifferenceFromTable(benchmark::State& state) {
     double p = 0.3;
@@ -84,7 +109,6 @@ void calculationOfFiftyGames(benchmark::State& state, RatingSystem system, bool 
     input.ratingText = "1650";
     input.games = games;
     input.interpolation = interpolation;
-    calculate(input);  // the curve is computed once per process
     for (auto _ : state) {
         benchmark::DoNotOptimize(calculate(input));
     }

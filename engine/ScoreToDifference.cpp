@@ -3,9 +3,7 @@
 
 #include <array>
 #include <cmath>
-#include <optional>
 
-#include "NormalCurve.h"
 #include "NumberText.h"
 
 namespace tavolin {
@@ -39,26 +37,10 @@ constexpr std::array<Threshold, 90> kThresholds{{
 
 constexpr int kCurvePoints = 2 * kLargestDifference + 1;
 
-// Φ(i) for i = -470..470, computed the first time the scan reaches i. Each thread keeps its
-// own, so no locking is needed.
-class NormalCurveCache {
-public:
-    long double probability(int difference) {
-        std::optional<long double>& entry = entries_[difference + kLargestDifference];
-        if (!entry) {
-            entry = normalProbability(differenceToStandardUnits(difference), kDifferenceRule);
-        }
-        return *entry;
-    }
-
-private:
-    std::array<std::optional<long double>, kCurvePoints> entries_{};
+// Φ(i) for i = -470..470, computed by normalProbability when the program was built.
+constexpr long double kDifferenceCurve[kCurvePoints] = {
+#include "DifferenceCurve.inc"
 };
-
-NormalCurveCache& curveCache() {
-    thread_local NormalCurveCache cache;
-    return cache;
-}
 
 int scanPercentage(int difference) {
     const long double percent = (difference + kLargestDifference) * 100.0L / 940;
@@ -78,8 +60,11 @@ int DifferenceFromTable(double p) {
     return difference;
 }
 
+std::span<const long double> differenceCurve() {
+    return kDifferenceCurve;
+}
+
 int DifferenceByIntegration(double p, const IntegrationProgress& progress) {
-    NormalCurveCache& curve = curveCache();
     const long double widened = p;
 
     // Below Φ(-470) there is no lower candidate; above Φ(470) the scan never stops.
@@ -88,7 +73,7 @@ int DifferenceByIntegration(double p, const IntegrationProgress& progress) {
     long double lowerDistance = INFINITY;
     long double upperDistance = INFINITY;
     for (int i = -kLargestDifference; i <= kLargestDifference; ++i) {
-        const long double phi = curve.probability(i);
+        const long double phi = kDifferenceCurve[i + kLargestDifference];
         if (phi <= widened) {
             lower = i;
             lowerDistance = std::fabs(widened - phi);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 namespace tavolin {
 
@@ -14,9 +15,13 @@ int DifferenceFromTable(double p);
 using IntegrationProgress = std::function<void(int percent)>;
 
 // By the normal curve: the difference whose probability lies closest to p (a tie goes to
-// the lower difference), clamped to ±470 near the ends and to 0 for exactly one half.
-// The first call in a process computes the curve as it scans; later calls reuse it.
+// the lower difference), clamped to ±470 near the ends and to 0 for exactly one half. The
+// scan reads the curve from differenceCurve(), so the first call is as fast as the next.
 int DifferenceByIntegration(double p, const IntegrationProgress& progress = {});
+
+// Φ(i) for i = -470..470: normalProbability(differenceToStandardUnits(i), kDifferenceRule),
+// computed when the program was built.
+std::span<const long double> differenceCurve();
 
 inline constexpr int kLargestDifference = 470;
 

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <vector>
+
+#include "NormalCurve.h"
 
 namespace tavolin {
 namespace {
@@ -83,6 +86,20 @@ TEST(DifferenceByIntegrationTest, AgreesWithTheTableAwayFromTheTails) {
     for (int percent = 10; percent <= 90; ++percent) {
         const double p = percent / 100.0;
         EXPECT_NEAR(DifferenceByIntegration(p), DifferenceFromTable(p), 4) << percent << " %";
+    }
+}
+
+// The table compiled in is what the run-time integration gives, to the last of the 80 bits.
+TEST(DifferenceCurveTest, EveryEntryIsTheRunTimeIntegrationBitForBit) {
+    const std::span<const long double> curve = differenceCurve();
+    ASSERT_EQ(curve.size(), 941u);
+    for (int difference = -470; difference <= 470; ++difference) {
+        const long double computed =
+            normalProbability(differenceToStandardUnits(difference), kDifferenceRule);
+        const long double compiled = curve[static_cast<std::size_t>(difference + 470)];
+        // The 64-bit significand and the sign and exponent; the rest of the type is padding.
+        EXPECT_EQ(std::memcmp(&compiled, &computed, 10), 0)
+            << difference << ": " << static_cast<double>(compiled);
     }
 }
 
