@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a user waits for at each call of tavolin-calc: a fresh process each time, from its
 // start to its end, for a trivial calculation and for the normal curve's worst case, side by
-// side in one run. Run the optimised build: build/release/bench/tavolin_process_bench
+// side in one run. Run the optimised build: build/release/bench/tavolin_process_bench.
+// With TAVOLIN_CALC_BEFORE=/path/to/another/tavolin-calc, each case runs that one too, just
+// before this build's, to compare two versions on the same machine at the same moment.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -9,6 +11,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,9 +20,21 @@ extern char** environ;
 
 namespace {
 
-// Starts tavolin-calc with `arguments`, its output thrown away, and waits for its end.
-void runCalc(const std::vector<std::string>& arguments) {
-    std::vector<std::string> words{TAVOLIN_CALC_PATH};
+struct Case {
+    const char* name;
+    std::vector<std::string> arguments;
+};
+
+const Case kCases[] = {
+    {"trivial", {"-r", "1500", "1600+"}},
+    // Above Φ(470) the scan reads the whole curve.
+    {"worst_integration", {"-i", "--difference", "0.96"}},
+    {"interpolated_calculation", {"-i", "-r", "1500", "1850+", "1700=", "2010-", "1600+"}},
+};
+
+// Starts `program` with `arguments`, its output thrown away, and waits for its end.
+void run(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -36,13 +51,7 @@ void runCalc(const std::vector<std::string>& arguments) {
     int status = 0;
     if (failed != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
-        throw std::runtime_error("tavolin-calc did not run: " + std::string(TAVOLIN_CALC_PATH));
-    }
-}
-
-void BM_FreshProcess(benchmark::State& state, const std::vector<std::string>& arguments) {
-    for (auto _ : state) {
-        runCalc(arguments);
+        throw std::runtime_error("did not run: " + program);
     }
 }
 
@@ -50,26 +59,33 @@ double best(const std::vector<double>& times) {
     return *std::min_element(times.begin(), times.end());
 }
 
-// Each case: seven processes, one at a time; the best and the median are reported.
-void asSevenProcesses(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Iterations(1)
-        ->Repetitions(7)
-        ->ComputeStatistics("best", best)
-        ->ReportAggregatesOnly(true);
-}
-
-BENCHMARK_CAPTURE(BM_FreshProcess, trivial, std::vector<std::string>{"-r", "1500", "1600+"})
-    ->Apply(asSevenProcesses);
-// Above Φ(470) the scan reads the whole curve.
-BENCHMARK_CAPTURE(BM_FreshProcess, worst_integration,
-                  std::vector<std::string>{"-i", "--difference", "0.96"})
-    ->Apply(asSevenProcesses);
-BENCHMARK_CAPTURE(BM_FreshProcess, interpolated_calculation,
-                  std::vector<std::string>{"-i", "-r", "1500", "1850+", "1700=", "2010-", "1600+"})
-    ->Apply(asSevenProcesses);
-
 }  // namespace
 
-BENCHMARK_MAIN();
+// Each case: seven processes, one at a time; the best and the median are reported.
+int main(int argc, char* argv[]) {
+    std::vector<std::pair<std::string, std::string>> programs;
+    if (const char* before = std::getenv("TAVOLIN_CALC_BEFORE")) {
+        programs.emplace_back("before/", before);
+    }
+    programs.emplace_back("", TAVOLIN_CALC_PATH);
+    for (const Case& test : kCases) {
+        for (const auto& [prefix, program] : programs) {
+            benchmark::RegisterBenchmark((prefix + test.name).c_str(),
+                                         [program = program, &test](benchmark::State& state) {
+                                             for (auto _ : state) {
+                                                 run(program, test.arguments);
+                                             }
+                                         })
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Iterations(1)
+                ->Repetitions(7)
+                ->ComputeStatistics("best", best)
+                ->ReportAggregatesOnly(true);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
