@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include "NumberText.h"
 
 namespace tavolin {
 
@@ -42,9 +41,12 @@ constexpr long double kDifferenceCurve[kCurvePoints] = {
 #include "DifferenceCurve.inc"
 };
 
+// The share of the 940 steps from -470 scanned, in whole percent, rounded to the nearest:
+// 100 k / 940 = 5 k / 47 is never halfway between two whole numbers (47 is odd), so the
+// rounding is exact in integers, without the x87 rounding mode's slow switches.
 int scanPercentage(int difference) {
-    const long double percent = (difference + kLargestDifference) * 100.0L / 940;
-    return static_cast<int>(roundHalfEven(percent));  // 0 to 100
+    const int scanned = difference + kLargestDifference;
+    return (10 * scanned + 47) / 94;  // 0 to 100
 }
 
 }  // namespace
