@@ -298,6 +298,9 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
 }
 
 void RatingHistory::remove(qint64 id) {
+    if (!QFileInfo::exists(path_)) {
+        return;  // nothing to delete, and no empty history to make
+    }
     try {
         QSqlDatabase database = open();
         Transaction transaction(database);

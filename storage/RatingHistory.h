@@ -31,7 +31,7 @@ public:
     // The periods of player `slot` (1 to 10), or of all with 0, oldest first; none when the
     // file does not exist yet (reading never makes it).
     std::vector<HistoryPeriod> periods(int slot = 0);
-    // Deletes a period and its games.
+    // Deletes a period and its games; a missing file is left missing.
     void remove(qint64 id);
 
 private:

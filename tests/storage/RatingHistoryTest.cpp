@@ -87,8 +87,9 @@ TEST_F(RatingHistoryTest, PeriodsComeBackAsClosedOldestFirstAfterReopening) {
     EXPECT_TRUE(reopened.periods(5).empty());
 }
 
-TEST_F(RatingHistoryTest, ReadingAMissingHistoryMakesNoFile) {
+TEST_F(RatingHistoryTest, ReadingOrDeletingInAMissingHistoryMakesNoFile) {
     EXPECT_TRUE(RatingHistory(path).periods().empty());
+    RatingHistory(path).remove(1);
     EXPECT_FALSE(QFile::exists(path));
 }
 
