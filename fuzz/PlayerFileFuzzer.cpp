@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "FileError.h"
-#include "FuzzInput.h"
+#include "FuzzFile.h"
 #include "PlayerFile.h"
 #include "PlayerFileCheck.h"
 #include "PlayerSession.h"

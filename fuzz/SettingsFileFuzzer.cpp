@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "FileError.h"
-#include "FuzzInput.h"
+#include "FuzzFile.h"
 #include "ProfileFile.h"
 #include "SettingsFile.h"
 

@@ -51,10 +51,11 @@ std::vector<HistoryGame> PlayerSession::periodGames() const {
     const std::span<const GameEntry> listed = games_.games();
     const auto texts = importedOf(current_);
     for (std::size_t slot = 0; slot < listed.size(); ++slot) {
-        const bool known = slot < texts.size() && texts[slot].has_value();
-        HistoryGame game;
-        game.entry = listed[slot];
-        games.push_back(known ? *texts[slot] : game);
+        if (slot < texts.size() && texts[slot]) {
+            games.push_back(*texts[slot]);
+        } else {
+            games.emplace_back().entry = listed[slot];  // typed: no texts
+        }
     }
     return games;
 }

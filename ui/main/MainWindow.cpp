@@ -94,9 +94,14 @@ void MainWindow::setSettings(const Settings& settings) {
     applyHelp();
 }
 
-void MainWindow::connectHandler(QPushButton* button, void (MainWindow::*handler)()) {
+void MainWindow::connectHandler(QPushButton* button, void (MainWindow::*handler)(),
+                                const QKeySequence& shortcut) {
     connect(button, &QPushButton::clicked, this,
             [this, handler] { run([this, handler] { (this->*handler)(); }); });
+    if (!shortcut.isEmpty()) {
+        connect(new QShortcut(shortcut, this), &QShortcut::activated, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
+    }
 }
 
 void MainWindow::run(const std::function<void()>& action) {
@@ -113,9 +118,7 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.clearGamesButton, &MainWindow::clearGames);
     connectHandler(ui.tableButton, &MainWindow::openTable);
     connectHandler(ui.optionsButton, &MainWindow::openOptions);
-    connectHandler(ui.detailButton, &MainWindow::showDetail);
-    auto* detail = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
-    connect(detail, &QShortcut::activated, this, [this] { run([this] { showDetail(); }); });
+    connectHandler(ui.detailButton, &MainWindow::showDetail, Qt::CTRL | Qt::Key_D);
     connectHistory();
     connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
     connectHandler(ui.aboutButton, &MainWindow::showAbout);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -106,7 +107,9 @@ private:
     QString historyPath() const;
     HistoryPeriod periodOnScreen() const;
     void chooseAndImportPgn();
-    void connectHandler(QPushButton* button, void (MainWindow::*handler)());
+    // A button's action, and its shortcut when it has one.
+    void connectHandler(QPushButton* button, void (MainWindow::*handler)(),
+                        const QKeySequence& shortcut = {});
     // Runs an action of the user's: its boxes shown once, its errors in the error box.
     void run(const std::function<void()>& action);
     void applyHelp();

@@ -4,10 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "HistoryWindow.h"
@@ -22,12 +19,8 @@ namespace tavolin {
 
 void MainWindow::connectHistory() {
     const MainWindowControls& ui = *ui_;
-    connectHandler(ui.historyButton, &MainWindow::showHistory);
-    connectHandler(ui.closePeriodButton, &MainWindow::closePeriod);
-    auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
-    connect(history, &QShortcut::activated, this, [this] { run([this] { showHistory(); }); });
-    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
-    connect(close, &QShortcut::activated, this, [this] { run([this] { closePeriod(); }); });
+    connectHandler(ui.historyButton, &MainWindow::showHistory, Qt::CTRL | Qt::Key_H);
+    connectHandler(ui.closePeriodButton, &MainWindow::closePeriod, Qt::CTRL | Qt::Key_K);
 }
 
 QString MainWindow::historyPath() const {
@@ -38,9 +31,7 @@ QString MainWindow::historyPath() const {
 HistoryPeriod MainWindow::periodOnScreen() const {
     const MainWindowControls& ui = *ui_;
     HistoryPeriod period;
-    period.closedAt = QDateTime::currentDateTime();
-    period.closedAt.setTime(QTime(period.closedAt.time().hour(), period.closedAt.time().minute(),
-                                  period.closedAt.time().second()));
+    period.closedAt = QDateTime::currentDateTime();  // kept to the second
     period.slot = session_.current();
     period.playerName = session_.name(period.slot);
     period.system = checkedSystem();
