@@ -14,7 +14,7 @@ namespace tavolin {
 namespace {
 
 constexpr int kWaitMilliseconds = 3000;
-const QByteArray kTaken = QByteArrayLiteral("ok\n");
+const QByteArray kHandOffAcknowledgement = QByteArrayLiteral("ok\n");
 
 }  // namespace
 
@@ -41,12 +41,12 @@ bool handFileToRunningProgram(const QString& playersFolder, const QString& file)
     if (!socket.waitForBytesWritten(kWaitMilliseconds)) {
         return false;
     }
-    while (socket.bytesAvailable() < kTaken.size()) {
+    while (socket.bytesAvailable() < kHandOffAcknowledgement.size()) {
         if (!socket.waitForReadyRead(kWaitMilliseconds)) {
             return false;
         }
     }
-    return socket.read(kTaken.size()) == kTaken;
+    return socket.read(kHandOffAcknowledgement.size()) == kHandOffAcknowledgement;
 }
 
 FileHandOffServer::FileHandOffServer(const QString& playersFolder,
@@ -73,7 +73,7 @@ void FileHandOffServer::takeConnection() {
                 return;
             }
             const QString file = QString::fromUtf8(socket->readLine()).chopped(1);
-            socket->write(kTaken);
+            socket->write(kHandOffAcknowledgement);
             socket->flush();
             open_(file);
         });

@@ -7,8 +7,8 @@
 #include "FileError.h"
 #include "FileFailure.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "PlayerFileCheck.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

@@ -38,7 +38,7 @@ BENCHMARK(BM_ScanStepByStep)->Unit(benchmark::kMillisecond);
 
 void BM_DifferenceByIntegration(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DifferenceByIntegration(kWorstCase));
+        benchmark::DoNotOptimize(differenceByIntegration(kWorstCase));
     }
 }
 BENCHMARK(BM_DifferenceByIntegration)->Unit(benchmark::kMicrosecond);
@@ -85,7 +85,7 @@ void BM_DifferenceFromTable(benchmark::State& state) {
     double p = 0.3;
     for (auto _ : state) {
         benchmark::DoNotOptimize(p);
-        benchmark::DoNotOptimize(DifferenceFromTable(p));
+        benchmark::DoNotOptimize(differenceFromTable(p));
     }
 }
 BENCHMARK(BM_DifferenceFromTable);
@@ -94,7 +94,7 @@ void BM_ExpectedScore(benchmark::State& state) {
     double difference = 137;
     for (auto _ : state) {
         benchmark::DoNotOptimize(difference);
-        benchmark::DoNotOptimize(ExpectedScore(difference));
+        benchmark::DoNotOptimize(expectedScore(difference));
     }
 }
 BENCHMARK(BM_ExpectedScore)->Unit(benchmark::kMicrosecond);

@@ -33,7 +33,7 @@ const Case kCases[] = {
 };
 
 // Starts `program` with `arguments`, its output thrown away, and waits for its end.
-void run(const std::string& program, const std::vector<std::string>& arguments) {
+void runProcess(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
             benchmark::RegisterBenchmark((prefix + test.name).c_str(),
                                          [program = program, &test](benchmark::State& state) {
                                              for (auto _ : state) {
-                                                 run(program, test.arguments);
+                                                 runProcess(program, test.arguments);
                                              }
                                          })
                 ->Unit(benchmark::kMillisecond)

@@ -6,11 +6,11 @@
 
 #include "DifferenceToScore.h"
 #include "FideCoefficient.h"
-#include "MessageText.h"
-#include "Messages.h"
+#include "FilledMessage.h"
 #include "NumberText.h"
 #include "Precision.h"
 #include "TextReading.h"
+#include "UserMessages.h"
 
 namespace tavolin {
 
@@ -18,11 +18,11 @@ namespace {
 
 // The working values every system starts from.
 struct Totals {
-    int n = 0;     // games
-    double S = 0;  // points scored
-    double A = 0;  // opponents' average
-    double p = 0;  // score fraction S / n
-    double R = 0;  // current rating
+    int games = 0;
+    double points = 0;            // scored in those games
+    double opponentsAverage = 0;  // of the opponents' ratings
+    double scoreFraction = 0;     // points / games
+    double rating = 0;            // the current rating, as read from its field
     bool ratingReadable = false;
 };
 
@@ -39,37 +39,37 @@ constexpr int kAdultEloWeight = 16;
 constexpr int kYoungEloWeight = 8;
 
 bool ratingAccepted(const Totals& totals, Range range) {
-    return totals.ratingReadable && totals.R >= range.lowest && totals.R <= range.highest;
+    return totals.ratingReadable && totals.rating >= range.lowest && totals.rating <= range.highest;
 }
 
 Totals sumGames(const CalculationInput& input) {
     Totals totals;
     const RatingText rating = readRatingText(input.ratingText);
-    totals.R = rating.value;
+    totals.rating = rating.value;
     totals.ratingReadable = rating.errorPosition == 0;
-    totals.n = static_cast<int>(input.games.size());
+    totals.games = static_cast<int>(input.games.size());
 
     double opponents = 0;
     for (const GameEntry& game : input.games) {
-        opponents = stored(static_cast<long double>(opponents) + game.opponentRating);
-        totals.S = stored(static_cast<long double>(totals.S) + game.score);
+        opponents = roundedToDouble(static_cast<long double>(opponents) + game.opponentRating);
+        totals.points = roundedToDouble(static_cast<long double>(totals.points) + game.score);
     }
-    totals.p = stored(static_cast<long double>(totals.S) / totals.n);
-    totals.A = stored(static_cast<long double>(opponents) / totals.n);
+    totals.scoreFraction = roundedToDouble(static_cast<long double>(totals.points) / totals.games);
+    totals.opponentsAverage = roundedToDouble(static_cast<long double>(opponents) / totals.games);
     return totals;
 }
 
-// What a system's calculation leaves for the frame: its labels and the new rating N.
+// What a system's calculation leaves for the frame: its labels and the new rating.
 struct SystemOutcome {
     std::vector<LabelText> labels;
-    double N = 0;
+    double newRating = 0;
 };
 
 class Calculation {
 public:
     explicit Calculation(const CalculationInput& input) : input_(input) {}
 
-    CalculationResult run() {
+    CalculationResult calculate() {
         result_.fideCoefficient = input_.fideCoefficient;
         result_.fide2024Coefficient = input_.fide2024Coefficient;
         if (input_.games.empty()) {
@@ -105,20 +105,20 @@ public:
             }
         }
 
-        double N = outcome->N;
+        double newRating = outcome->newRating;
         if (input_.roundToTens) {
-            N = stored(roundHalfEven(N / 10.0L) * 10);
+            newRating = roundedToDouble(roundHalfEven(newRating / 10.0L) * 10);
         }
         result_.labels = std::move(outcome->labels);
         result_.labels.push_back(
-            {ResultLabel::average, general(countedAverage_.value_or(totals_.A))});
-        result_.labels.push_back({ResultLabel::newRating, general(N)});
+            {ResultLabel::average, figureText(countedAverage_.value_or(totals_.opponentsAverage))});
+        result_.labels.push_back({ResultLabel::newRating, figureText(newRating)});
         return result_;
     }
 
 private:
-    std::string general(long double value) const {
-        return FormatGeneral4(value, input_.decimalSeparator);
+    std::string figureText(long double value) const {
+        return resultFigureText(value, input_.decimalSeparator);
     }
 
     GameDetail listedGame(std::size_t index, bool counted) const {
@@ -137,7 +137,7 @@ private:
 
     // The steps ELO and INJES share: the difference, the performance and their labels.
     struct Performance {
-        double P;
+        double rating;
         std::vector<LabelText> labels;
         std::string explanation;
     };
@@ -152,21 +152,24 @@ private:
 
     Performance performance() const {
         const int difference = input_.interpolation
-                                   ? DifferenceByIntegration(totals_.p, input_.progress)
-                                   : DifferenceFromTable(totals_.p);
-        const double dp = difference;
-        const double P = stored(static_cast<long double>(totals_.A) + dp);
-        const long double percentage = roundHalfEven(static_cast<long double>(totals_.p) * 100);
+                                   ? differenceByIntegration(totals_.scoreFraction, input_.progress)
+                                   : differenceFromTable(totals_.scoreFraction);
+        const double bonus = difference;
+        const double rating =
+            roundedToDouble(static_cast<long double>(totals_.opponentsAverage) + bonus);
+        const long double percentage =
+            roundHalfEven(static_cast<long double>(totals_.scoreFraction) * 100);
         // "Score 5/8 = 62,5 % → +95 (table) ; moyenne des adversaires 1825 ; performance 1920"
         std::string explanation =
-            "Score " + general(totals_.S) + '/' + std::to_string(totals_.n) + " = " +
-            general(static_cast<long double>(totals_.p) * 100) + " % → " + signedText(difference) +
-            (input_.interpolation ? " (courbe normale)" : " (table)") +
-            " ; moyenne des adversaires " + general(totals_.A) + " ; performance " + general(P);
-        return {
-            P,
-            {{ResultLabel::score, integerText(percentage)}, {ResultLabel::performance, general(P)}},
-            std::move(explanation)};
+            "Score " + figureText(totals_.points) + '/' + std::to_string(totals_.games) + " = " +
+            figureText(static_cast<long double>(totals_.scoreFraction) * 100) + " % → " +
+            signedText(difference) + (input_.interpolation ? " (courbe normale)" : " (table)") +
+            " ; moyenne des adversaires " + figureText(totals_.opponentsAverage) +
+            " ; performance " + figureText(rating);
+        return {rating,
+                {{ResultLabel::score, integerText(percentage)},
+                 {ResultLabel::performance, figureText(rating)}},
+                std::move(explanation)};
     }
 
     std::optional<SystemOutcome> elo() {
@@ -176,8 +179,10 @@ private:
         }
         Performance perf = performance();
         result_.explanation = perf.explanation;
-        const long double P = perf.P, R = totals_.R;
-        const int n = totals_.n;
+        // N, the new rating, from the performance P over n games and the current rating R,
+        // weighted by w games: N = (n·P + (w − n)·R) / w while n < w.
+        const long double P = perf.rating, R = totals_.rating;
+        const int n = totals_.games;
         const int w = input_.young ? kYoungEloWeight : kAdultEloWeight;
         long double N;
         if (P < R) {
@@ -190,7 +195,7 @@ private:
         } else {
             N = P;
         }
-        return SystemOutcome{std::move(perf.labels), stored(N)};
+        return SystemOutcome{std::move(perf.labels), roundedToDouble(N)};
     }
 
     std::optional<SystemOutcome> injes() {
@@ -200,8 +205,9 @@ private:
         }
         Performance perf = performance();
         result_.explanation = perf.explanation;
-        const long double P = perf.P, R = totals_.R;
-        const int n = totals_.n;
+        // As ELO's N = (n·P + (w − n)·R) / w, weighted by 7 games.
+        const long double P = perf.rating, R = totals_.rating;
+        const int n = totals_.games;
         long double N;
         if (P > R && n >= kInjesWeight) {
             N = P;
@@ -210,7 +216,7 @@ private:
         } else {
             N = (n * P + kInjesWeight * R) / (n + kInjesWeight);
         }
-        return SystemOutcome{std::move(perf.labels), stored(N)};
+        return SystemOutcome{std::move(perf.labels), roundedToDouble(N)};
     }
 
     std::optional<SystemOutcome> fide() {
@@ -221,16 +227,18 @@ private:
         }
         result_.fideCoefficient =
             fideCoefficientFromText(input_.coefficientText, result_.fideCoefficient);
+        // The rules' letters: the difference D = R − A between the rating and the opponents'
+        // average, the expected score We of D per game, and N = R + K × (S − n × We).
         const int K = result_.fideCoefficient;
-        const long double R = totals_.R, S = totals_.S, A = totals_.A;
-        const int n = totals_.n;
+        const long double R = totals_.rating, S = totals_.points, A = totals_.opponentsAverage;
+        const int n = totals_.games;
 
-        const double D = stored(R - A);
-        const long double We = A == R ? 0.5L : ExpectedScore(D);
+        const double D = roundedToDouble(R - A);
+        const long double We = A == R ? 0.5L : expectedScore(D);
         const long double expected = n * We;
         const double E = theoreticalScore(expected);
         const long double change = K * (S - expected);
-        const double N = stored(R + change);
+        const double N = roundedToDouble(R + change);
         // Every game against the opponents' average, as the rules weigh them.
         for (std::size_t k = 0; k < input_.games.size(); ++k) {
             GameDetail detail = listedGame(k, true);
@@ -241,9 +249,9 @@ private:
             result_.details.push_back(detail);
         }
 
-        std::string scores = general(E);  // theoretical/real, e.g. 2,5/3
+        std::string scores = figureText(E);  // theoretical/real, e.g. 2,5/3
         scores += '/';
-        scores += general(S);
+        scores += figureText(S);
         return SystemOutcome{{{ResultLabel::performance, integerText(roundHalfEven(change))},
                               {ResultLabel::score, std::move(scores)}},
                              N};
@@ -252,15 +260,15 @@ private:
     // n × We to the hundredth, then to the half point: hundredths 0-24 down, 25-74 to the
     // half, 75-99 up.
     static double theoreticalScore(long double expected) {
-        double E = stored(roundHalfEven(expected * 100) / 100);
+        double E = roundedToDouble(roundHalfEven(expected * 100) / 100);
         const long double whole = std::trunc(static_cast<long double>(E));
         const long double fraction = E - whole;
         if (fraction > 0.749L) {
-            E = stored(roundHalfEven(E));
+            E = roundedToDouble(roundHalfEven(E));
         } else if (fraction >= 0.25L) {
-            E = stored(whole + 0.5L);
+            E = roundedToDouble(whole + 0.5L);
         } else {
-            E = stored(roundHalfEven(E));
+            E = roundedToDouble(roundHalfEven(E));
         }
         return E;
     }
@@ -322,9 +330,9 @@ private:
             result_.notice = messages::kFide2024LeavesList;
             result_.notes.emplace_back(messages::kFide2024LeavesList);
         }
-        std::string scores = general(change.expectedHundredths / 100.0L);
+        std::string scores = figureText(change.expectedHundredths / 100.0L);
         scores += '/';
-        scores += general(change.scoreHundredths / 100.0L);
+        scores += figureText(change.scoreHundredths / 100.0L);
         countedAverage_ = average(change.opponentsSum, change.games);
         return SystemOutcome{{{ResultLabel::performance, integerText(change.change)},
                               {ResultLabel::score, std::move(scores)}},
@@ -351,9 +359,9 @@ private:
         const long double withDraws =
             (first.opponentsSum + 3600.0L) / static_cast<long double>(first.games + 2);
         result_.explanation =
-            "Deux nulles contre 1800 ajoutées : " + general(first.scoreHundredths / 100.0L + 1) +
-            '/' + std::to_string(first.games + 2) + " ; p = " + general(first.percent / 100.0L) +
-            " → " + signedText(first.difference) + " ; moyenne " + general(withDraws) +
+            "Deux nulles contre 1800 ajoutées : " + figureText(first.scoreHundredths / 100.0L + 1) +
+            '/' + std::to_string(first.games + 2) + " ; p = " + figureText(first.percent / 100.0L) +
+            " → " + signedText(first.difference) + " ; moyenne " + figureText(withDraws) +
             " ; premier classement " + std::to_string(first.rating);
         return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::score, ""}},
                              static_cast<double>(first.rating)};
@@ -368,7 +376,7 @@ private:
     }
 
     static double average(std::int64_t sum, int count) {
-        return stored(static_cast<long double>(sum) / count);
+        return roundedToDouble(static_cast<long double>(sum) / count);
     }
 
     static bool isBlank(std::string_view text) {
@@ -387,17 +395,19 @@ private:
     }
 
     std::optional<SystemOutcome> perf() {
-        const int n = totals_.n;
-        if (n > kPerformanceMaxGames || n < kPerformanceMinGames) {
+        const int games = totals_.games;
+        if (games > kPerformanceMaxGames || games < kPerformanceMinGames) {
             refuse(messages::kPerfGameCount, false);
             return std::nullopt;
         }
-        const int dp = PerformanceTable(n, totals_.S);
-        const double N = stored(static_cast<long double>(totals_.A) + dp);
-        result_.explanation = "Score " + general(totals_.S) + '/' + std::to_string(n) + " → " +
-                              signedText(dp) + " ; moyenne des adversaires " + general(totals_.A) +
-                              " ; performance " + general(N);
-        return SystemOutcome{{{ResultLabel::score, integerText(dp)}}, N};
+        const int bonus = performanceBonus(games, totals_.points);
+        const double rating =
+            roundedToDouble(static_cast<long double>(totals_.opponentsAverage) + bonus);
+        result_.explanation = "Score " + figureText(totals_.points) + '/' + std::to_string(games) +
+                              " → " + signedText(bonus) + " ; moyenne des adversaires " +
+                              figureText(totals_.opponentsAverage) + " ; performance " +
+                              figureText(rating);
+        return SystemOutcome{{{ResultLabel::score, integerText(bonus)}}, rating};
     }
 
     const CalculationInput& input_;
@@ -410,7 +420,7 @@ private:
 }  // namespace
 
 CalculationResult calculate(const CalculationInput& input) {
-    return Calculation(input).run();
+    return Calculation(input).calculate();
 }
 
 }  // namespace tavolin

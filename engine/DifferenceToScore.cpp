@@ -30,12 +30,12 @@ constexpr int kAllWon = 736;
 
 }  // namespace
 
-long double ExpectedScore(double difference) {
-    const double u = stored(difference / 282.8L);
+long double expectedScore(double difference) {
+    const double u = roundedToDouble(difference / 282.8L);
     return normalProbability(u, kExpectedScoreRule);
 }
 
-int PerformanceTable(int games, double score) {
+int performanceBonus(int games, double score) {
     if (games < kPerformanceMinGames || games > kPerformanceMaxGames) {
         return 0;
     }

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "ExtendedPower.h"
 #include "Precision.h"
-#include "RuntimePower.h"
 
 namespace tavolin {
 
@@ -14,7 +14,7 @@ constexpr long double kE = 2.718281828L;  // ten decimals, not the exact e
 constexpr long double kTwoPi = 6.283185307179586477L;
 
 long double density(double x) {
-    return Power(kE, (-0.5L * x) * x);
+    return extendedPower(kE, (-0.5L * x) * x);
 }
 
 long double toProbability(double sum) {
@@ -22,7 +22,7 @@ long double toProbability(double sum) {
 }
 
 double stepWidth(double u, TrapezoidRule rule) {
-    return stored((static_cast<long double>(u) - rule.lowerBound) / rule.steps);
+    return roundedToDouble((static_cast<long double>(u) - rule.lowerBound) / rule.steps);
 }
 
 }  // namespace
@@ -31,12 +31,12 @@ long double normalProbability(double u, TrapezoidRule rule) {
     const double h = stepWidth(u, rule);
     double x = rule.lowerBound;
     double sum = 0;
-    double left = stored(density(x));
+    double left = roundedToDouble(density(x));
     for (int step = 0; step < rule.steps; ++step) {
-        x = stored(static_cast<long double>(x) + h);
+        x = roundedToDouble(static_cast<long double>(x) + h);
         const long double right = density(x);
-        sum = stored((right + left) * (h / 2.0L) + sum);
-        left = stored(right);
+        sum = roundedToDouble((right + left) * (h / 2.0L) + sum);
+        left = roundedToDouble(right);
     }
     return toProbability(sum);
 }
@@ -46,16 +46,16 @@ long double normalProbabilityStepByStep(double u, TrapezoidRule rule) {
     double x = rule.lowerBound;
     double sum = 0;
     for (int step = 0; step < rule.steps; ++step) {
-        const double f1 = stored(density(x));
-        x = stored(static_cast<long double>(x) + h);
+        const double f1 = roundedToDouble(density(x));
+        x = roundedToDouble(static_cast<long double>(x) + h);
         const long double f2 = density(x);
-        sum = stored((f2 + f1) * (h / 2.0L) + sum);
+        sum = roundedToDouble((f2 + f1) * (h / 2.0L) + sum);
     }
     return toProbability(sum);
 }
 
 double differenceToStandardUnits(int difference) {
-    return stored(difference / std::sqrt(80000.0L));
+    return roundedToDouble(difference / std::sqrt(80000.0L));
 }
 
 }  // namespace tavolin

@@ -95,7 +95,7 @@ std::string integerText(long double whole) {
     return std::string(buffer, written.ptr);
 }
 
-std::string FormatGeneral4(long double value, std::string_view decimalSeparator) {
+std::string resultFigureText(long double value, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }

@@ -20,7 +20,7 @@ std::string integerText(long double whole);
 
 // The text of a result figure: at most 4 significant digits, trailing zeros dropped,
 // exponent form from 10000 up and below 0.0001, e.g. 987,3  1523  1,125E4  0,5.
-std::string FormatGeneral4(long double value, std::string_view decimalSeparator);
+std::string resultFigureText(long double value, std::string_view decimalSeparator);
 
 // Two decimals, with `decimalSeparator`: 11,40  -4,00  0,00 (never "-0,00").
 std::string twoDecimals(long double value, std::string_view decimalSeparator);

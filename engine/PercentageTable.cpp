@@ -7,14 +7,14 @@
 namespace tavolin {
 
 double percentToScoreFraction(int percent) {
-    return stored(percent / 100.0L);
+    return roundedToDouble(percent / 100.0L);
 }
 
 std::array<PercentageRow, 100> percentageTable() {
     std::array<PercentageRow, 100> rows{};
     int percent = 100;
     for (PercentageRow& row : rows) {
-        row = {percent, DifferenceFromTable(percentToScoreFraction(percent))};
+        row = {percent, differenceFromTable(percentToScoreFraction(percent))};
         --percent;
     }
     return rows;

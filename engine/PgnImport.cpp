@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "FilledMessage.h"
 #include "GameEntryReading.h"
-#include "MessageText.h"
-#include "Messages.h"
 #include "TextReading.h"
+#include "UserMessages.h"
 
 namespace tavolin {
 

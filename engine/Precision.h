@@ -13,7 +13,7 @@ static_assert(std::numeric_limits<double>::is_iec559,
               "out-of-range values must round to infinity when stored");
 
 // Rounds an extended-precision value to the double in which it is kept.
-inline double stored(long double value) {
+inline double roundedToDouble(long double value) {
     return static_cast<double>(value);
 }
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 
-
 namespace tavolin {
 
 namespace {
@@ -51,7 +50,7 @@ int scanPercentage(int difference) {
 
 }  // namespace
 
-int DifferenceFromTable(double p) {
+int differenceFromTable(double p) {
     const long double widened = p;
     int difference = kLargestDifference;
     for (const Threshold& threshold : kThresholds) {
@@ -66,7 +65,7 @@ std::span<const long double> differenceCurve() {
     return kDifferenceCurve;
 }
 
-int DifferenceByIntegration(double p, const IntegrationProgress& progress) {
+int differenceByIntegration(double p, const IntegrationProgress& progress) {
     const long double widened = p;
 
     // Below Φ(-470) there is no lower candidate; above Φ(470) the scan never stops.

@@ -107,7 +107,7 @@ RatingText readRatingText(std::string_view text) {
         return at - start;
     };
     auto failAt = [&](std::size_t position) {
-        return RatingText{stored(digitsRead), static_cast<int>(position) + 1};
+        return RatingText{roundedToDouble(digitsRead), static_cast<int>(position) + 1};
     };
 
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
@@ -139,7 +139,7 @@ RatingText readRatingText(std::string_view text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     const std::string number(text.substr(numberStart));
     const long double value = strtold_l(number.c_str(), nullptr, cLocale);
-    return RatingText{stored(value), 0};
+    return RatingText{roundedToDouble(value), 0};
 }
 
 }  // namespace tavolin

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "Messages.h"
 #include "TextReading.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -113,7 +113,7 @@ void PlayerSession::load(int number) {
     // A damaged count never makes the list reach past the 50 slots.
     games_.count = std::clamp<std::int32_t>(record.gameCount(), 0, kMaxGames);
     gameListText_.rebuild(games_);
-    mode_ = record.mode();
+    system_ = record.system();
     // A game another program changed in the file is no longer the one imported.
     const auto texts = importedOf(number);
     for (std::size_t slot = 0; slot < texts.size(); ++slot) {
@@ -177,7 +177,7 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
         games_.count = countGames(games_, lowestCountedRating);
         record.setGameCount(games_.count);
         record.setName(names_.at(current_ - 1));
-        record.setMode(mode_);
+        record.setSystem(system_);
         // Only a coefficient of the player's system is ever stored: any other text leaves
         // the one in force.
         const std::string text = coefficientText_.toStdString();
@@ -194,7 +194,7 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
 }
 
 bool PlayerSession::isFide2024() const {
-    return mode_ == static_cast<std::int32_t>(RatingSystem::Fide2024);
+    return system_ == static_cast<std::int32_t>(RatingSystem::Fide2024);
 }
 
 bool PlayerSession::reloadsOnReturn() {

@@ -46,8 +46,8 @@ public:
     int fide2024Coefficient() const { return fide2024Coefficient_; }
     void setFide2024Coefficient(int coefficient) { fide2024Coefficient_ = coefficient; }
     // The player's rating system as stored: 1 to 5, or any value a damaged file held.
-    std::int32_t mode() const { return mode_; }
-    void setSystem(RatingSystem system) { mode_ = static_cast<std::int32_t>(system); }
+    std::int32_t storedSystem() const { return system_; }
+    void setSystem(RatingSystem system) { system_ = static_cast<std::int32_t>(system); }
     // Player n's name (1 to 10), as the names grid shows it.
     const QString& name(int player) const { return names_.at(player - 1); }
     void setName(int player, const QString& name) { names_.at(player - 1) = name; }
@@ -84,7 +84,7 @@ public:
 
     // --- The window's comings and goings -------------------------------------------------
     // The window lost the focus to one of its own boxes: getting it back is no return.
-    void leftForOwnBox() { returningFromOwnBox_ = true; }
+    void focusLeftForOwnBox() { returningFromOwnBox_ = true; }
     // The window got the focus back: whether the player is to be reloaded. Not after one
     // of its own boxes, and never over a screen that the file could not take.
     bool reloadsOnReturn();
@@ -117,7 +117,7 @@ private:
     QString coefficientText_ = QString::number(kDefaultFideCoefficient);
     int fideCoefficient_ = kDefaultFideCoefficient;
     int fide2024Coefficient_ = kFide2024DefaultCoefficient;
-    std::int32_t mode_ = static_cast<std::int32_t>(RatingSystem::Elo);
+    std::int32_t system_ = static_cast<std::int32_t>(RatingSystem::Elo);
     GameList games_;
     GameListText gameListText_;
     int current_ = 0;

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include "Messages.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "FileFailure.h"
-#include "Messages.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

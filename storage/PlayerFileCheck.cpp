@@ -40,8 +40,8 @@ bool isSoundName(const PlayerRecord::Bytes& bytes) {
     });
 }
 
-bool isKnownCoefficient(std::int32_t mode, std::int32_t coefficient) {
-    if (mode == 5) {
+bool isKnownCoefficient(std::int32_t system, std::int32_t coefficient) {
+    if (system == static_cast<std::int32_t>(RatingSystem::Fide2024)) {
         return coefficient == 40 || coefficient == 20 || coefficient == 10;
     }
     return coefficient == 10 || coefficient == 15 || coefficient == 25;
@@ -50,9 +50,9 @@ bool isKnownCoefficient(std::int32_t mode, std::int32_t coefficient) {
 }  // namespace
 
 bool isSoundRecord(const PlayerRecord& record) {
-    const std::int32_t mode = record.mode();
+    const std::int32_t system = record.system();
     const auto games = record.games();
-    return isRatingSystem(mode) && isKnownCoefficient(mode, record.coefficient()) &&
+    return isRatingSystem(system) && isKnownCoefficient(system, record.coefficient()) &&
            record.gameCount() >= 0 && record.gameCount() <= kMaxGames && record.rating() >= -999 &&
            record.rating() <= 9999 && record.bytes()[32] <= 1 && isSoundName(record.bytes()) &&
            std::all_of(games.begin(), games.end(), isSoundGame);

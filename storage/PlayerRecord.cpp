@@ -17,7 +17,7 @@ constexpr std::size_t kCountOffset = 28;
 constexpr std::size_t kYoungOffset = 32;
 constexpr std::size_t kGamesOffset = 40;
 constexpr std::size_t kGameSize = 16;
-constexpr std::size_t kModeOffset = 840;
+constexpr std::size_t kSystemOffset = 840;
 constexpr std::size_t kCoefficientOffset = 844;
 
 }  // namespace
@@ -115,12 +115,12 @@ void PlayerRecord::setGames(const std::array<GameEntry, kMaxGames>& games) {
     }
 }
 
-std::int32_t PlayerRecord::mode() const {
-    return readInt32(kModeOffset);
+std::int32_t PlayerRecord::system() const {
+    return readInt32(kSystemOffset);
 }
 
-void PlayerRecord::setMode(std::int32_t mode) {
-    writeInt32(kModeOffset, mode);
+void PlayerRecord::setSystem(std::int32_t system) {
+    writeInt32(kSystemOffset, system);
 }
 
 std::int32_t PlayerRecord::coefficient() const {

@@ -44,8 +44,8 @@ public:
     void setYoung(bool young);
     std::array<GameEntry, kMaxGames> games() const;
     void setGames(const std::array<GameEntry, kMaxGames>& games);
-    std::int32_t mode() const;
-    void setMode(std::int32_t mode);
+    std::int32_t system() const;
+    void setSystem(std::int32_t system);
     std::int32_t coefficient() const;
     void setCoefficient(std::int32_t coefficient);
 

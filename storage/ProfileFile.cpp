@@ -11,7 +11,7 @@
 
 #include "FileError.h"
 #include "FileFailure.h"
-#include "Messages.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

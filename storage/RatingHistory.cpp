@@ -11,7 +11,7 @@
 #include "FileError.h"
 #include "FileFailure.h"
 #include "HistorySchema.h"
-#include "Messages.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -39,13 +39,13 @@ struct SqlFailure {
     QSqlError error;
 };
 
-void run(QSqlQuery& query) {
+void executeOrThrow(QSqlQuery& query) {
     if (!query.exec()) {
         throw SqlFailure{query.lastError()};
     }
 }
 
-QSqlQuery run(const QSqlDatabase& database, const QString& statement) {
+QSqlQuery executeOrThrow(const QSqlDatabase& database, const QString& statement) {
     QSqlQuery query(database);
     if (!query.exec(statement)) {
         throw SqlFailure{query.lastError()};
@@ -54,7 +54,7 @@ QSqlQuery run(const QSqlDatabase& database, const QString& statement) {
 }
 
 int userVersion(const QSqlDatabase& database) {
-    QSqlQuery query = run(database, QStringLiteral("PRAGMA user_version"));
+    QSqlQuery query = executeOrThrow(database, QStringLiteral("PRAGMA user_version"));
     return query.next() ? query.value(0).toInt() : 0;
 }
 
@@ -86,8 +86,8 @@ class Transaction {
 public:
     enum Kind { writing, reading };
     explicit Transaction(const QSqlDatabase& database, Kind kind = writing) : database_(database) {
-        run(database_,
-            kind == writing ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        executeOrThrow(database_, kind == writing ? QStringLiteral("BEGIN IMMEDIATE")
+                                                  : QStringLiteral("BEGIN"));
     }
     ~Transaction() {
         if (!committed_) {
@@ -98,7 +98,7 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     void commit() {
-        run(database_, QStringLiteral("COMMIT"));
+        executeOrThrow(database_, QStringLiteral("COMMIT"));
         committed_ = true;
     }
 
@@ -108,7 +108,7 @@ private:
 };
 
 // Qt binds a null QString as SQL's NULL: an empty text is stored as one.
-QString text(const QString& value) {
+QString emptyIfNull(const QString& value) {
     return value.isNull() ? QStringLiteral("") : value;
 }
 
@@ -150,7 +150,7 @@ QSqlDatabase RatingHistory::open() {
         if (!database.open()) {
             throw SqlFailure{database.lastError()};
         }
-        run(database, QStringLiteral("PRAGMA foreign_keys = ON"));
+        executeOrThrow(database, QStringLiteral("PRAGMA foreign_keys = ON"));
         bringUpToDate(database);
     } catch (...) {
         database.close();
@@ -173,10 +173,10 @@ void RatingHistory::bringUpToDate(QSqlDatabase& database) {
     }
     for (int step = version + 1; step <= kHistoryVersion; ++step) {
         for (const QString& statement : historySchemaStep(step)) {
-            run(database, statement);
+            executeOrThrow(database, statement);
         }
     }
-    run(database, QStringLiteral("PRAGMA user_version = %1").arg(kHistoryVersion));
+    executeOrThrow(database, QStringLiteral("PRAGMA user_version = %1").arg(kHistoryVersion));
     transaction.commit();
 }
 
@@ -191,17 +191,17 @@ qint64 RatingHistory::add(const HistoryPeriod& period) {
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         insertPeriod.addBindValue(period.closedAt.toString(kClosedAtFormat));
         insertPeriod.addBindValue(period.slot);
-        insertPeriod.addBindValue(text(period.playerName));
+        insertPeriod.addBindValue(emptyIfNull(period.playerName));
         insertPeriod.addBindValue(static_cast<int>(period.system));
         insertPeriod.addBindValue(orNull(period.coefficient));
         insertPeriod.addBindValue(period.young ? 1 : 0);
         insertPeriod.addBindValue(orNull(period.ratingBefore));
-        insertPeriod.addBindValue(text(period.average));
-        insertPeriod.addBindValue(text(period.score));
-        insertPeriod.addBindValue(text(period.performance));
-        insertPeriod.addBindValue(text(period.newRatingText));
+        insertPeriod.addBindValue(emptyIfNull(period.average));
+        insertPeriod.addBindValue(emptyIfNull(period.score));
+        insertPeriod.addBindValue(emptyIfNull(period.performance));
+        insertPeriod.addBindValue(emptyIfNull(period.newRatingText));
         insertPeriod.addBindValue(period.newRating);
-        run(insertPeriod);
+        executeOrThrow(insertPeriod);
         const qint64 id = insertPeriod.lastInsertId().toLongLong();
 
         QSqlQuery insertGame(database);
@@ -214,11 +214,11 @@ qint64 RatingHistory::add(const HistoryPeriod& period) {
             insertGame.addBindValue(++number);
             insertGame.addBindValue(game.entry.opponentRating);
             insertGame.addBindValue(game.entry.score);
-            insertGame.addBindValue(text(game.opponentName));
-            insertGame.addBindValue(text(game.date));
-            insertGame.addBindValue(text(game.event));
-            insertGame.addBindValue(text(game.round));
-            run(insertGame);
+            insertGame.addBindValue(emptyIfNull(game.opponentName));
+            insertGame.addBindValue(emptyIfNull(game.date));
+            insertGame.addBindValue(emptyIfNull(game.event));
+            insertGame.addBindValue(emptyIfNull(game.round));
+            executeOrThrow(insertGame);
         }
         transaction.commit();
         return id;
@@ -245,7 +245,7 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         if (slot != 0) {
             periodQuery.addBindValue(slot);
         }
-        run(periodQuery);
+        executeOrThrow(periodQuery);
         std::vector<HistoryPeriod> periods;
         QHash<qint64, std::size_t> indexOfId;
         while (periodQuery.next()) {
@@ -278,7 +278,7 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         if (slot != 0) {
             gameQuery.addBindValue(slot);
         }
-        run(gameQuery);
+        executeOrThrow(gameQuery);
         while (gameQuery.next()) {
             HistoryGame game;
             game.entry = {gameQuery.value(1).toDouble(), gameQuery.value(2).toDouble()};
@@ -307,7 +307,7 @@ void RatingHistory::remove(qint64 id) {
         QSqlQuery deletion(database);
         deletion.prepare(QStringLiteral("DELETE FROM period WHERE id = ?"));
         deletion.addBindValue(id);
-        run(deletion);
+        executeOrThrow(deletion);
         transaction.commit();
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));

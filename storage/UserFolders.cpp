@@ -7,7 +7,9 @@
 #include <QFileInfo>
 
 #include "DataFileCheck.h"
+#include "FideCoefficient.h"
 #include "PlayerRecord.h"
+#include "RatingSystem.h"
 #include "SettingsFile.h"
 
 #ifndef TAVOLIN_DATA_FROM_BIN
@@ -19,6 +21,10 @@ namespace tavolin {
 namespace {
 
 const QString kProgramFolderName = QStringLiteral("tavolin");
+
+// A new user's players: rated by the national Elo, with FIDE's usual coefficient.
+constexpr RatingSystem kBlankPlayerSystem = RatingSystem::Elo;
+constexpr int kBlankPlayerCoefficient = kDefaultFideCoefficient;
 
 // An XDG variable counts only when it holds an absolute path.
 QString xdgFolder(const QString& variable, const QString& home, const QString& fallback) {
@@ -76,8 +82,8 @@ QString installedPicturePath() {
 
 QByteArray blankPlayerFileContents() {
     PlayerRecord blank;
-    blank.setMode(1);
-    blank.setCoefficient(25);
+    blank.setSystem(static_cast<std::int32_t>(kBlankPlayerSystem));
+    blank.setCoefficient(kBlankPlayerCoefficient);
     QByteArray contents;
     for (int k = 0; k < kPlayerCount; ++k) {
         contents.append(reinterpret_cast<const char*>(blank.bytes().data()),

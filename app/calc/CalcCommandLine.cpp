@@ -12,11 +12,10 @@
 #include "Calculation.h"
 #include "FileError.h"
 #include "FileFailure.h"
+#include "FilledMessage.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
 #include "HistoryTable.h"
-#include "MessageText.h"
-#include "Messages.h"
 #include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
@@ -25,6 +24,7 @@
 #include "RatingHistory.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 #include "Version.h"
 
@@ -234,11 +234,11 @@ std::optional<std::vector<GameEntry>> pgnGames(const CalcOptions& options, std::
 void printDetail(const std::vector<GameDetail>& details, std::string_view decimalSeparator,
                  std::ostream& out) {
     for (const GameDetail& game : details) {
-        out << game.number << '\t' << FormatGeneral4(game.opponentRating, decimalSeparator) << '\t'
-            << FormatGeneral4(game.score, decimalSeparator) << '\t'
+        out << game.number << '\t' << resultFigureText(game.opponentRating, decimalSeparator)
+            << '\t' << resultFigureText(game.score, decimalSeparator) << '\t'
             << (game.counted ? "oui" : "non");
         if (game.weighed) {
-            out << '\t' << FormatGeneral4(game.difference, decimalSeparator) << '\t'
+            out << '\t' << resultFigureText(game.difference, decimalSeparator) << '\t'
                 << twoDecimals(game.expected, decimalSeparator) << '\t'
                 << twoDecimals(game.change, decimalSeparator);
         }
@@ -337,7 +337,7 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
     }
     if (options.difference) {
         const double p = *options.difference;
-        out << (options.interpolation ? DifferenceByIntegration(p) : DifferenceFromTable(p))
+        out << (options.interpolation ? differenceByIntegration(p) : differenceFromTable(p))
             << '\n';
         return kExitDone;
     }

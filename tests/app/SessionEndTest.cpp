@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(SessionEndTest, EachSignalSavesWhatIsTypedThenEnds) {
-    endOnTermination(*form, termination, [this](int status) { statuses.push_back(status); });
+    endOnTermination(*mainWindow, termination, [this](int status) { statuses.push_back(status); });
     type(ui.ratingEdit, "1500");
     for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
         addGame("1850", "+");
@@ -40,7 +40,7 @@ TEST_F(SessionEndTest, EachSignalSavesWhatIsTypedThenEnds) {
 
 // No box: nobody may be there to close it while the session ends.
 TEST_F(SessionEndTest, APlayerThatCannotBeSavedEndsWithStatus1AndNoBox) {
-    endOnTermination(*form, termination, [this](int status) { statuses.push_back(status); });
+    endOnTermination(*mainWindow, termination, [this](int status) { statuses.push_back(status); });
     addGame("1850", "+");
     QFile::remove(playerFile);
     EXPECT_EQ(endWith(SIGTERM), 1);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "DifferenceToScore.h"
-#include "Messages.h"
+#include "UserMessages.h"
 
 namespace tavolin {
 namespace {
@@ -264,7 +264,7 @@ TEST(CalculationFideTest, StrongerPlayerLosesPointsForAnEvenScore) {
     CalculationInput in = input(RatingSystem::Fide, "1800", games);
     in.coefficientText = "10";
     const CalculationResult result = calculate(in);
-    const long double We = ExpectedScore(200);
+    const long double We = expectedScore(200);
     const long double change = 10 * (2 - 4 * We);
     EXPECT_EQ(textOf(result, L::performance), "-10");
     EXPECT_NEAR(static_cast<double>(change), -10.4, 0.05);
@@ -287,8 +287,8 @@ TEST(CalculationTest, TheDetailAddsUpToTheFigures) {
         expected += game.expected;
         change += game.change;
     }
-    EXPECT_EQ(expected, 4 * ExpectedScore(200));
-    EXPECT_EQ(change, 10 * (2 - 4 * ExpectedScore(200)));
+    EXPECT_EQ(expected, 4 * expectedScore(200));
+    EXPECT_EQ(change, 10 * (2 - 4 * expectedScore(200)));
     EXPECT_EQ(textOf(fide, L::performance), "-10");
 
     for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Perf}) {

@@ -11,21 +11,21 @@ namespace tavolin {
 namespace {
 
 TEST(ExpectedScoreTest, FollowsTheNormalCurve) {
-    EXPECT_NEAR(ExpectedScore(0), 0.5L, 1e-9L);
-    EXPECT_NEAR(ExpectedScore(200), 0.760L, 0.0005L);
-    EXPECT_NEAR(ExpectedScore(-200), 0.240L, 0.0005L);
-    EXPECT_GT(ExpectedScore(1000), 0.999L);
-    EXPECT_LT(ExpectedScore(-1000), 0.001L);
+    EXPECT_NEAR(expectedScore(0), 0.5L, 1e-9L);
+    EXPECT_NEAR(expectedScore(200), 0.760L, 0.0005L);
+    EXPECT_NEAR(expectedScore(-200), 0.240L, 0.0005L);
+    EXPECT_GT(expectedScore(1000), 0.999L);
+    EXPECT_LT(expectedScore(-1000), 0.001L);
     // The ten-decimal e and the steps of 0.1 leave an error of a few millionths.
-    EXPECT_NEAR(ExpectedScore(150) + ExpectedScore(-150), 1.0L, 1e-5L);
+    EXPECT_NEAR(expectedScore(150) + expectedScore(-150), 1.0L, 1e-5L);
 }
 
 TEST(ExpectedScoreTest, StaysDefinedForAnyDifference) {
     // The integration has no cap: steps far wider than the curve miss it altogether.
-    EXPECT_EQ(ExpectedScore(1e9), 0.0L);
-    EXPECT_EQ(ExpectedScore(-1e9), 0.0L);
-    EXPECT_TRUE(std::isnan(ExpectedScore(-std::numeric_limits<double>::infinity())));
-    EXPECT_TRUE(std::isnan(ExpectedScore(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(expectedScore(1e9), 0.0L);
+    EXPECT_EQ(expectedScore(-1e9), 0.0L);
+    EXPECT_TRUE(std::isnan(expectedScore(-std::numeric_limits<double>::infinity())));
+    EXPECT_TRUE(std::isnan(expectedScore(std::numeric_limits<double>::quiet_NaN())));
 }
 
 // The lower half of the table, 0.5, 1, 1.5, ... points, for 4 to 13 games.
@@ -48,13 +48,13 @@ TEST_P(PerformanceTableTest, GivesEveryScoreOfTheRow) {
     const int games = GetParam();
     const std::vector<int>& row = kLowerHalf[games - 4];
     ASSERT_EQ(row.size(), static_cast<std::size_t>(games - 1));
-    EXPECT_EQ(PerformanceTable(games, 0), -736);
-    EXPECT_EQ(PerformanceTable(games, games), 736);
-    EXPECT_EQ(PerformanceTable(games, games / 2.0), 0);
+    EXPECT_EQ(performanceBonus(games, 0), -736);
+    EXPECT_EQ(performanceBonus(games, games), 736);
+    EXPECT_EQ(performanceBonus(games, games / 2.0), 0);
     for (std::size_t k = 0; k < row.size(); ++k) {
         const double score = 0.5 * (k + 1);
-        EXPECT_EQ(PerformanceTable(games, score), row[k]) << score << " of " << games;
-        EXPECT_EQ(PerformanceTable(games, games - score), -row[k])
+        EXPECT_EQ(performanceBonus(games, score), row[k]) << score << " of " << games;
+        EXPECT_EQ(performanceBonus(games, games - score), -row[k])
             << games - score << " of " << games;
     }
 }
@@ -75,7 +75,7 @@ class PerformanceTableFigures : public testing::TestWithParam<PerfCase> {};
 
 TEST_P(PerformanceTableFigures, Match) {
     const PerfCase& c = GetParam();
-    EXPECT_EQ(PerformanceTable(c.games, c.score), c.expected) << c.score << " of " << c.games;
+    EXPECT_EQ(performanceBonus(c.games, c.score), c.expected) << c.score << " of " << c.games;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Calculation.h"
-#include "Messages.h"
+#include "UserMessages.h"
 
 namespace tavolin {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "RuntimePower.h"
+#include "ExtendedPower.h"
 
 namespace tavolin {
 namespace {
@@ -49,24 +49,24 @@ TEST(NormalCurveTest, StandardUnitsDivideBySquareRootOf80000) {
     EXPECT_EQ(differenceToStandardUnits(-200), -differenceToStandardUnits(200));
 }
 
-TEST(RuntimePowerTest, ComputesWholePowersByMultiplication) {
-    EXPECT_EQ(Power(2, 10), 1024);
-    EXPECT_EQ(Power(2, -2), 0.25L);
-    EXPECT_EQ(Power(0, 3), 0);
-    EXPECT_EQ(Power(5, 0), 1);
-    EXPECT_EQ(Power(0, 0), 1);
-    EXPECT_EQ(Power(-2, 3), -8);
+TEST(ExtendedPowerTest, ComputesWholePowersByMultiplication) {
+    EXPECT_EQ(extendedPower(2, 10), 1024);
+    EXPECT_EQ(extendedPower(2, -2), 0.25L);
+    EXPECT_EQ(extendedPower(0, 3), 0);
+    EXPECT_EQ(extendedPower(5, 0), 1);
+    EXPECT_EQ(extendedPower(0, 0), 1);
+    EXPECT_EQ(extendedPower(-2, 3), -8);
     // e^-5000 is far below a double but still an extended number.
-    const long double tiny = Power(2.718281828L, -5000);
+    const long double tiny = extendedPower(2.718281828L, -5000);
     EXPECT_GT(tiny, 0);
     EXPECT_EQ(static_cast<double>(tiny), 0.0);
 }
 
-TEST(RuntimePowerTest, TakesOtherExponentsThroughPow) {
-    EXPECT_EQ(Power(2.718281828L, -0.125L), std::pow(2.718281828L, -0.125L));
-    EXPECT_EQ(Power(2.718281828L, -1e12L), 0);  // whole but beyond 32 bits
-    EXPECT_EQ(Power(2.718281828L, -INFINITY), 0);
-    EXPECT_TRUE(std::isnan(Power(2.718281828L, NAN)));
+TEST(ExtendedPowerTest, TakesOtherExponentsThroughPow) {
+    EXPECT_EQ(extendedPower(2.718281828L, -0.125L), std::pow(2.718281828L, -0.125L));
+    EXPECT_EQ(extendedPower(2.718281828L, -1e12L), 0);  // whole but beyond 32 bits
+    EXPECT_EQ(extendedPower(2.718281828L, -INFINITY), 0);
+    EXPECT_TRUE(std::isnan(extendedPower(2.718281828L, NAN)));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class FormatGeneral4Test : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatGeneral4Test, ShowsFourSignificantDigits) {
     const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatGeneral4(c.value, c.separator), c.expected);
+    EXPECT_EQ(resultFigureText(c.value, c.separator), c.expected);
 }
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
@@ -61,15 +61,15 @@ TEST(FormatGeneral4Test, CutsEighteenDigitsNotTheExactValue) {
     // The double nearest 1.0585 lies just below it, but its first 18 digits read
     // 1.05850000000000000: the figure shown rounds up.
     EXPECT_LT(static_cast<long double>(1.0585), 1.0585L);
-    EXPECT_EQ(FormatGeneral4(1.0585, ","), "1,059");
-    EXPECT_EQ(FormatGeneral4(0.10295, ","), "0,103");
+    EXPECT_EQ(resultFigureText(1.0585, ","), "1,059");
+    EXPECT_EQ(resultFigureText(0.10295, ","), "0,103");
 }
 
 TEST(FormatGeneral4Test, ShowsExtendedValuesAsTheyAre) {
     // A value just below a half in extended precision stays below it.
     const long double justBelow = 1522.5L - 1e-15L;
-    EXPECT_EQ(FormatGeneral4(justBelow, ","), "1523");  // 18 digits round it back to .5
-    EXPECT_EQ(FormatGeneral4(1522.4L, ","), "1522");
+    EXPECT_EQ(resultFigureText(justBelow, ","), "1523");  // 18 digits round it back to .5
+    EXPECT_EQ(resultFigureText(1522.4L, ","), "1522");
 }
 
 struct RoundCase {

@@ -25,7 +25,7 @@ void PrintTo(const ConversionCase& c, std::ostream* os) {
 class DifferenceFromTableTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(DifferenceFromTableTest, GivesTheRowThatHoldsP) {
-    EXPECT_EQ(DifferenceFromTable(GetParam().p), GetParam().expected);
+    EXPECT_EQ(differenceFromTable(GetParam().p), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DifferenceFromTableTest, IsSymmetricAtWholePercentages) {
     for (int percent = 1; percent <= 99; ++percent) {
-        EXPECT_EQ(DifferenceFromTable(percent / 100.0),
-                  -DifferenceFromTable((100 - percent) / 100.0))
+        EXPECT_EQ(differenceFromTable(percent / 100.0),
+                  -differenceFromTable((100 - percent) / 100.0))
             << percent << " %";
     }
 }
@@ -61,13 +61,13 @@ TEST(DifferenceFromTableTest, IsSymmetricAtWholePercentages) {
 TEST(DifferenceFromTableTest, DoubleComparisonsWouldGiveAnotherRow) {
     // Why the thresholds are extended values: in doubles 16.5 / 20 is not below 0.825.
     EXPECT_FALSE(16.5 / 20 < 0.825);
-    EXPECT_EQ(DifferenceFromTable(16.5 / 20), 262);
+    EXPECT_EQ(differenceFromTable(16.5 / 20), 262);
 }
 
 class DifferenceByIntegrationTest : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(DifferenceByIntegrationTest, GivesTheClosestDifference) {
-    EXPECT_EQ(DifferenceByIntegration(GetParam().p), GetParam().expected);
+    EXPECT_EQ(differenceByIntegration(GetParam().p), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,7 +85,7 @@ TEST(DifferenceByIntegrationTest, AgreesWithTheTableAwayFromTheTails) {
     // The table was drawn from the same curve: they differ by a few points at most.
     for (int percent = 10; percent <= 90; ++percent) {
         const double p = percent / 100.0;
-        EXPECT_NEAR(DifferenceByIntegration(p), DifferenceFromTable(p), 4) << percent << " %";
+        EXPECT_NEAR(differenceByIntegration(p), differenceFromTable(p), 4) << percent << " %";
     }
 }
 
@@ -106,16 +106,16 @@ TEST(DifferenceCurveTest, EveryEntryIsTheRunTimeIntegrationBitForBit) {
 TEST(DifferenceByIntegrationTest, IsTheSameOnEveryCall) {
     std::vector<int> first;
     for (int k = 0; k <= 100; ++k) {
-        first.push_back(DifferenceByIntegration(k / 100.0));
+        first.push_back(differenceByIntegration(k / 100.0));
     }
     for (int k = 0; k <= 100; ++k) {
-        EXPECT_EQ(DifferenceByIntegration(k / 100.0), first[k]) << k;
+        EXPECT_EQ(differenceByIntegration(k / 100.0), first[k]) << k;
     }
 }
 
 std::vector<int> progressOf(double p) {
     std::vector<int> percents;
-    DifferenceByIntegration(p, [&](int percent) { percents.push_back(percent); });
+    differenceByIntegration(p, [&](int percent) { percents.push_back(percent); });
     return percents;
 }
 

@@ -29,7 +29,7 @@ protected:
         return *session;
     }
 
-    std::int32_t stored(int player, qsizetype offset) const {
+    std::int32_t storedInt32(int player, qsizetype offset) const {
         return getInt32(readFile(path), recordOffset(player) + offset);
     }
 
@@ -87,7 +87,7 @@ TEST_F(PlayerSessionTest, SavesTheRatingTextAsItsLeadingNumber) {
                                     std::pair{"$7D0", 2000}}) {
         s.setRatingText(text);
         s.save();
-        EXPECT_EQ(stored(1, 24), elo) << text;
+        EXPECT_EQ(storedInt32(1, 24), elo) << text;
     }
 }
 
@@ -119,10 +119,10 @@ TEST_F(PlayerSessionTest, TheSaveOnLeavingCountsGamesFrom700) {
     PlayerSession& s = loadFresh();
     EXPECT_EQ(s.gameListText().text(), " 1500    + 800    - 1200    =");
     s.save();
-    EXPECT_EQ(stored(1, 28), 2);
+    EXPECT_EQ(storedInt32(1, 28), 2);
     EXPECT_EQ(s.games().count, 2);
     s.saveOnLeaving();
-    EXPECT_EQ(stored(1, 28), 3);
+    EXPECT_EQ(storedInt32(1, 28), 3);
 }
 
 TEST_F(PlayerSessionTest, OnlyTheCoefficientInForceOr10_15_25IsStored) {
@@ -132,7 +132,7 @@ TEST_F(PlayerSessionTest, OnlyTheCoefficientInForceOr10_15_25IsStored) {
          {std::pair{"", 15}, std::pair{"20", 15}, std::pair{"10", 10}, std::pair{" 25", 15}}) {
         s.setCoefficientText(text);
         s.save();
-        EXPECT_EQ(stored(1, 844), coefficient) << '"' << text << '"';
+        EXPECT_EQ(storedInt32(1, 844), coefficient) << '"' << text << '"';
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(PlayerSessionTest, ALoadBringsItsOwnCoefficientText) {
     s.setCoefficientText("10");
     s.load(2);
     s.save();
-    EXPECT_EQ(stored(2, 844), 15);
+    EXPECT_EQ(storedInt32(2, 844), 15);
 }
 
 // The record's one coefficient field holds the K factor of a FIDE 2024 player.
@@ -163,14 +163,14 @@ TEST_F(PlayerSessionTest, AFide2024PlayerKeepsHisKFactor) {
         EXPECT_EQ(s.coefficientText(), QString::number(c.loaded)) << c.stored;
         s.setCoefficientText("15");  // not a K factor: the one in force stays
         s.save();
-        EXPECT_EQ(stored(1, 844), c.loaded) << c.stored;
+        EXPECT_EQ(storedInt32(1, 844), c.loaded) << c.stored;
     }
     session->setCoefficientText("40");
     session->save();
-    EXPECT_EQ(stored(1, 844), 40);
+    EXPECT_EQ(storedInt32(1, 844), 40);
     session->setSystem(RatingSystem::Fide);
     session->save();
-    EXPECT_EQ(stored(1, 844), 25);  // "40" is no coefficient of the older rules
+    EXPECT_EQ(storedInt32(1, 844), 25);  // "40" is no coefficient of the older rules
 }
 
 TEST_F(PlayerSessionTest, SavesThePlayerItLoadedWithHisNameCutTo20) {
@@ -182,7 +182,7 @@ TEST_F(PlayerSessionTest, SavesThePlayerItLoadedWithHisNameCutTo20) {
     const QByteArray bytes = readFile(path);
     EXPECT_EQ(bytes[recordOffset(4)], 20);
     EXPECT_EQ(bytes.mid(recordOffset(4) + 1, 20), "Bartholomew Fitzgera");
-    EXPECT_EQ(stored(4, 840), 4);
+    EXPECT_EQ(storedInt32(4, 840), 4);
     EXPECT_EQ(bytes[recordOffset(5)], 0);
 }
 
@@ -220,7 +220,7 @@ TEST_F(PlayerSessionTest, AFailedSaveForbidsTheReloadUntilASaveSucceeds) {
 
 TEST_F(PlayerSessionTest, TheFocusGivenBackByOwnBoxIsNoReturn) {
     PlayerSession& s = loadFresh();
-    s.leftForOwnBox();
+    s.focusLeftForOwnBox();
     EXPECT_FALSE(s.reloadsOnReturn());
     EXPECT_TRUE(s.reloadsOnReturn());
 }

@@ -55,8 +55,8 @@ TEST(PlayerFileCheckTest, ASoundRecordHoldsWhatTheProgramWrites) {
                       putInt32(b, 844, 40);
                   },
                   true},
-             Case{"mode 0", [](QByteArray& b) { putInt32(b, 840, 0); }, false},
-             Case{"mode 6", [](QByteArray& b) { putInt32(b, 840, 6); }, false},
+             Case{"system 0", [](QByteArray& b) { putInt32(b, 840, 0); }, false},
+             Case{"system 6", [](QByteArray& b) { putInt32(b, 840, 6); }, false},
              Case{"K 40 for ELO", [](QByteArray& b) { putInt32(b, 844, 40); }, false},
              Case{"K 15 for FIDE 2024",
                   [](QByteArray& b) {

@@ -59,7 +59,7 @@ TEST(PlayerRecordTest, ReadsARecordWrittenByteByByte) {
     EXPECT_EQ(games[1].score, 0.5);
     EXPECT_EQ(games[2].opponentRating, 2010);
     EXPECT_EQ(games[3].opponentRating, 0);
-    EXPECT_EQ(record.mode(), 3);
+    EXPECT_EQ(record.system(), 3);
     EXPECT_EQ(record.coefficient(), 15);
 }
 
@@ -72,7 +72,7 @@ TEST(PlayerRecordTest, WritesEachFieldAtItsOffset) {
     auto games = record.games();
     games[49] = {3000, 0.5};
     record.setGames(games);
-    record.setMode(4);
+    record.setSystem(4);
     record.setCoefficient(10);
 
     QByteArray expected(kRecordBytes, '\0');
@@ -128,7 +128,7 @@ TEST(PlayerRecordTest, AnyBytesReadWithoutHarm) {
     const PlayerRecord record(toBytes(bytes));
     EXPECT_EQ(record.rating(), -1);
     EXPECT_EQ(record.gameCount(), -1);
-    EXPECT_EQ(record.mode(), -1);
+    EXPECT_EQ(record.system(), -1);
     EXPECT_TRUE(std::isnan(record.games()[0].opponentRating));
 }
 

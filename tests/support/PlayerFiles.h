@@ -48,7 +48,7 @@ inline qsizetype recordOffset(int player) {
     return qsizetype{player - 1} * kRecordBytes;
 }
 
-// Ten records, all zero but mode 1 and coefficient 25, as a new user's file.
+// Ten records, all zero but system 1 (ELO) and coefficient 25, as a new user's file.
 inline QByteArray blankPlayerFile() {
     QByteArray bytes(10 * kRecordBytes, '\0');
     for (int player = 1; player <= 10; ++player) {

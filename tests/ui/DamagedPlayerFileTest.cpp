@@ -148,25 +148,25 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
         ui.playerGrid->blockSignals(true);
         ui.playerGrid->setCurrentCell(player - 1, 0);
         ui.playerGrid->blockSignals(false);
-        Settings settings = form->settings();
+        Settings settings = mainWindow->settings();
         settings.interpolation = (k % 3 == 0);
         settings.roundToTens = (k % 5 == 0);
-        form->setSettings(settings);
+        mainWindow->setSettings(settings);
 
         try {
-            form->loadPlayer();
+            mainWindow->loadPlayer();
         } catch (const FileError&) {
             ASSERT_LT(original.size(), 10 * kRecordBytes) << "file " << k;
             continue;
         }
         ++loaded;
-        ASSERT_EQ(form->session().current(), player);
-        ASSERT_GE(form->session().games().count, 0);
-        ASSERT_LE(form->session().games().count, 50);
+        ASSERT_EQ(mainWindow->session().current(), player);
+        ASSERT_GE(mainWindow->session().games().count, 0);
+        ASSERT_LE(mainWindow->session().games().count, 50);
         ASSERT_LE(ui.playerGrid->item(player - 1, 0)->text().size(), 20);
 
         const QByteArray before = readFile(playerFile);
-        form->savePlayer();
+        mainWindow->savePlayer();
         ++saved;
         const QByteArray after = readFile(playerFile);
         ASSERT_EQ(after.size(), before.size()) << "file " << k;
@@ -178,7 +178,7 @@ TEST_F(DamagedPlayerFileTest, NothingCrashesAndASaveStaysInItsRecord) {
             ASSERT_EQ(after[record + offset], before[record + offset])
                 << "file " << k << " padding " << offset;
         }
-        form->calculate();
+        mainWindow->calculate();
     }
     // The mix reaches both branches often.
     EXPECT_GT(loaded, kFiles / 3);

@@ -37,7 +37,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     click(ui.closePeriodButton);
     click(ui.fide2024Button);
     click(ui.calculateButton);
-    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);  // answered "Non"
+    QTest::keyClick(mainWindow.get(), Qt::Key_K, Qt::ControlModifier);  // answered "Non"
     EXPECT_EQ(boxes.warnings,
               (QStringList{"Aucun calcul ne correspond aux parties affichées : cliquez d'abord "
                            "sur CALCUL.",
@@ -47,14 +47,14 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
               QStringList{"Clore la période ? Votre nouveau classement 1860 devient votre "
                           "classement actuel et vos 4 parties sont archivées."});
     EXPECT_FALSE(QFile::exists(historyFile()));
-    EXPECT_EQ(ui.gameCount->text(), "4");
+    EXPECT_EQ(ui.gameCountValue->text(), "4");
 
     const QStringList shown{ui.averageValue->text(), ui.scoreValue->text(),
                             ui.performanceValue->text(), ui.newRatingValue->text()};
     boxes.answer = true;
     click(ui.closePeriodButton);
     EXPECT_EQ(ui.ratingEdit->text(), "1860");
-    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_EQ(ui.gameCountValue->text(), "0");
     const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
     EXPECT_EQ(saved.rating(), 1860);
     EXPECT_EQ(saved.gameCount(), 0);
@@ -75,7 +75,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
 TEST_F(HistoryTest, AHistoryThatCannotBeWrittenClosesNothing) {
     RatingHistory(historyFile()).add(closedPeriod("2025-06-30", 1, 1800, 1850, {1}));
     calculateFide2024Example();
-    form->savePlayer();  // what a pending save would write
+    mainWindow->savePlayer();  // what a pending save would write
     const QByteArray playersBefore = readFile(playerFile);
     boxes.answer = true;
     {
@@ -101,7 +101,7 @@ TEST_F(HistoryTest, AHistoryThatCannotBeWrittenClosesNothing) {
         << boxes.errors[0].toStdString();
     EXPECT_TRUE(boxes.errors[1].contains("est abîmé")) << boxes.errors[1].toStdString();
     EXPECT_EQ(ui.ratingEdit->text(), "1850");
-    EXPECT_EQ(ui.gameCount->text(), "4");
+    EXPECT_EQ(ui.gameCountValue->text(), "4");
     EXPECT_EQ(readFile(playerFile), playersBefore);
     EXPECT_EQ(readFile(historyFile()), historyBefore);
 }
@@ -137,7 +137,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
         click(shown.exportButton);
         click(shown.closeButton);
     });
-    QTest::keyClick(form.get(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(mainWindow.get(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(shownPoints, 3);
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_EQ(boxes.questions[0],

@@ -102,24 +102,24 @@ TEST_F(MainWindowCalculationTest, PerfCountsItsGames) {
     EXPECT_EQ(results(), "1600|736||2336");
 }
 
-struct SystemLabels {
+struct SystemCaptions {
     int button;
-    const char* label9;
-    const char* label6;
-    bool label7Shown;
-    const char* label7;
-    bool comboShown;
+    const char* newRatingCaption;
+    const char* scoreCaption;
+    bool performanceShown;
+    const char* performanceCaption;
+    bool coefficientShown;
 };
 
-void PrintTo(const SystemLabels& labels, std::ostream* os) {
-    *os << labels.label9;
+void PrintTo(const SystemCaptions& captions, std::ostream* os) {
+    *os << captions.newRatingCaption;
 }
 
 class MainWindowSystemTest : public MainWindowTest,
-                             public ::testing::WithParamInterface<SystemLabels> {};
+                             public ::testing::WithParamInterface<SystemCaptions> {};
 
 TEST_P(MainWindowSystemTest, RadioButtonsSetTheCaptions) {
-    const SystemLabels& c = GetParam();
+    const SystemCaptions& c = GetParam();
     QRadioButton* buttons[] = {ui.eloButton, ui.injesButton, ui.fideButton, ui.perfButton,
                                ui.fide2024Button};
     type(ui.ratingEdit, "1500");
@@ -128,16 +128,16 @@ TEST_P(MainWindowSystemTest, RadioButtonsSetTheCaptions) {
     }
     click(ui.calculateButton);
     click(buttons[c.button - 1]);
-    EXPECT_EQ(static_cast<int>(form->session().mode()), c.button);
+    EXPECT_EQ(static_cast<int>(mainWindow->session().storedSystem()), c.button);
     EXPECT_TRUE(buttons[c.button - 1]->isChecked());
-    EXPECT_EQ(ui.newRatingCaption->text(), c.label9);
-    EXPECT_EQ(ui.scoreCaption->text(), c.label6);
-    EXPECT_EQ(ui.performanceCaption->isVisible(), c.label7Shown);
-    if (c.label7Shown) {
-        EXPECT_EQ(ui.performanceCaption->text(), c.label7);
+    EXPECT_EQ(ui.newRatingCaption->text(), c.newRatingCaption);
+    EXPECT_EQ(ui.scoreCaption->text(), c.scoreCaption);
+    EXPECT_EQ(ui.performanceCaption->isVisible(), c.performanceShown);
+    if (c.performanceShown) {
+        EXPECT_EQ(ui.performanceCaption->text(), c.performanceCaption);
     }
-    EXPECT_EQ(ui.coefficientBox->isVisible(), c.comboShown);
-    EXPECT_EQ(ui.coefficientCaption->isVisible(), c.comboShown);
+    EXPECT_EQ(ui.coefficientBox->isVisible(), c.coefficientShown);
+    EXPECT_EQ(ui.coefficientCaption->isVisible(), c.coefficientShown);
     EXPECT_EQ(results(), "|||");  // emptied by the change of system
     // Captions end where they did: the figures beside them are never covered.
     EXPECT_LE(ui.newRatingCaption->geometry().right(), ui.newRatingValue->x());
@@ -148,11 +148,12 @@ TEST_P(MainWindowSystemTest, RadioButtonsSetTheCaptions) {
 INSTANTIATE_TEST_SUITE_P(
     Systems, MainWindowSystemTest,
     ::testing::Values(
-        SystemLabels{1, "NOUVEL ELO :", "Pourcentage :", true, "PERFORMANCE :", false},
-        SystemLabels{2, "NOUVEL INJES :", "Pourcentage :", true, "PERFORMANCE :", false},
-        SystemLabels{3, "NOUVEAU FIDE :", "Score théorique/réalisé :", true, "Variation :", true},
-        SystemLabels{4, "PERFORMANCE :", "Bonus\\Malus :", false, "", false},
-        SystemLabels{5, "NOUVEAU FIDE :", "Score théorique/réalisé :", true, "Variation :", true}));
+        SystemCaptions{1, "NOUVEL ELO :", "Pourcentage :", true, "PERFORMANCE :", false},
+        SystemCaptions{2, "NOUVEL INJES :", "Pourcentage :", true, "PERFORMANCE :", false},
+        SystemCaptions{3, "NOUVEAU FIDE :", "Score théorique/réalisé :", true, "Variation :", true},
+        SystemCaptions{4, "PERFORMANCE :", "Bonus\\Malus :", false, "", false},
+        SystemCaptions{5, "NOUVEAU FIDE :", "Score théorique/réalisé :", true,
+                       "Variation :", true}));
 
 // Each FIDE system offers its own coefficients and keeps the one in force; the window's
 // figures are the engine's, its warning of a rating below the list is shown.
@@ -199,7 +200,7 @@ TEST_F(MainWindowCalculationTest, FideShowsTheCoefficientOfTheLastCalculation) {
     click(ui.calculateButton);
     const QString separator = QLocale::system().decimalPoint();
     EXPECT_EQ(results(), "1600|2" + separator + "5/3|8|1608");  // 1600 + 15 × 0.5 = 1607.5
-    EXPECT_EQ(form->session().fideCoefficient(), 15);
+    EXPECT_EQ(mainWindow->session().fideCoefficient(), 15);
 
     click(ui.eloButton);
     ui.coefficientBox->setCurrentText("10");
@@ -231,12 +232,12 @@ TEST_F(MainWindowCalculationTest, InterpolationShowsItsProgressOnlyWhileItRuns) 
     }
     enableSwitches([](Settings& s) { s.interpolation = true; });
     QStringList shown;
-    PaintSpy spy(form.get(), [&] { shown.append(form->progressText()); });
+    PaintSpy spy(mainWindow.get(), [&] { shown.append(mainWindow->progressText()); });
     click(ui.calculateButton);
     EXPECT_TRUE(shown.contains("50%"));
     EXPECT_TRUE(shown.contains("100%"));
     EXPECT_EQ(shown.back(), "");
-    EXPECT_EQ(form->progressText(), "");
+    EXPECT_EQ(mainWindow->progressText(), "");
     EXPECT_EQ(ui.performanceValue->text(), "2070");
     EXPECT_EQ(ui.newRatingValue->text(), "1643");  // (4 × 2070 + 12 × 1500) / 16
 }
@@ -259,7 +260,7 @@ TEST_F(MainWindowCalculationTest, TheDetailShowsTheLastCalculation) {
         totals.append(shown.gameTable->item(1, 2)->text());  // the draw
         QTest::keyClick(window, Qt::Key_Return);
     });
-    QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(mainWindow.get(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(totals, (QStringList{"Total", "1.99", "10.20", "½"}));
 
     click(ui.eloButton);

@@ -39,7 +39,7 @@ TEST_F(MainWindowChangesTest, FiguresThatNoLongerMatchAreDimmed) {
         {"Jeune", [this] { click(ui.youngBox); }},
     };
     for (const auto& [what, change] : changes) {
-        form->clearGames();
+        mainWindow->clearGames();
         calculateAPeriod();
         ASSERT_EQ(results(), "1600|50|1600|1525") << what;
         ASSERT_TRUE(resultsCurrent()) << what;
@@ -63,7 +63,7 @@ TEST_F(MainWindowChangesTest, EveryChangeReachesTheFileByItself) {
     addGame("1700", "=");
     deleteGame("1");
     EXPECT_EQ(getDouble(record(), 40), 1700);
-    form->clearGames();
+    mainWindow->clearGames();
     EXPECT_EQ(getInt32(record(), 28), 0);
 
     type(ui.ratingEdit, "1720");

@@ -18,10 +18,10 @@ TEST_F(MainWindowTest, ThreeGamesAreListedAndCounted) {
     addGame("1700", "=");
     addGame("2010", "-");
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    + 1700    = 2010    -");
     EXPECT_EQ(ui.gameList->toPlainText(), " 1850    +\n 1700    =\n 2010    -");
-    EXPECT_EQ(ui.gameCount->text(), "3");
-    const GameList& list = form->session().games();
+    EXPECT_EQ(ui.gameCountValue->text(), "3");
+    const GameList& list = mainWindow->session().games();
     EXPECT_EQ(list.entries[0].score, 1);
     EXPECT_EQ(list.entries[1].score, 0.5);
     EXPECT_EQ(list.entries[2].score, 0);
@@ -36,14 +36,14 @@ TEST_F(MainWindowTest, OpponentRatingsOutsideTheRangeAreRefused) {
         EXPECT_EQ(boxes.warnings, QStringList{kEloError}) << rating;
         EXPECT_EQ(ui.opponentEdit->text(), "") << rating;
         EXPECT_EQ(ui.resultEdit->text(), "+") << rating;
-        EXPECT_EQ(ui.gameCount->text(), "0") << rating;
-        EXPECT_EQ(form->session().games().entries[0].opponentRating, 0) << rating;
+        EXPECT_EQ(ui.gameCountValue->text(), "0") << rating;
+        EXPECT_EQ(mainWindow->session().games().entries[0].opponentRating, 0) << rating;
     }
     addGame("1000", "+");
     addGame("3000", "-");
     addGame("$7D0", "=");
-    EXPECT_EQ(ui.gameCount->text(), "3");
-    EXPECT_EQ(form->session().games().entries[2].opponentRating, 2000);
+    EXPECT_EQ(ui.gameCountValue->text(), "3");
+    EXPECT_EQ(mainWindow->session().games().entries[2].opponentRating, 2000);
 }
 
 TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
@@ -53,9 +53,9 @@ TEST_F(MainWindowTest, ResultsOtherThanTheThreeSignsAreRefused) {
         EXPECT_EQ(boxes.warnings, QStringList{kResultError}) << sign;
         EXPECT_EQ(ui.resultEdit->text(), "") << sign;
         EXPECT_EQ(ui.opponentEdit->text(), "1850") << sign;
-        EXPECT_EQ(ui.gameCount->text(), "0") << sign;
-        EXPECT_EQ(form->session().games().entries[0].opponentRating, 0) << sign;
-        EXPECT_EQ(form->session().gameListText().text(), "") << sign;
+        EXPECT_EQ(ui.gameCountValue->text(), "0") << sign;
+        EXPECT_EQ(mainWindow->session().games().entries[0].opponentRating, 0) << sign;
+        EXPECT_EQ(mainWindow->session().gameListText().text(), "") << sign;
     }
 }
 
@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, FiftyGamesAtMost) {
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
     EXPECT_EQ(ui.opponentEdit->text(), "1700");
     EXPECT_EQ(ui.resultEdit->text(), "+");
-    EXPECT_EQ(ui.gameCount->text(), "50");
-    EXPECT_EQ(form->session().games().count, 50);
+    EXPECT_EQ(ui.gameCountValue->text(), "50");
+    EXPECT_EQ(mainWindow->session().games().count, 50);
 
     // One line each, the newest in view, no scroll bar taking the box's width.
     QPlainTextEdit* list = ui.gameList;
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, APeriodEnteredWithTheKeyboardAlone) {
         ASSERT_EQ(focused(), ui.addGameButton);
         QTest::keyClick(focused(), Qt::Key_Return);
     }
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 1600    -");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    + 1700    = 1600    -");
     for (int k = 0; k < 4; ++k) {
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, APeriodEnteredWithTheKeyboardAlone) {
 TEST_F(MainWindowTest, ACaptionActsOnItsControl) {
     QTest::mouseClick(ui.fideCaption, Qt::LeftButton);
     EXPECT_TRUE(ui.fideButton->isChecked());
-    EXPECT_EQ(form->session().mode(), 3);
+    EXPECT_EQ(mainWindow->session().storedSystem(), 3);
     QTest::mouseClick(ui.youngCaption, Qt::LeftButton);
     EXPECT_TRUE(ui.youngBox->isChecked());
 }
@@ -147,18 +147,18 @@ TEST_F(MainWindowTest, DeletingTheSecondOfThree) {
     addGame("1700", "=");
     addGame("2010", "-");
     deleteGame("2");
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 2010    -");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    + 2010    -");
     EXPECT_EQ(ui.gameList->toPlainText(), " 1850    +\n 2010    -");
-    EXPECT_EQ(ui.gameCount->text(), "2");
+    EXPECT_EQ(ui.gameCountValue->text(), "2");
     EXPECT_EQ(ui.deleteNumberEdit->text(), "2");  // effacement off
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyGame) {
     addGame("1850", "+");
     deleteGame("1");
-    EXPECT_EQ(form->session().gameListText().text(), "");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), "");
     EXPECT_EQ(ui.gameList->toPlainText(), "");
-    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_EQ(ui.gameCountValue->text(), "0");
 }
 
 TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
@@ -166,9 +166,9 @@ TEST_F(MainWindowTest, DeletingTheFifthOfFifty) {
         addGame(QString::number(1000 + k), "+");
     }
     deleteGame("5");
-    EXPECT_EQ(ui.gameCount->text(), "49");
-    EXPECT_EQ(form->session().games().entries[4].opponentRating, 1005);
-    EXPECT_EQ(form->session().games().entries[49].opponentRating, 0);
+    EXPECT_EQ(ui.gameCountValue->text(), "49");
+    EXPECT_EQ(mainWindow->session().games().entries[4].opponentRating, 1005);
+    EXPECT_EQ(mainWindow->session().games().entries[49].opponentRating, 0);
     EXPECT_EQ(ui.gameList->toPlainText().count('\n'), 48);
 }
 
@@ -184,8 +184,9 @@ TEST_F(MainWindowTest, DeletingNoGameStillEmptiesAndRecalculates) {
     for (const char* number : {"0", "51", "ab", "-1", "7"}) {
         ui.newRatingValue->clear();
         deleteGame(number);
-        EXPECT_EQ(ui.gameCount->text(), "4") << number;
-        EXPECT_EQ(form->session().gameListText().text(), " 1600    + 1600    - 1600    = 1600    =")
+        EXPECT_EQ(ui.gameCountValue->text(), "4") << number;
+        EXPECT_EQ(mainWindow->session().gameListText().text(),
+                  " 1600    + 1600    - 1600    = 1600    =")
             << number;
         EXPECT_EQ(ui.deleteNumberEdit->text(), "") << number;
         EXPECT_EQ(ui.newRatingValue->text(), "1525") << number;
@@ -210,16 +211,16 @@ TEST_F(MainWindowTest, ClearingAllEmptiesGamesAndResultsButKeepsTheRating) {
     type(ui.opponentEdit, "1700");
     type(ui.resultEdit, "+");
     click(ui.clearGamesButton);
-    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_EQ(ui.gameCountValue->text(), "0");
     EXPECT_EQ(ui.ratingEdit->text(), "1500");
     EXPECT_EQ(ui.opponentEdit->text(), "");
     EXPECT_EQ(ui.resultEdit->text(), "");
     EXPECT_EQ(ui.gameList->toPlainText(), "");
-    EXPECT_EQ(form->session().gameListText().text(), "");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), "");
     EXPECT_EQ(results(), "|||");
-    EXPECT_EQ(form->session().games().entries[0].opponentRating, 0);
+    EXPECT_EQ(mainWindow->session().games().entries[0].opponentRating, 0);
     addGame("1800", "+");
-    EXPECT_EQ(form->session().gameListText().text(), " 1800    +");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1800    +");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
         openWindow();
     }
 
-    void TearDown() override { form.reset(); }
+    void TearDown() override { mainWindow.reset(); }
 
     // The player file and the switches the window starts with.
     virtual QByteArray initialPlayerFile() { return blankPlayerFile(); }
@@ -49,13 +49,13 @@ protected:
     virtual std::optional<Settings> initialSettings() { return Settings{}; }
 
     void openWindow() {
-        form = std::make_unique<MainWindow>(boxes, files());
-        ui = controlsOf<MainWindowControls>(*form);
+        mainWindow = std::make_unique<MainWindow>(boxes, files());
+        ui = controlsOf<MainWindowControls>(*mainWindow);
         if (const auto settings = initialSettings()) {
-            form->setSettings(*settings);
+            mainWindow->setSettings(*settings);
         }
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        mainWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));
         activate();
     }
 
@@ -64,8 +64,8 @@ protected:
     }
 
     void activate() {
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
 
     // Another window takes the focus, then the main window gets it back.
@@ -113,9 +113,9 @@ protected:
     }
 
     void enableSwitches(void (*change)(Settings&)) {
-        Settings settings = form->settings();
+        Settings settings = mainWindow->settings();
         change(settings);
-        form->setSettings(settings);
+        mainWindow->setSettings(settings);
     }
 
     QString results() const {
@@ -128,7 +128,7 @@ protected:
     QString settingsFile;
     QWidget other;  // another program's window
     RecordingMessageBoxes boxes;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> mainWindow;
     MainWindowControls ui;  // the window's controls, found by name
 };
 

@@ -15,12 +15,13 @@ namespace tavolin::testing {
 namespace {
 
 TEST_F(MainWindowTest, ClientAreaIs640By480AndHoldsEveryControl) {
-    EXPECT_EQ(form->size(), QSize(640, 480));
-    for (QWidget* child : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    EXPECT_EQ(mainWindow->size(), QSize(640, 480));
+    for (QWidget* child :
+         mainWindow->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isHidden()) {
             continue;
         }
-        EXPECT_TRUE(form->rect().contains(child->geometry()))
+        EXPECT_TRUE(mainWindow->rect().contains(child->geometry()))
             << child->objectName().toStdString() << " lies outside the window";
     }
 }
@@ -38,7 +39,7 @@ class MainWindowPlacementTest : public MainWindowTest,
                                 public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(MainWindowPlacementTest, ControlsSitWhereTheLayoutPutsThem) {
-    const QWidget* control = form->findChild<QWidget*>(GetParam().name);
+    const QWidget* control = mainWindow->findChild<QWidget*>(GetParam().name);
     ASSERT_NE(control, nullptr) << GetParam().name;
     EXPECT_EQ(control->geometry(), GetParam().geometry) << GetParam().name;
 }
@@ -77,7 +78,7 @@ TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
     EXPECT_EQ(ui.resultCaption->text(), "Résultat (+,=,-) : ");
     EXPECT_EQ(ui.deleteGameButton->text(), "Effacer partie n°");
     EXPECT_TRUE(ui.gamesCaption->font().underline());
-    EXPECT_TRUE(ui.gameCount->font().bold());
+    EXPECT_TRUE(ui.gameCountValue->font().bold());
     EXPECT_TRUE(ui.newRatingValue->font().bold());
 }
 
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
 
 TEST_F(MainWindowTest, OnlyFourTooltipsShowWithoutHelp) {
     EXPECT_EQ(ui.gameEntryFrame->toolTip(), "Entrez dans ce cadre vos parties");
-    EXPECT_EQ(ui.gameCount->toolTip(), "Nombre de parties jouées");
+    EXPECT_EQ(ui.gameCountValue->toolTip(), "Nombre de parties jouées");
     EXPECT_EQ(ui.youngCaption->toolTip(), "Cochez cette case si vous êtes jeune");
     EXPECT_EQ(ui.calculateButton->toolTip(), "Cliquez pour calculer votre nouveau classement");
     for (QWidget* helped :
@@ -118,9 +119,9 @@ TEST_F(MainWindowTest, OnlyFourTooltipsShowWithoutHelp) {
 }
 
 TEST_F(MainWindowTest, TitleTurnsToTheVersionOnActivation) {
-    EXPECT_EQ(form->windowTitle(), "Tavolin v3.2");
+    EXPECT_EQ(mainWindow->windowTitle(), "Tavolin v3.2");
     EXPECT_EQ(ui.titleLabel->text(), "Tavolin v3.2");
-    EXPECT_TRUE(form->rect().contains(ui.titleLabel->geometry()));
+    EXPECT_TRUE(mainWindow->rect().contains(ui.titleLabel->geometry()));
 }
 
 TEST_F(MainWindowTest, CaptionHasATrailingBlankBeforeActivation) {

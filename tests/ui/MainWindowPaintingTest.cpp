@@ -19,12 +19,12 @@ const QColor kWhite(255, 255, 255);
 class MainWindowPaintingTest : public MainWindowTest {
 protected:
     void startWithPicture(const QImage& picture) {
-        form.reset();
+        mainWindow.reset();
         ASSERT_TRUE(picture.save(folder.filePath("tavolin.bmp"), "BMP"));
         openWindow();
     }
 
-    QImage shown() { return form->grab().toImage(); }
+    QImage shown() { return mainWindow->grab().toImage(); }
 };
 
 // A picture whose four corners tell which copy is where.
@@ -53,7 +53,7 @@ TEST_F(MainWindowPaintingTest, ASmallerPictureLeavesGaps) {
     const QImage image = shown();
     EXPECT_EQ(image.pixelColor(322, 242), QColor(200, 0, 0));
     EXPECT_EQ(image.pixelColor(97, 77), QColor(0, 0, 200));
-    EXPECT_EQ(image.pixelColor(2, 100), form->palette().color(QPalette::Window));
+    EXPECT_EQ(image.pixelColor(2, 100), mainWindow->palette().color(QPalette::Window));
 }
 
 TEST_F(MainWindowPaintingTest, TheFrameOfTheFiveSystemsIsGreyAboveAndLeftWhiteRightAndBelow) {
@@ -82,26 +82,26 @@ TEST_F(MainWindowPaintingTest, TheFrameOfTheFiveSystemsIsGreyAboveAndLeftWhiteRi
 TEST_F(MainWindowPaintingTest, NoPictureNoMessage) {
     EXPECT_TRUE(boxes.errors.isEmpty());
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(shown().pixelColor(2, 2), form->palette().color(QPalette::Window));
+    EXPECT_EQ(shown().pixelColor(2, 2), mainWindow->palette().color(QPalette::Window));
 }
 
 TEST_F(MainWindowPaintingTest, ABrokenPictureIsToldOnceAndLeftOut) {
-    form.reset();
+    mainWindow.reset();
     writeFile(folder.filePath("tavolin.bmp"), "BM this is no bitmap");
     openWindow();
     ASSERT_EQ(boxes.errors.size(), 1);
     EXPECT_EQ(boxes.errors.front(), QString("L'image %1 n'est pas un bitmap lisible.")
                                         .arg(QDir(folder.path()).absoluteFilePath("tavolin.bmp")));
-    form->repaint();
+    mainWindow->repaint();
     leaveAndComeBack();
     EXPECT_EQ(boxes.errors.size(), 1);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(shown().pixelColor(2, 2), form->palette().color(QPalette::Window));
+    EXPECT_TRUE(mainWindow->isVisible());
+    EXPECT_EQ(shown().pixelColor(2, 2), mainWindow->palette().color(QPalette::Window));
 }
 
 TEST_F(MainWindowPaintingTest, EveryPaintingSetsTheTitle) {
     ui.titleLabel->setText("something else");
-    form->repaint();
+    mainWindow->repaint();
     EXPECT_EQ(ui.titleLabel->text(), "Tavolin v3.2");
 }
 

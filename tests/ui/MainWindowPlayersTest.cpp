@@ -16,7 +16,7 @@
 namespace tavolin::testing {
 namespace {
 
-const QString kModeError = QStringLiteral("Erreur sur le mode");
+const QString kSystemError = QStringLiteral("Erreur sur le mode");
 const QString kEloIncorrect = QStringLiteral(" Votre ELO actuel est incorrect");
 
 // A window started on a file written by hand: record 1 as `edit` leaves it.
@@ -32,7 +32,7 @@ protected:
     std::optional<Settings> initialSettings() override { return settings; }
 
     void start(std::function<void(QByteArray&)> change, Settings startSettings = {}) {
-        form.reset();
+        mainWindow.reset();
         edit = std::move(change);
         settings = startSettings;
         writeFile(playerFile, initialPlayerFile());
@@ -45,16 +45,16 @@ protected:
     Settings settings;
 };
 
-TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheModeAndNothingElse) {
+TEST_F(PlayerFileWindowTest, AnAllZeroFileAsksForTheSystemAndNothingElse) {
     start([](QByteArray& bytes) { bytes.fill('\0'); });
-    EXPECT_EQ(boxes.warnings, QStringList{kModeError});
+    EXPECT_EQ(boxes.warnings, QStringList{kSystemError});
     EXPECT_TRUE(boxes.errors.isEmpty());
     for (int row = 0; row < 10; ++row) {
         EXPECT_EQ(ui.playerGrid->item(row, 0)->text(), "");
     }
     EXPECT_EQ(ui.ratingEdit->text(), "");
     EXPECT_EQ(ui.gameList->toPlainText(), "");
-    EXPECT_EQ(ui.gameCount->text(), "0");
+    EXPECT_EQ(ui.gameCountValue->text(), "0");
     EXPECT_TRUE(ui.eloButton->isChecked());  // the system last shown stays
 }
 
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
     ui.coefficientBox->setCurrentText("15");
 
     selectPlayer(3);
-    EXPECT_EQ(form->session().current(), 3);
+    EXPECT_EQ(mainWindow->session().current(), 3);
     EXPECT_EQ(ui.ratingEdit->text(), "");
     EXPECT_FALSE(ui.youngBox->isChecked());
     EXPECT_EQ(ui.gameList->toPlainText(), "");
@@ -129,22 +129,22 @@ TEST_F(MainWindowTest, SwitchingPlayersBringsEverythingBack) {
     addGame("2300", "-");
 
     selectPlayer(1);
-    EXPECT_EQ(form->session().current(), 1);
+    EXPECT_EQ(mainWindow->session().current(), 1);
     EXPECT_EQ(ui.playerGrid->item(0, 0)->text(), "Anna");
     EXPECT_EQ(ui.ratingEdit->text(), "1650");
     EXPECT_TRUE(ui.youngBox->isChecked());
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    =");
-    EXPECT_EQ(ui.gameCount->text(), "2");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    + 1700    =");
+    EXPECT_EQ(ui.gameCountValue->text(), "2");
     EXPECT_TRUE(ui.fideButton->isChecked());
-    EXPECT_EQ(form->session().mode(), 3);
+    EXPECT_EQ(mainWindow->session().storedSystem(), 3);
     EXPECT_TRUE(ui.coefficientBox->isVisible());
     EXPECT_EQ(ui.coefficientBox->currentText(), "15");
-    EXPECT_EQ(form->session().fideCoefficient(), 15);
+    EXPECT_EQ(mainWindow->session().fideCoefficient(), 15);
 
     selectPlayer(3);
     EXPECT_EQ(ui.playerGrid->item(2, 0)->text(), "Carl");
     EXPECT_EQ(ui.ratingEdit->text(), "2200");
-    EXPECT_EQ(form->session().gameListText().text(), " 2300    -");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 2300    -");
     EXPECT_TRUE(boxes.warnings.isEmpty());
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
@@ -183,7 +183,7 @@ TEST_F(PlayerFileWindowTest, AShortFileShowsTheErrorBox) {
     ASSERT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(boxes.errors.front().contains("tavo.lin"));
     EXPECT_TRUE(boxes.warnings.isEmpty());
-    EXPECT_EQ(form->session().current(), 0);
+    EXPECT_EQ(mainWindow->session().current(), 0);
 
     // Nothing was loaded, so nothing is written over the file either.
     addGame("1850", "+");
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, GamesSurviveTheAboutBoxOptionsAndOtherPrograms) {
     leaveAndComeBack();
     addGame("2010", "-");
     leaveAndComeBack();
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    + 1700    = 2010    -");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    + 1700    = 2010    -");
     EXPECT_EQ(ui.ratingEdit->text(), "1500");
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
     EXPECT_EQ(getDouble(readFile(playerFile), 72), 2010);
@@ -213,20 +213,20 @@ TEST_F(MainWindowTest, EverythingIsSavedOnClosing) {
     type(ui.ratingEdit, "1720");
     addGame("1850", "+");
     click(ui.quitButton);  // "Quitter"
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
     openWindow();
     EXPECT_EQ(ui.ratingEdit->text(), "1720");
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    +");
 }
 
 // Start-up tells the file is damaged: each player's unknown system is told once, not at
 // every return to the window.
-TEST_F(PlayerFileWindowTest, AModeMessageIsShownOncePerPlayer) {
+TEST_F(PlayerFileWindowTest, ASystemMessageIsShownOncePerPlayer) {
     start([](QByteArray& bytes) { putInt32(bytes, 840, 9); });
-    ASSERT_EQ(boxes.warnings, QStringList{kModeError});
+    ASSERT_EQ(boxes.warnings, QStringList{kSystemError});
     leaveAndComeBack();
     leaveAndComeBack();
-    EXPECT_EQ(boxes.warnings, QStringList{kModeError});
+    EXPECT_EQ(boxes.warnings, QStringList{kSystemError});
 }
 
 // The automatic calculation never speaks nor empties a field: a pressed "CALCUL" does.
@@ -263,18 +263,18 @@ TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) 
     QFile::remove(playerFile);
     click(ui.quitButton);
     EXPECT_EQ(boxes.errors.size(), 1);
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(mainWindow->isVisible());
 
     writeFile(playerFile, blankPlayerFile());  // the user makes room again
     click(ui.quitButton);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_EQ(getDouble(readFile(playerFile), 40), 1850);
 
     openWindow();
     QFile::remove(playerFile);
     click(ui.quitButton);
     click(ui.quitButton);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
 }
 
 // The windows do not depend on the save before them: they open after its error box.
@@ -297,10 +297,10 @@ TEST_F(MainWindowTest, AFailedSaveKeepsWhatIsOnScreen) {
     leave();
     EXPECT_EQ(boxes.errors.size(), 1);
     activate();  // no reload over the games the file could not take
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    +");
     writeFile(playerFile, blankPlayerFile());
     leaveAndComeBack();
-    EXPECT_EQ(form->session().gameListText().text(), " 1850    +");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1850    +");
 }
 
 }  // namespace

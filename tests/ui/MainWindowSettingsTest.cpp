@@ -19,7 +19,7 @@ protected:
     std::optional<Settings> initialSettings() override { return std::nullopt; }
 
     void startWith(const QByteArray& settings) {
-        form.reset();
+        mainWindow.reset();
         writeFile(settingsFile, settings);
         openWindow();
     }
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(MainWindowSettingsTest, WithoutSettingsFileEverySwitchIsOff) {
-    const Settings& settings = form->settings();
+    const Settings& settings = mainWindow->settings();
     EXPECT_FALSE(settings.clearEntryFields || settings.interpolation || settings.roundToTens ||
                  settings.showHelp || settings.autoCalculate);
     addGame("1850", "+");
@@ -55,7 +55,7 @@ TEST_F(MainWindowSettingsTest, TheHelpSwitchTurnsTheTooltipsOn) {
                           Case{"$10", true}}) {
         startWith(QByteArray("[programme]\naide=") + c.value + "\n");
         EXPECT_EQ(ui.opponentEdit->toolTip().isEmpty(), !c.shown) << c.value;
-        EXPECT_EQ(ui.gameCount->toolTip(), "Nombre de parties jouées") << c.value;
+        EXPECT_EQ(ui.gameCountValue->toolTip(), "Nombre de parties jouées") << c.value;
     }
 }
 
@@ -81,13 +81,14 @@ TEST_F(MainWindowSettingsTest, TickingAutomaticCalculationInOptionsActsAtOnce) {
         QTest::mouseClick(shown.saveButton, Qt::LeftButton);
     });
     click(ui.optionsButton);
-    EXPECT_TRUE(form->settings().autoCalculate);
+    EXPECT_TRUE(mainWindow->settings().autoCalculate);
     EXPECT_EQ(readFile(settingsFile),
               "[programme]\naide=0\nautocalcul=1\narrondi=0\neffacement=0\ninterpolation=0\n");
     activate();
     click(ui.injesButton);
     EXPECT_EQ(ui.newRatingValue->text(), "1557");
-    EXPECT_EQ(form->session().gameListText().text(), " 1600    + 1600    - 1600    = 1600    =");
+    EXPECT_EQ(mainWindow->session().gameListText().text(),
+              " 1600    + 1600    - 1600    = 1600    =");
 }
 
 TEST_F(MainWindowSettingsTest, CancellingOptionsChangesNeitherFileNorBehaviour) {
@@ -101,7 +102,7 @@ TEST_F(MainWindowSettingsTest, CancellingOptionsChangesNeitherFileNorBehaviour) 
     });
     click(ui.optionsButton);
     EXPECT_EQ(readFile(settingsFile), "[programme]\r\naide=1\r\n");
-    EXPECT_FALSE(form->settings().autoCalculate);
+    EXPECT_FALSE(mainWindow->settings().autoCalculate);
     EXPECT_FALSE(ui.opponentEdit->toolTip().isEmpty());
     activate();
     click(ui.injesButton);

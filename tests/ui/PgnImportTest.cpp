@@ -80,26 +80,26 @@ TEST_F(PgnImportTest, ADroppedFileFillsTheListAfterTheGamesTyped) {
     data.setUrls({QUrl::fromLocalFile(pgn)});
     // As a file manager drops it: the drag enters the window, then the file is let go.
     QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.get(), &enter);
+    QApplication::sendEvent(mainWindow.get(), &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.get(), &drop);
+    QApplication::sendEvent(mainWindow.get(), &drop);
     // The drop is over before the dialog opens: the file manager is not kept waiting.
     EXPECT_TRUE(skipped.isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ui.gameCount->text() == "3"; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ui.gameCountValue->text() == "3"; }, 10000));
     EXPECT_EQ(skipped, "1 partie ignorée : 1 sans Elo de l'adversaire");
-    EXPECT_EQ(form->session().gameListText().text(), " 1600    + 2010    - 1700    =");
-    EXPECT_EQ(ui.gameCount->text(), "3");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1600    + 2010    - 1700    =");
+    EXPECT_EQ(ui.gameCountValue->text(), "3");
     EXPECT_EQ(ui.newRatingValue->text(), "");  // nothing calculated
     // Given the focus back, as the window manager does once the dialog closes: the games
     // imported are not reloaded away; they reach the file at the next save.
     activate();
-    EXPECT_EQ(form->session().gameListText().text(), " 1600    + 2010    - 1700    =");
+    EXPECT_EQ(mainWindow->session().gameListText().text(), " 1600    + 2010    - 1700    =");
     leave();
     EXPECT_EQ(getInt32(readFile(playerFile), 28), 3);
     // What the file said of the imported games waits for the period's history.
     QStringList opponents;
-    for (const HistoryGame& game : form->session().periodGames()) {
+    for (const HistoryGame& game : mainWindow->session().periodGames()) {
         opponents.append(game.opponentName + "/" + game.round);
     }
     EXPECT_EQ(opponents, (QStringList{"/", "Martin, Luc/1", "Leroy, Anne/2"}));
@@ -110,17 +110,17 @@ TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {
         addGame("1600", "=");
     }
     // The file dialog takes the focus; the window gets it back only after the import.
-    form->setPgnFileChooser([this] {
+    mainWindow->setPgnFileChooser([this] {
         other.show();
         other.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
         return pgn;
     });
     whenImportShown(importTicked);
-    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(mainWindow.get(), Qt::Key_O, Qt::ControlModifier);
     activate();
-    EXPECT_EQ(form->session().games().count, 50);
-    EXPECT_EQ(form->session().games().entries[49].opponentRating, 2010);
+    EXPECT_EQ(mainWindow->session().games().count, 50);
+    EXPECT_EQ(mainWindow->session().games().entries[49].opponentRating, 2010);
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "Messages.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 class QWidget;

@@ -86,12 +86,13 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         const int row = table->rowCount();
         table->insertRow(row);
         put(row, Number, QString::number(game.number));
-        put(row, Opponent, fromUtf8(FormatGeneral4(game.opponentRating, separator_.toStdString())));
+        put(row, Opponent,
+            fromUtf8(resultFigureText(game.opponentRating, separator_.toStdString())));
         put(row, Result, resultText(game.score));
         put(row, Counted, game.counted ? QStringLiteral("oui") : QStringLiteral("non"));
         if (game.weighed) {
             put(row, Difference,
-                fromUtf8(FormatGeneral4(game.difference, separator_.toStdString())));
+                fromUtf8(resultFigureText(game.difference, separator_.toStdString())));
             put(row, Expected, twoDecimals(game.expected, separator_));
             put(row, Change, twoDecimals(game.change, separator_));
             expected += game.expected;

@@ -22,10 +22,10 @@
 #include "HistoryTable.h"
 #include "HistoryWindowControls.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "ProgramIcon.h"
 #include "RatingChart.h"
 #include "RatingHistory.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

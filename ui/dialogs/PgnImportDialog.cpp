@@ -16,12 +16,12 @@
 #include "DesktopHabits.h"
 #include "ErrorBoundary.h"
 #include "Fonts.h"
-#include "Messages.h"
 #include "PgnImportDialogControls.h"
 #include "PgnReading.h"
 #include "PgnText.h"
 #include "PlayerNames.h"
 #include "ProgramIcon.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -103,14 +103,15 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, MessageBoxes& box
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(ui_->stopButton, &QPushButton::clicked, this, [this] { stopReading(); });
-    connect(ui_->readAgainButton, &QPushButton::clicked, this, [this] { run(readAgain_); });
+    connect(ui_->readAgainButton, &QPushButton::clicked, this,
+            [this] { runTellingFailures(readAgain_); });
     connect(ui_->playerBox, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
-            run([this, index] { readGamesOf(index); });
+            runTellingFailures([this, index] { readGamesOf(index); });
         }
     });
     pressButtonsWithEnter(this);
-    run([this] { readPlayers(); });
+    runTellingFailures([this] { readPlayers(); });
 }
 
 // A reading under way is asked to stop and left to end by itself.
@@ -118,7 +119,7 @@ PgnImportDialog::~PgnImportDialog() {
     stopReading();
 }
 
-void PgnImportDialog::run(const std::function<void()>& handler) {
+void PgnImportDialog::runTellingFailures(const std::function<void()>& handler) {
     runHandler(boxes_, this, handler);
 }
 
@@ -144,7 +145,7 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler, Done done,
     connect(reading_, &PgnReading::progressed, ui_->progressBar, &QProgressBar::setValue);
     connect(reading_, &PgnReading::finished, this,
             [this](const QString& error, bool truncated, bool stopped, const QString& failure) {
-                run([&] { finishReading(error, truncated, stopped, failure); });
+                runTellingFailures([&] { finishReading(error, truncated, stopped, failure); });
             });
     reading_->start();
 }

@@ -50,7 +50,7 @@ private:
     void clearGames();
     void stopReading();
     // Runs a handler of the dialog's: what it throws goes to the error box.
-    void run(const std::function<void()>& handler);
+    void runTellingFailures(const std::function<void()>& handler);
 
     const std::unique_ptr<PgnImportDialogControls> ui_;
     MessageBoxes& boxes_;

@@ -4,8 +4,8 @@
 #include <QThread>
 #include <exception>
 
-#include "Messages.h"
 #include "PgnFile.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

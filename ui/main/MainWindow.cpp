@@ -26,10 +26,10 @@
 #include "FileFailure.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
-#include "Messages.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
 #include "ProgramIcon.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 #include "Version.h"
 
@@ -40,9 +40,16 @@ namespace {
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 const QString kCaptionAtStart = QStringLiteral("Tavolin ");
-// The frame round the five rating systems ends under "FIDE 2024".
+// The background picture is drawn four times, each copy over a quarter of the window.
+constexpr int kPictureWidth = kWindowWidth / 2;
+constexpr int kPictureHeight = kWindowHeight / 2;
+// The frame round the five rating systems ends under "FIDE 2024", and at least this far
+// right of that caption.
+constexpr int kFrameLeft = 129;
+constexpr int kFrameTop = 37;
 constexpr int kFrameBottom = 162;
 constexpr int kFrameRight = 205;
+constexpr int kFrameCaptionMargin = 6;
 constexpr int kSaveDelayMilliseconds = 1000;
 
 }  // namespace
@@ -97,14 +104,14 @@ void MainWindow::setSettings(const Settings& settings) {
 void MainWindow::connectHandler(QPushButton* button, void (MainWindow::*handler)(),
                                 const QKeySequence& shortcut) {
     connect(button, &QPushButton::clicked, this,
-            [this, handler] { run([this, handler] { (this->*handler)(); }); });
+            [this, handler] { runUserAction([this, handler] { (this->*handler)(); }); });
     if (!shortcut.isEmpty()) {
         connect(new QShortcut(shortcut, this), &QShortcut::activated, this,
-                [this, handler] { run([this, handler] { (this->*handler)(); }); });
+                [this, handler] { runUserAction([this, handler] { (this->*handler)(); }); });
     }
 }
 
-void MainWindow::run(const std::function<void()>& action) {
+void MainWindow::runUserAction(const std::function<void()>& action) {
     actionBoxes_.enter();
     runHandler(actionBoxes_, this, action);
     actionBoxes_.leave();
@@ -123,14 +130,14 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.deleteGameButton, &MainWindow::deleteGame);
     connectHandler(ui.aboutButton, &MainWindow::showAbout);
     connect(ui.titleLabel, &ClickableLabel::clicked, this,
-            [this] { run([this] { showAbout(); }); });
+            [this] { runUserAction([this] { showAbout(); }); });
     for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Fide,
                                       RatingSystem::Perf, RatingSystem::Fide2024}) {
         connect(systemButton(system), &QRadioButton::clicked, this,
-                [this, system] { run([this, system] { chooseSystem(system); }); });
+                [this, system] { runUserAction([this, system] { chooseSystem(system); }); });
     }
     connect(ui.playerGrid, &QTableWidget::currentCellChanged, this,
-            [this] { run([this] { switchPlayer(); }); });
+            [this] { runUserAction([this] { switchPlayer(); }); });
     // A click in the opponent's field saves the player; the focus given by "Valider" does not.
     ui.opponentEdit->installEventFilter(this);
 }
@@ -155,7 +162,8 @@ void MainWindow::connectFieldsToSession() {
     saveTimer_ = new QTimer(this);
     saveTimer_->setSingleShot(true);
     saveTimer_->setInterval(kSaveDelayMilliseconds);
-    connect(saveTimer_, &QTimer::timeout, this, [this] { run([this] { savePlayer(); }); });
+    connect(saveTimer_, &QTimer::timeout, this,
+            [this] { runUserAction([this] { savePlayer(); }); });
     connect(ui.ratingEdit, &QLineEdit::textChanged, this, &MainWindow::playerChanged);
     connect(ui.youngBox, &QCheckBox::toggled, this, &MainWindow::playerChanged);
     connect(ui.coefficientBox, &QComboBox::currentTextChanged, this, &MainWindow::playerChanged);
@@ -170,7 +178,7 @@ void MainWindow::playerChanged() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->opponentEdit && event->type() == QEvent::MouseButtonPress) {
-        run([this] { savePlayer(); });
+        runUserAction([this] { savePlayer(); });
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -181,14 +189,14 @@ bool MainWindow::event(QEvent* event) {
             // Leaving the window saves the player, so that the load on coming back brings
             // back exactly what was on screen; one of our own boxes is no leaving.
             if (boxes_.isOpen()) {
-                session_.leftForOwnBox();
+                session_.focusLeftForOwnBox();
             } else {
-                run([this] { savePlayer(); });
+                runUserAction([this] { savePlayer(); });
             }
             break;
         case QEvent::WindowActivate:
             if (session_.reloadsOnReturn()) {
-                run([this] { loadPlayer(); });
+                runUserAction([this] { loadPlayer(); });
             }
             break;
         default:
@@ -198,7 +206,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    run([this] { savePlayer(); });
+    runUserAction([this] { savePlayer(); });
     if (session_.staysOpenOnClosing()) {
         event->ignore();
         return;
@@ -213,21 +221,23 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     if (!picture_.isNull()) {
-        for (const QPoint tile : {QPoint(0, 0), QPoint(0, 240), QPoint(320, 0), QPoint(320, 240)}) {
+        for (const QPoint tile : {QPoint(0, 0), QPoint(0, kPictureHeight), QPoint(kPictureWidth, 0),
+                                  QPoint(kPictureWidth, kPictureHeight)}) {
             painter.drawPixmap(tile, picture_);
         }
     }
     // The engraved frame round the rating systems: grey top and left, white right and bottom;
     // wide enough for the longest caption, "FIDE 2024".
-    const int right = std::max(kFrameRight, ui_->fide2024Caption->geometry().right() + 6);
+    const int right =
+        std::max(kFrameRight, ui_->fide2024Caption->geometry().right() + kFrameCaptionMargin);
     const QColor grey(128, 128, 128);
     painter.setPen(QPen(grey, 1));
-    painter.drawLine(129, 37, right, 37);
+    painter.drawLine(kFrameLeft, kFrameTop, right, kFrameTop);
     painter.setPen(QPen(Qt::white, 1));
-    painter.drawLine(right, 37, right, kFrameBottom);
-    painter.drawLine(right, kFrameBottom, 129, kFrameBottom);
+    painter.drawLine(right, kFrameTop, right, kFrameBottom);
+    painter.drawLine(right, kFrameBottom, kFrameLeft, kFrameBottom);
     painter.setPen(QPen(grey, 1));
-    painter.drawLine(129, kFrameBottom, 129, 37);
+    painter.drawLine(kFrameLeft, kFrameBottom, kFrameLeft, kFrameTop);
 
     // The progress text stays until its place is painted again for another reason.
     if (!paintingProgress_ && event->region().intersects(progressArea())) {

@@ -111,7 +111,7 @@ private:
     void connectHandler(QPushButton* button, void (MainWindow::*handler)(),
                         const QKeySequence& shortcut = {});
     // Runs an action of the user's: its boxes shown once, its errors in the error box.
-    void run(const std::function<void()>& action);
+    void runUserAction(const std::function<void()>& action);
     void applyHelp();
 
     void addGameFromFields();  // "Valider" but the count
@@ -151,7 +151,7 @@ private:
 
     std::function<QString()> pgnFileChooser_;
     // The players whose unknown rating system was told.
-    std::set<int> modeErrorsTold_;
+    std::set<int> systemErrorsTold_;
     // The last calculation whose figures are on screen, for its detail.
     std::optional<CalculationResult> lastCalculation_;
     // The figures on screen match the games and fields: the period can be closed.

@@ -61,7 +61,7 @@ class RightAlignedLabel;
     X(QLabel, newRatingValue)                \
     X(QLabel, notesValue)                    \
     X(QLabel, gameCountCaption)              \
-    X(QLabel, gameCount)                     \
+    X(QLabel, gameCountValue)                \
     X(QPlainTextEdit, gameList)              \
     X(QPushButton, aboutButton)              \
     X(QPushButton, tableButton)              \

@@ -8,8 +8,8 @@
 #include "GameEntryReading.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
-#include "Messages.h"
 #include "TextReading.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -77,8 +77,8 @@ void MainWindow::quit() {
 }
 
 void MainWindow::showGameCount() {
-    ui_->gameCount->setText(QString::number(session_.games().count));
-    ui_->gameCount->adjustSize();
+    ui_->gameCountValue->setText(QString::number(session_.games().count));
+    ui_->gameCountValue->adjustSize();
 }
 
 void MainWindow::showList() {

@@ -10,9 +10,9 @@
 #include "HistoryWindow.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
-#include "Messages.h"
 #include "RatingHistory.h"
 #include "TextReading.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {

@@ -13,8 +13,8 @@
 
 #include "MainWindow.h"
 #include "MainWindowControls.h"
-#include "Messages.h"
 #include "PgnImportDialog.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -42,7 +42,8 @@ QString pgnFileOf(const QMimeData* data) {
 void MainWindow::connectImport() {
     setAcceptDrops(true);
     auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, this, [this] { run([this] { chooseAndImportPgn(); }); });
+    connect(open, &QShortcut::activated, this,
+            [this] { runUserAction([this] { chooseAndImportPgn(); }); });
     QPlainTextEdit* list = ui_->gameList;
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
@@ -51,7 +52,7 @@ void MainWindow::connectImport() {
         QAction* import = menu->addAction(kImportCaption);
         import->setShortcut(QKeySequence::Open);
         if (menu->exec(list->viewport()->mapToGlobal(at)) == import) {
-            run([this] { chooseAndImportPgn(); });
+            runUserAction([this] { chooseAndImportPgn(); });
         }
     });
     pgnFileChooser_ = [this] {
@@ -83,7 +84,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // Opened once the drop has ended, so that the file manager is not kept waiting while
     // the dialog is open.
     QMetaObject::invokeMethod(
-        this, [this, path] { run([this, path] { importPgn(path); }); }, Qt::QueuedConnection);
+        this, [this, path] { runUserAction([this, path] { importPgn(path); }); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::openPgnFile(const QString& path) {
@@ -93,7 +95,7 @@ void MainWindow::openPgnFile(const QString& path) {
     QMetaObject::invokeMethod(
         this,
         [this, path] {
-            run([this, path] {
+            runUserAction([this, path] {
                 // The dialog may come before the window's first activation: the player is
                 // loaded first, so that the games go to him and his name is known.
                 if (session_.current() == 0) {
@@ -115,7 +117,7 @@ void MainWindow::importPgn(const QString& path) {
     }
     // The games come while the window may be inactive (a file dialog had the focus, or the
     // import dialog): the focus it gets back next must not reload the file over them.
-    session_.leftForOwnBox();
+    session_.focusLeftForOwnBox();
     for (const PgnImportedGame& game : dialog.tickedGames()) {
         if (!session_.addImportedGame(game)) {
             warn(messages::kTooManyGames);

@@ -176,8 +176,8 @@ void MainWindowControls::createControls(QWidget* window) {
     gameCountCaption = label(window, QStringLiteral("Parties : "), 564, 12);
     setUnderline(gameCountCaption);
     gameCountCaption->adjustSize();
-    gameCount = label(window, QStringLiteral("0"), 616, 12);
-    setBold(gameCount);
+    gameCountValue = label(window, QStringLiteral("0"), 616, 12);
+    setBold(gameCountValue);
     gameList = new QPlainTextEdit(window);
     gameList->setGeometry(564, 28, 65, 353);
     gameList->setReadOnly(true);
@@ -210,7 +210,7 @@ void MainWindowControls::createControls(QWidget* window) {
 void MainWindowControls::setFixedTips() {
     // These four show their tooltip whatever the "aide" switch says.
     gameEntryFrame->setToolTip(QStringLiteral("Entrez dans ce cadre vos parties"));
-    gameCount->setToolTip(QStringLiteral("Nombre de parties jouées"));
+    gameCountValue->setToolTip(QStringLiteral("Nombre de parties jouées"));
     youngCaption->setToolTip(QStringLiteral("Cochez cette case si vous êtes jeune"));
     calculateButton->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
 }
@@ -246,7 +246,8 @@ void MainWindow::applyHelp() {
         widget->setToolTip(settings_.showHelp ? text : QString());
     }
     // Which K factor of the 2024 rules applies to whom; the older rules' box has no tip.
-    const bool fide2024 = session_.mode() == static_cast<std::int32_t>(RatingSystem::Fide2024);
+    const bool fide2024 =
+        session_.storedSystem() == static_cast<std::int32_t>(RatingSystem::Fide2024);
     ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? kFide2024CoefficientTip
                                                                    : QString());
 }

@@ -9,7 +9,7 @@
 #include "ClickableLabel.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
-#include "Messages.h"
+#include "UserMessages.h"
 
 namespace tavolin {
 
@@ -29,12 +29,12 @@ void MainWindow::loadPlayer() {
     session_.load(selectedPlayer());
 
     // The system's button saves the player just loaded straight back, recounted.
-    const std::int32_t mode = session_.mode();
-    if (mode >= static_cast<std::int32_t>(RatingSystem::Elo) &&
-        mode <= static_cast<std::int32_t>(RatingSystem::Fide2024)) {
-        chooseSystem(static_cast<RatingSystem>(mode));
-    } else if (modeErrorsTold_.insert(session_.current()).second) {
-        warn(messages::kModeError);  // once a player: start-up has told the file is damaged
+    const std::int32_t system = session_.storedSystem();
+    if (system >= static_cast<std::int32_t>(RatingSystem::Elo) &&
+        system <= static_cast<std::int32_t>(RatingSystem::Fide2024)) {
+        chooseSystem(static_cast<RatingSystem>(system));
+    } else if (systemErrorsTold_.insert(session_.current()).second) {
+        warn(messages::kSystemError);  // once a player: start-up has told the file is damaged
     }
     if (settings_.autoCalculate) {
         calculateAutomatically();

@@ -9,8 +9,8 @@
 #include <QValidator>
 #include <utility>
 
-#include "Messages.h"
 #include "PlayerRecord.h"
+#include "UserMessages.h"
 #include "Utf8.h"
 #include "Windows1252.h"
 

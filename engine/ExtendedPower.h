@@ -6,6 +6,6 @@ namespace tavolin {
 // base raised to exponent, in extended precision. A whole exponent is computed as the whole
 // power by repeated squaring (a negative one as the reciprocal), any other through powl:
 // the normal-curve figures depend on both paths.
-long double Power(long double base, long double exponent);
+long double extendedPower(long double base, long double exponent);
 
 }  // namespace tavolin

@@ -35,7 +35,8 @@ inline constexpr std::string_view kFide2024LeavesList =
 inline constexpr std::string_view kOpponentRatingError = "Erreur sur le elo";
 inline constexpr std::string_view kResultError = "Erreur sur le résultat de la partie ";
 inline constexpr std::string_view kTooManyGames = "Impossible d'ajouter plus de 50 parties";
-inline constexpr std::string_view kModeError = "Erreur sur le mode";
+// A player's stored rating system is none of the five.
+inline constexpr std::string_view kSystemError = "Erreur sur le mode";
 inline constexpr std::string_view kPlayerFileMissing = "Impossible d'accéder à tavo.lin";
 inline constexpr std::string_view kNoCalculationToDetail =
     "Aucun calcul à détailler : cliquez d'abord sur CALCUL.";

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RuntimePower.h"
+#include "ExtendedPower.h"
 
 #include <climits>
 #include <cmath>
@@ -27,7 +27,7 @@ long double wholePower(long double base, int exponent) {
 
 }  // namespace
 
-long double Power(long double base, long double exponent) {
+long double extendedPower(long double base, long double exponent) {
     if (exponent == 0) {
         return 1;
     }
