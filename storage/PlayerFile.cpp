@@ -2,12 +2,12 @@
 #include "PlayerFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "FileError.h"
 #include "FileFailure.h"
 #include "UserMessages.h"
 #include "Utf8.h"
+#include "WholeFile.h"
 
 namespace tavolin {
 
@@ -59,22 +59,7 @@ void PlayerFile::writeRecord(int number, const PlayerRecord& record) const {
     const auto& bytes = record.bytes();
     std::copy(bytes.begin(), bytes.end(), contents.begin() + qsizetype{number - 1} * kRecordSize);
 
-    QSaveFile file(path_);
-    // Only for a folder that cannot take a temporary file: the file is then written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw FileError(cannotWriteText(path_));
-    }
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        throw FileError(cannotWriteText(path_));
-    }
-    if (beforeReplace_) {
-        beforeReplace_();
-    }
-    if (!file.commit()) {
-        throw FileError(cannotWriteText(path_));
-    }
+    writeWholeFile(path_, contents, WithoutTemporaryFile::writeInPlace, beforeReplace_);
 }
 
 }  // namespace tavolin

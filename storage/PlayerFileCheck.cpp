@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +11,7 @@
 #include "PlayerFile.h"
 #include "RatingSystem.h"
 #include "UserFolders.h"
+#include "WholeFile.h"
 
 namespace tavolin {
 
@@ -94,12 +94,7 @@ void completePlayerFile(const QString& path) {
     }
     // A record cut short keeps its bytes; the blank record's bytes complete it.
     contents.append(blankPlayerFileContents().mid(contents.size(), kFileSize - contents.size()));
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit()) {
-        throw FileError(cannotWriteText(path));
-    }
+    writeWholeFile(path, contents, WithoutTemporaryFile::writeInPlace);
 }
 
 }  // namespace tavolin

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
@@ -13,6 +12,7 @@
 #include "FileFailure.h"
 #include "UserMessages.h"
 #include "Utf8.h"
+#include "WholeFile.h"
 
 namespace tavolin {
 
@@ -244,12 +244,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
 
     const QByteArray contents = read.byteOrderMark + joinLines(lines);
     QDir().mkpath(QFileInfo(path_).absolutePath());  // the user's configuration folder
-    QSaveFile file(path_);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit()) {
-        throw FileError(cannotWriteText(path_));
-    }
+    writeWholeFile(path_, contents, WithoutTemporaryFile::writeInPlace);
 }
 
 }  // namespace tavolin

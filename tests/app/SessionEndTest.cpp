@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "../ui/MainWindowFixture.h"
+#include "MainWindowFixture.h"
 #include "TerminationSignals.h"
 
 namespace tavolin::testing {

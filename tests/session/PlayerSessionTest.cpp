@@ -5,19 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "FileError.h"
+#include "FileInTemporaryFolder.h"
 #include "PlayerFiles.h"
 
 namespace tavolin::testing {
 namespace {
 
-class PlayerSessionTest : public ::testing::Test {
+class PlayerSessionTest : public FileInTemporaryFolder {
 protected:
+    PlayerSessionTest() : FileInTemporaryFolder("tavo.lin") {}
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        path = folder.filePath("tavo.lin");
+        FileInTemporaryFolder::SetUp();
         file = blankPlayerFile();
     }
 
@@ -38,8 +38,6 @@ protected:
         putDouble(file, recordOffset(player) + 48 + 16 * (slot - 1), score);
     }
 
-    QTemporaryDir folder;
-    QString path;
     QByteArray file;
     std::unique_ptr<PlayerSession> session;
 };

@@ -6,23 +6,17 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "FileError.h"
+#include "FileInTemporaryFolder.h"
 #include "PlayerFiles.h"
 
 namespace tavolin::testing {
 namespace {
 
-class PlayerFileTest : public ::testing::Test {
+class PlayerFileTest : public FileInTemporaryFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        path = folder.filePath("tavo.lin");
-    }
-
-    QTemporaryDir folder;
-    QString path;
+    PlayerFileTest() : FileInTemporaryFolder("tavo.lin") {}
 };
 
 TEST_F(PlayerFileTest, ReadsTenRecords) {

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
-
 #include "FileError.h"
+#include "FileInTemporaryFolder.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
 #include "SettingsFile.h"
@@ -41,15 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"99999999999", std::nullopt},
                       IntegerCase{"2147483647", 2147483647}));
 
-class ProfileFileTest : public ::testing::Test {
+class ProfileFileTest : public FileInTemporaryFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        path = folder.filePath("tavolin.ini");
-    }
-
-    QTemporaryDir folder;
-    QString path;
+    ProfileFileTest() : FileInTemporaryFolder("tavolin.ini") {}
 };
 
 TEST_F(ProfileFileTest, AMissingFileReadsAsEmpty) {

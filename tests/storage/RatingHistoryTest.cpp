@@ -8,10 +8,10 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <functional>
 
 #include "FileError.h"
+#include "FileInTemporaryFolder.h"
 #include "HistoryPeriods.h"
 #include "HistorySchema.h"
 #include "QtPrinters.h"
@@ -53,15 +53,9 @@ private:
     static constexpr const char* kName = "other-program";
 };
 
-class RatingHistoryTest : public ::testing::Test {
+class RatingHistoryTest : public FileInTemporaryFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        path = folder.filePath("tavolin-history.sqlite");
-    }
-
-    QTemporaryDir folder;
-    QString path;
+    RatingHistoryTest() : FileInTemporaryFolder("tavolin-history.sqlite") {}
 };
 
 TEST_F(RatingHistoryTest, PeriodsComeBackAsClosedOldestFirstAfterReopening) {

@@ -9,7 +9,7 @@
 #include <QSqlQuery>
 
 #include "HistoryPeriods.h"
-#include "HistoryTable.h"
+#include "HistoryTexts.h"
 #include "HistoryWindow.h"
 #include "HistoryWindowControls.h"
 #include "MainWindowFixture.h"

@@ -10,16 +10,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "DesktopHabits.h"
 #include "ErrorBoundary.h"
-#include "FileError.h"
-#include "FileFailure.h"
 #include "Fonts.h"
-#include "HistoryTable.h"
+#include "HistoryTexts.h"
 #include "HistoryWindowControls.h"
 #include "MessageBoxes.h"
 #include "ProgramIcon.h"
@@ -27,6 +24,7 @@
 #include "RatingHistory.h"
 #include "UserMessages.h"
 #include "Utf8.h"
+#include "WholeFile.h"
 
 namespace tavolin {
 
@@ -166,11 +164,7 @@ void HistoryWindow::exportCsv() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".csv");
     }
-    QSaveFile file(path);
-    const QByteArray csv = historyCsv(periods_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        throw FileError(cannotWriteText(path));
-    }
+    writeWholeFile(path, historyCsv(periods_), WithoutTemporaryFile::fail);
 }
 
 }  // namespace tavolin

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HistoryTable.h"
+#include "HistoryTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 namespace tavolin::testing {
 namespace {
 
-TEST(HistoryTableTest, RowsSayDateSystemGamesScoreRatingsAndChange) {
+TEST(HistoryTextsTest, RowsSayDateSystemGamesScoreRatingsAndChange) {
     struct Case {
         HistoryPeriod period;
         QChar separator;
@@ -34,7 +34,7 @@ TEST(HistoryTableTest, RowsSayDateSystemGamesScoreRatingsAndChange) {
     }
 }
 
-TEST(HistoryTableTest, CsvIsForAFrenchSpreadsheet) {
+TEST(HistoryTextsTest, CsvIsForAFrenchSpreadsheet) {
     HistoryPeriod first = closedPeriod("2025-06-30", 3, std::nullopt, 1779, {1, 1, 0, 0.5, 1});
     first.playerName = "Dupont; \"Jean\"";
     const HistoryPeriod second =

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HistoryTable.h"
+#include "HistoryTexts.h"
 
 #include "Utf8.h"
 

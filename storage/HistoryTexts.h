@@ -10,7 +10,8 @@
 
 namespace tavolin {
 
-// The history as its window lists it and as a French spreadsheet takes it.
+// The texts of the history: its rows as the window lists them, and its CSV as a French
+// spreadsheet takes it.
 
 // The window's columns: date, system, games, score, before → after, change.
 QStringList historyColumnTitles();

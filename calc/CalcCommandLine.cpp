@@ -15,7 +15,7 @@
 #include "FilledMessage.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
-#include "HistoryTable.h"
+#include "HistoryTexts.h"
 #include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
