@@ -22,10 +22,14 @@ namespace tavolin {
         LIST(TAVOLIN_VISIT_CONTROL) \
     }
 
-// Gives every control of `controls` its name in the list as its object name.
+// Gives every control of `controls` its name in the list as its object name. A control of
+// the list that setupUi never created stops the program there, named.
 template <typename Controls>
 void nameControls(Controls& controls) {
     controls.forEach([](QWidget* control, const char* name) {
+        if (control == nullptr) {
+            qFatal("The control %s was never created", name);
+        }
         control->setObjectName(QString::fromLatin1(name));
     });
 }

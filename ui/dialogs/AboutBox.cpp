@@ -7,7 +7,7 @@
 #include "AboutBoxControls.h"
 #include "BevelPanel.h"
 #include "Controls.h"
-#include "DesktopHabits.h"
+#include "DialogStart.h"
 #include "Fonts.h"
 #include "ProgramIcon.h"
 #include "Utf8.h"
@@ -40,17 +40,12 @@ void AboutBoxControls::setupUi(QWidget* box) {
 }
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<AboutBoxControls>()) {
-    setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("A propos"));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    setFixedSize(298, 213);
     // A dialog frame: neither minimised nor maximised, no help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    ui_->setupUi(this);
+    startDialog(*this, {QStringLiteral("AboutBox"), QStringLiteral("A propos"), {298, 213}, true},
+                *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, [this] { closeBox(); });
-    pressButtonsWithEnter(this);
 }
 
 AboutBox::~AboutBox() = default;

@@ -9,10 +9,8 @@
 #include <algorithm>
 
 #include "CalculationDetailWindowControls.h"
-#include "DesktopHabits.h"
-#include "Fonts.h"
+#include "DialogStart.h"
 #include "NumberText.h"
-#include "ProgramIcon.h"
 #include "Utf8.h"
 
 namespace tavolin {
@@ -58,14 +56,11 @@ CalculationDetailWindow::CalculationDetailWindow(const CalculationResult& calcul
     : QDialog(parent),
       ui_(std::make_unique<CalculationDetailWindowControls>()),
       separator_(decimalSeparator) {
-    setObjectName(QStringLiteral("CalculationDetailWindow"));
-    setWindowTitle(QStringLiteral("Détail du calcul"));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    resize(560, 420);
-    ui_->setupUi(this);
+    startDialog(
+        *this,
+        {QStringLiteral("CalculationDetailWindow"), QStringLiteral("Détail du calcul"), {560, 420}},
+        *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
-    pressButtonsWithEnter(this);
     showGames(calculation);
 }
 

@@ -13,13 +13,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "DesktopHabits.h"
+#include "DialogStart.h"
 #include "ErrorBoundary.h"
-#include "Fonts.h"
 #include "HistoryTexts.h"
 #include "HistoryWindowControls.h"
 #include "MessageBoxes.h"
-#include "ProgramIcon.h"
 #include "RatingChart.h"
 #include "RatingHistory.h"
 #include "UserMessages.h"
@@ -77,19 +75,17 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
       historyPath_(std::move(historyPath)),
       slot_(slot),
       playerName_(playerName) {
-    setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("Historique de %1").arg(playerCalled(slot_, playerName_)));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    resize(680, 560);
-    ui_->setupUi(this);
+    startDialog(*this,
+                {QStringLiteral("HistoryWindow"),
+                 QStringLiteral("Historique de %1").arg(playerCalled(slot_, playerName_)),
+                 {680, 560}},
+                *ui_);
     connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connectButton(ui_->deleteButton, &HistoryWindow::deleteSelectedPeriod);
     connectButton(ui_->exportButton, &HistoryWindow::exportCsv);
     connect(ui_->periodTable, &QTableWidget::itemSelectionChanged, this, [this] {
         ui_->deleteButton->setEnabled(!ui_->periodTable->selectedItems().isEmpty());
     });
-    pressButtonsWithEnter(this);
     csvFileChooser_ = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"),
                                             QDir::home().filePath(suggested),

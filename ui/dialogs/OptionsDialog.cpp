@@ -10,10 +10,9 @@
 
 #include "Controls.h"
 #include "DesktopHabits.h"
+#include "DialogStart.h"
 #include "ErrorBoundary.h"
-#include "Fonts.h"
 #include "OptionsDialogControls.h"
-#include "ProgramIcon.h"
 #include "SettingsFile.h"
 
 namespace tavolin {
@@ -60,7 +59,6 @@ void OptionsDialogControls::setupUi(QWidget* dialog) {
           std::pair{autoCalculateCaption, autoCalculateBox}}) {
         makeCaptionOf(caption, control);
     }
-    pressButtonsWithEnter(dialog);
 }
 
 OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath, MessageBoxes& boxes,
@@ -70,12 +68,7 @@ OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath, M
       settingsPath_(std::move(settingsPath)),
       boxes_(boxes),
       settingsSaved_(std::move(settingsSaved)) {
-    setObjectName(QStringLiteral("Options"));
-    setWindowTitle(QStringLiteral("Options"));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    resize(320, 240);
-    ui_->setupUi(this);
+    startDialog(*this, {QStringLiteral("Options"), QStringLiteral("Options"), {320, 240}}, *ui_);
     connect(ui_->saveButton, &QPushButton::clicked, this,
             [this] { runHandler(boxes_, this, [this] { save(); }); });
     connect(ui_->cancelButton, &QPushButton::clicked, this, [this] { cancel(); });

@@ -7,11 +7,9 @@
 #include <QTableWidget>
 
 #include "Controls.h"
-#include "DesktopHabits.h"
-#include "Fonts.h"
+#include "DialogStart.h"
 #include "PercentageTable.h"
 #include "PercentageTableWindowControls.h"
-#include "ProgramIcon.h"
 
 namespace tavolin {
 
@@ -59,14 +57,10 @@ void PercentageTableWindowControls::setupUi(QWidget* window) {
 
 PercentageTableWindow::PercentageTableWindow(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<PercentageTableWindowControls>()) {
-    setObjectName(QStringLiteral("PercentageTableWindow"));
-    setWindowTitle(QStringLiteral("Tableau"));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    resize(640, 480);
-    ui_->setupUi(this);
+    startDialog(*this,
+                {QStringLiteral("PercentageTableWindow"), QStringLiteral("Tableau"), {640, 480}},
+                *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
-    pressButtonsWithEnter(this);
 }
 
 PercentageTableWindow::~PercentageTableWindow() = default;

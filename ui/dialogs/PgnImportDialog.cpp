@@ -13,14 +13,12 @@
 #include <stdexcept>
 
 #include "Controls.h"
-#include "DesktopHabits.h"
+#include "DialogStart.h"
 #include "ErrorBoundary.h"
-#include "Fonts.h"
 #include "PgnImportDialogControls.h"
 #include "PgnReading.h"
 #include "PgnText.h"
 #include "PlayerNames.h"
-#include "ProgramIcon.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -93,12 +91,11 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, MessageBoxes& box
       boxes_(boxes),
       path_(std::move(path)),
       wanted_(std::move(player)) {
-    setObjectName(QStringLiteral("PgnImportDialog"));
-    setWindowTitle(QStringLiteral("Importer des parties (PGN)"));
-    setWindowIcon(programIcon());
-    setFont(interfaceFont());
-    resize(620, 420);
-    ui_->setupUi(this, QFileInfo(path_).fileName());
+    startDialog(*this,
+                {QStringLiteral("PgnImportDialog"),
+                 QStringLiteral("Importer des parties (PGN)"),
+                 {620, 420}},
+                *ui_, QFileInfo(path_).fileName());
 
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -110,7 +107,6 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, MessageBoxes& box
             runTellingFailures([this, index] { readGamesOf(index); });
         }
     });
-    pressButtonsWithEnter(this);
     runTellingFailures([this] { readPlayers(); });
 }
 

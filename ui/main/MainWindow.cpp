@@ -131,10 +131,10 @@ void MainWindow::connectHandlers() {
     connectHandler(ui.aboutButton, &MainWindow::showAbout);
     connect(ui.titleLabel, &ClickableLabel::clicked, this,
             [this] { runUserAction([this] { showAbout(); }); });
-    for (const RatingSystem system : {RatingSystem::Elo, RatingSystem::Injes, RatingSystem::Fide,
-                                      RatingSystem::Perf, RatingSystem::Fide2024}) {
-        connect(systemButton(system), &QRadioButton::clicked, this,
-                [this, system] { runUserAction([this, system] { chooseSystem(system); }); });
+    for (const auto& controls : ui.systemControls()) {
+        connect(controls.button, &QRadioButton::clicked, this, [this, system = controls.system] {
+            runUserAction([this, system] { chooseSystem(system); });
+        });
     }
     connect(ui.playerGrid, &QTableWidget::currentCellChanged, this,
             [this] { runUserAction([this] { switchPlayer(); }); });

@@ -27,17 +27,10 @@ constexpr QPoint kProgressPosition{520, 368};
 // --- Rating system ------------------------------------------------------------------------
 
 QRadioButton* MainWindow::systemButton(RatingSystem system) const {
-    switch (system) {
-        case RatingSystem::Elo:
-            return ui_->eloButton;
-        case RatingSystem::Injes:
-            return ui_->injesButton;
-        case RatingSystem::Fide:
-            return ui_->fideButton;
-        case RatingSystem::Perf:
-            return ui_->perfButton;
-        case RatingSystem::Fide2024:
-            return ui_->fide2024Button;
+    for (const auto& controls : ui_->systemControls()) {
+        if (controls.system == system) {
+            return controls.button;
+        }
     }
     return ui_->eloButton;
 }
@@ -86,18 +79,10 @@ void MainWindow::showCoefficientChoices(RatingSystem system) {
 }
 
 RatingSystem MainWindow::checkedSystem() const {
-    const MainWindowControls& ui = *ui_;
-    if (ui.eloButton->isChecked()) {
-        return RatingSystem::Elo;
-    }
-    if (ui.injesButton->isChecked()) {
-        return RatingSystem::Injes;
-    }
-    if (ui.fideButton->isChecked()) {
-        return RatingSystem::Fide;
-    }
-    if (ui.fide2024Button->isChecked()) {
-        return RatingSystem::Fide2024;
+    for (const auto& controls : ui_->systemControls()) {
+        if (controls.button->isChecked()) {
+            return controls.system;
+        }
     }
     return RatingSystem::Perf;
 }
@@ -149,21 +134,12 @@ void MainWindow::runCalculation(bool pressed) {
         }
         return;
     }
+    const auto resultControls = ui.resultControls();
     for (const LabelText& written : result.labels) {
-        const QString text = QString::fromStdString(written.text);
-        switch (written.label) {
-            case ResultLabel::average:
-                setResult(ui.averageValue, text);
-                break;
-            case ResultLabel::score:
-                setResult(ui.scoreValue, text);
-                break;
-            case ResultLabel::performance:
-                setResult(ui.performanceValue, text);
-                break;
-            case ResultLabel::newRating:
-                setResult(ui.newRatingValue, text);
-                break;
+        for (const auto& control : resultControls) {
+            if (control.result == written.label) {
+                setResult(control.value, QString::fromStdString(written.text));
+            }
         }
     }
     lastCalculation_ = result;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
+#include "Calculation.h"
 #include "Controls.h"
+#include "RatingSystem.h"
 
 class QCheckBox;
 class QComboBox;
@@ -83,6 +87,20 @@ struct MainWindowControls {
     // tooltips that show whatever the "aide" switch says, and the desktop's habits: Enter
     // presses a focused button, a caption acts on its control.
     void setupUi(QWidget* window);
+
+    // Each rating system's radio button and the caption beside it, in the buttons' order.
+    struct SystemControls {
+        RatingSystem system;
+        QRadioButton* button;
+        QLabel* caption;
+    };
+    std::array<SystemControls, 5> systemControls() const;
+    // The label that shows each result of a calculation.
+    struct ResultControl {
+        ResultLabel result;
+        QLabel* value;
+    };
+    std::array<ResultControl, 4> resultControls() const;
 
 private:
     void createControls(QWidget* window);

@@ -59,16 +59,26 @@ void MainWindowControls::setupUi(QWidget* window) {
     setTabOrder();
     setFixedTips();
     // The captions beside the bare radio buttons and check box act on them.
-    for (const auto& [caption, control] :
-         {std::pair<QLabel*, QAbstractButton*>{eloCaption, eloButton},
-          {injesCaption, injesButton},
-          {fideCaption, fideButton},
-          {perfCaption, perfButton},
-          {fide2024Caption, fide2024Button},
-          {youngCaption, youngBox}}) {
-        makeCaptionOf(caption, control);
+    for (const SystemControls& controls : systemControls()) {
+        makeCaptionOf(controls.caption, controls.button);
     }
+    makeCaptionOf(youngCaption, youngBox);
     pressButtonsWithEnter(window);
+}
+
+std::array<MainWindowControls::SystemControls, 5> MainWindowControls::systemControls() const {
+    return {{{RatingSystem::Elo, eloButton, eloCaption},
+             {RatingSystem::Injes, injesButton, injesCaption},
+             {RatingSystem::Fide, fideButton, fideCaption},
+             {RatingSystem::Perf, perfButton, perfCaption},
+             {RatingSystem::Fide2024, fide2024Button, fide2024Caption}}};
+}
+
+std::array<MainWindowControls::ResultControl, 4> MainWindowControls::resultControls() const {
+    return {{{ResultLabel::average, averageValue},
+             {ResultLabel::score, scoreValue},
+             {ResultLabel::performance, performanceValue},
+             {ResultLabel::newRating, newRatingValue}}};
 }
 
 void MainWindowControls::createControls(QWidget* window) {
