@@ -228,7 +228,8 @@ private:
         result_.fideCoefficient =
             fideCoefficientFromText(input_.coefficientText, result_.fideCoefficient);
         // The rules' letters: the difference D = R − A between the rating and the opponents'
-        // average, the expected score We of D per game, and N = R + K × (S − n × We).
+        // average, the expected score We of D per game, the theoretical score E shown for
+        // n × We, and N = R + K × (S − n × We).
         const int K = result_.fideCoefficient;
         const long double R = totals_.rating, S = totals_.points, A = totals_.opponentsAverage;
         const int n = totals_.games;

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <future>
@@ -20,25 +19,17 @@
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "StartupChecks.h"
+#include "TemporaryFolders.h"
 #include "UserFolders.h"
 
 namespace tavolin::testing {
 namespace {
 
 // Runs in a folder of its own, as the program does in the user's folder.
-class StartupTest : public ::testing::Test {
+class StartupTest : public InTemporaryCurrentFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous); }
-
     void writePlayerFile() { writeFile(folder.filePath("tavo.lin"), blankPlayerFile()); }
 
-    QTemporaryDir folder;
-    QString previous;
     RecordingMessageBoxes boxes;
 };
 

@@ -42,9 +42,9 @@ const std::array<std::vector<int>, 10> kLowerHalf{{
     {-538, -422, -351, -296, -251, -211, -184, -149, -117, -87, -57, -29},
 }};
 
-class PerformanceTableTest : public testing::TestWithParam<int> {};
+class PerformanceBonusTest : public testing::TestWithParam<int> {};
 
-TEST_P(PerformanceTableTest, GivesEveryScoreOfTheRow) {
+TEST_P(PerformanceBonusTest, GivesEveryScoreOfTheRow) {
     const int games = GetParam();
     const std::vector<int>& row = kLowerHalf[games - 4];
     ASSERT_EQ(row.size(), static_cast<std::size_t>(games - 1));
@@ -59,7 +59,7 @@ TEST_P(PerformanceTableTest, GivesEveryScoreOfTheRow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FourToThirteenGames, PerformanceTableTest, testing::Range(4, 14));
+INSTANTIATE_TEST_SUITE_P(FourToThirteenGames, PerformanceBonusTest, testing::Range(4, 14));
 
 struct PerfCase {
     int games;
@@ -71,15 +71,15 @@ void PrintTo(const PerfCase& c, std::ostream* os) {
     *os << c.score << " of " << c.games << " -> " << c.expected;
 }
 
-class PerformanceTableFigures : public testing::TestWithParam<PerfCase> {};
+class PerformanceBonusFigures : public testing::TestWithParam<PerfCase> {};
 
-TEST_P(PerformanceTableFigures, Match) {
+TEST_P(PerformanceBonusFigures, Match) {
     const PerfCase& c = GetParam();
     EXPECT_EQ(performanceBonus(c.games, c.score), c.expected) << c.score << " of " << c.games;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Figures, PerformanceTableFigures,
+    Figures, PerformanceBonusFigures,
     testing::Values(PerfCase{4, 4, 736}, PerfCase{4, 0, -736}, PerfCase{5, 2.5, 0},
                     PerfCase{4, 2.5, 95}, PerfCase{13, 0.5, -538}, PerfCase{10, 9.5, 470},
                     PerfCase{12, 11.5, 501}, PerfCase{8, 1, -336}, PerfCase{8, 7, 336},

@@ -19,9 +19,9 @@ void PrintTo(const FormatCase& c, std::ostream* os) {
     *os << static_cast<double>(c.value) << " -> " << c.expected;
 }
 
-class FormatGeneral4Test : public testing::TestWithParam<FormatCase> {};
+class ResultFigureTextTest : public testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatGeneral4Test, ShowsFourSignificantDigits) {
+TEST_P(ResultFigureTextTest, ShowsFourSignificantDigits) {
     const FormatCase& c = GetParam();
     EXPECT_EQ(resultFigureText(c.value, c.separator), c.expected);
 }
@@ -29,7 +29,7 @@ TEST_P(FormatGeneral4Test, ShowsFourSignificantDigits) {
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
-    Figures, FormatGeneral4Test,
+    Figures, ResultFigureTextTest,
     testing::Values(
         // Cut at the fifth digit, 5 rounding up whatever the fourth digit is.
         FormatCase{987.25L, ",", "987,3"}, FormatCase{1522.5L, ",", "1523"},
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{std::numeric_limits<long double>::quiet_NaN(), ",", "NAN"},
         FormatCase{kInf, ",", "INF"}, FormatCase{-kInf, ",", "-INF"}));
 
-TEST(FormatGeneral4Test, CutsEighteenDigitsNotTheExactValue) {
+TEST(ResultFigureTextTest, CutsEighteenDigitsNotTheExactValue) {
     // The double nearest 1.0585 lies just below it, but its first 18 digits read
     // 1.05850000000000000: the figure shown rounds up.
     EXPECT_LT(static_cast<long double>(1.0585), 1.0585L);
@@ -65,7 +65,7 @@ TEST(FormatGeneral4Test, CutsEighteenDigitsNotTheExactValue) {
     EXPECT_EQ(resultFigureText(0.10295, ","), "0,103");
 }
 
-TEST(FormatGeneral4Test, ShowsExtendedValuesAsTheyAre) {
+TEST(ResultFigureTextTest, ShowsExtendedValuesAsTheyAre) {
     // A value just below a half in extended precision stays below it.
     const long double justBelow = 1522.5L - 1e-15L;
     EXPECT_EQ(resultFigureText(justBelow, ","), "1523");  // 18 digits round it back to .5

@@ -7,8 +7,8 @@
 #include <QFile>
 
 #include "FileError.h"
-#include "FileInTemporaryFolder.h"
 #include "PlayerFiles.h"
+#include "TemporaryFolders.h"
 
 namespace tavolin::testing {
 namespace {

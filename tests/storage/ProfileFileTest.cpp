@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include "FileError.h"
-#include "FileInTemporaryFolder.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
 #include "SettingsFile.h"
+#include "TemporaryFolders.h"
 
 namespace tavolin::testing {
 namespace {

@@ -11,10 +11,10 @@
 #include <functional>
 
 #include "FileError.h"
-#include "FileInTemporaryFolder.h"
 #include "HistoryPeriods.h"
 #include "HistorySchema.h"
 #include "QtPrinters.h"
+#include "TemporaryFolders.h"
 
 namespace tavolin::testing {
 namespace {

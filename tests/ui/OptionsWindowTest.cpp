@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "ControlsOf.h"
@@ -17,22 +16,21 @@
 #include "PlayerFiles.h"
 #include "RecordingMessageBoxes.h"
 #include "SettingsFile.h"
+#include "TemporaryFolders.h"
 
 namespace tavolin::testing {
 namespace {
 
-class OptionsWindowTest : public ::testing::Test {
+class OptionsWindowTest : public InTemporaryCurrentFolder {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());  // no "tavolin.ini" in the current directory
+        InTemporaryCurrentFolder::SetUp();  // no "tavolin.ini" in the current directory
         settingsPath = folder.filePath("program/tavolin.ini");
         QDir(folder.path()).mkdir("program");
     }
     void TearDown() override {
         window.reset();
-        QDir::setCurrent(previous);
+        InTemporaryCurrentFolder::TearDown();
     }
 
     void open() {
@@ -49,8 +47,6 @@ protected:
                 ui.autoCalculateBox->isChecked()};
     }
 
-    QTemporaryDir folder;
-    QString previous;
     QString settingsPath;
     RecordingMessageBoxes boxes;
     std::unique_ptr<OptionsDialog> window;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 #include <utility>
@@ -24,6 +25,23 @@ protected:
 
 private:
     QString fileName_;
+};
+
+// A test that runs in a folder of its own, made the current folder while it runs, as the
+// program runs in the user's folder.
+class InTemporaryCurrentFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    QTemporaryDir folder;
+
+private:
+    QString previous_;
 };
 
 }  // namespace tavolin::testing
