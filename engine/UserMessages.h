@@ -115,6 +115,9 @@ inline constexpr std::string_view kPerfClosesNothing =
 inline constexpr std::string_view kHistoryEmpty =
     "Aucune période close. « Clore la période » archive les parties d'une période et fait de "
     "son nouveau classement le classement actuel.";
+// Quitting when the player could not be saved: his name, the reason.
+inline constexpr std::string_view kQuitWithoutSavingQuestion =
+    "Les changements de %1 n'ont pas pu être enregistrés (%2). Quitter sans les enregistrer ?";
 inline constexpr std::string_view kDeletePeriodQuestion =
     "Supprimer de l'historique la période close le %1 ? Ses parties seront effacées.";
 
@@ -124,7 +127,7 @@ inline constexpr std::string_view kReasonFolderNotFound = "dossier introuvable";
 inline constexpr std::string_view kReasonIsFolder = "c'est un dossier";
 inline constexpr std::string_view kReasonNotRegularFile = "ce n'est pas un fichier ordinaire";
 inline constexpr std::string_view kReasonAccessDenied = "accès refusé";
-inline constexpr std::string_view kReasonDiskFull = "disque plein";
+inline constexpr std::string_view kReasonDiskFull = "le disque est plein";
 inline constexpr std::string_view kReasonReadError = "erreur de lecture";
 inline constexpr std::string_view kReasonWriteError = "erreur d'écriture";
 inline constexpr std::string_view kUnexpectedError =

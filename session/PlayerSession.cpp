@@ -190,7 +190,6 @@ void PlayerSession::saveCounting(double lowestCountedRating) {
         throw;
     }
     lastSaveFailed_ = false;
-    closingRefused_ = false;
 }
 
 bool PlayerSession::isFide2024() const {
@@ -203,15 +202,6 @@ bool PlayerSession::reloadsOnReturn() {
         return false;
     }
     return !lastSaveFailed_;
-}
-
-bool PlayerSession::staysOpenOnClosing() {
-    if (lastSaveFailed_ && !closingRefused_) {
-        closingRefused_ = true;
-        return true;
-    }
-    closingRefused_ = false;
-    return false;
 }
 
 }  // namespace tavolin

@@ -88,10 +88,6 @@ public:
     // The window got the focus back: whether the player is to be reloaded. Not after one
     // of its own boxes, and never over a screen that the file could not take.
     bool reloadsOnReturn();
-    // The window is being closed after its save: whether it stays open. A player that
-    // could not be saved would be lost with it, so it stays open once (the error box said
-    // why); closing again leaves all the same.
-    bool staysOpenOnClosing();
 
 signals:
     // A player was loaded: every field changed.
@@ -127,7 +123,6 @@ private:
         std::vector<std::optional<HistoryGame>>(std::size_t{kPlayerCount} * kMaxGames);
 
     bool lastSaveFailed_ = false;
-    bool closingRefused_ = false;
     bool returningFromOwnBox_ = false;
 };
 

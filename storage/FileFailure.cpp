@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <algorithm>
 
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -25,7 +26,8 @@ std::string_view readReason(const QFileInfo& file) {
     return messages::kReasonReadError;
 }
 
-std::string_view writeReason(const QFileInfo& file) {
+// A file is replaced through a temporary file beside it: the folder must take one too.
+std::string_view writeReason(const QFileInfo& file, qint64 bytesToWrite) {
     const QFileInfo folder(file.absolutePath());
     if (file.isDir()) {
         return messages::kReasonIsFolder;
@@ -33,10 +35,13 @@ std::string_view writeReason(const QFileInfo& file) {
     if (!folder.isDir()) {
         return messages::kReasonFolderNotFound;
     }
-    if (file.exists() ? !file.isWritable() : !folder.isWritable()) {
+    if ((file.exists() && !file.isWritable()) || !folder.isWritable()) {
         return messages::kReasonAccessDenied;
     }
-    if (QStorageInfo(folder.absoluteFilePath()).bytesAvailable() == 0) {
+    // The file system takes whole blocks: a write fails before the last byte is free.
+    const QStorageInfo storage(folder.absoluteFilePath());
+    const qint64 block = std::max(storage.blockSize(), 4096);
+    if (storage.bytesAvailable() < bytesToWrite + 2 * block) {
         return messages::kReasonDiskFull;
     }
     return messages::kReasonWriteError;
@@ -49,13 +54,21 @@ QString fullPath(const QString& path) {
 }
 
 QString cannotReadText(const QString& path) {
-    const QFileInfo file(path);
-    return fromUtf8(messages::kCannotRead).arg(fullPath(path), fromUtf8(readReason(file)));
+    return QString::fromUtf8(cannotReadError(path).what());
+}
+
+FileError cannotReadError(const QString& path) {
+    const QString reason = fromUtf8(readReason(QFileInfo(path)));
+    return FileError(fromUtf8(messages::kCannotRead).arg(fullPath(path), reason), reason);
 }
 
 QString cannotWriteText(const QString& path) {
-    const QFileInfo file(path);
-    return fromUtf8(messages::kCannotWrite).arg(fullPath(path), fromUtf8(writeReason(file)));
+    return QString::fromUtf8(cannotWriteError(path, 0).what());
+}
+
+FileError cannotWriteError(const QString& path, qint64 bytesToWrite) {
+    const QString reason = fromUtf8(writeReason(QFileInfo(path), bytesToWrite));
+    return FileError(fromUtf8(messages::kCannotWrite).arg(fullPath(path), reason), reason);
 }
 
 }  // namespace tavolin

@@ -2,6 +2,8 @@
 #include "PlayerFile.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cstring>
 
 #include "FileError.h"
 #include "FileFailure.h"
@@ -20,11 +22,11 @@ constexpr qsizetype kFileSize = qsizetype{kPlayerCount} * kRecordSize;
 QByteArray readPlayerFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(cannotReadText(path));
+        throw cannotReadError(path);
     }
     QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw FileError(cannotReadText(path));
+        throw cannotReadError(path);
     }
     return contents;
 }
@@ -57,9 +59,13 @@ void PlayerFile::writeRecord(int number, const PlayerRecord& record) const {
     }
     QByteArray contents = readWhole();
     const auto& bytes = record.bytes();
-    std::copy(bytes.begin(), bytes.end(), contents.begin() + qsizetype{number - 1} * kRecordSize);
+    char* const place = contents.data() + qsizetype{number - 1} * kRecordSize;
+    if (std::memcmp(place, bytes.data(), bytes.size()) == 0) {
+        return;  // a file is written only when it changes
+    }
+    std::memcpy(place, bytes.data(), bytes.size());
 
-    writeWholeFile(path_, contents, WithoutTemporaryFile::writeInPlace, beforeReplace_);
+    writeWholeFile(path_, contents, beforeReplace_);
 }
 
 }  // namespace tavolin

@@ -26,7 +26,7 @@ public:
     // Replaces record `number` (1 to 10). The new contents go to a temporary file that then
     // replaces the old one, so that a save cut short (the program killed, the disk full)
     // leaves the old file whole; the other records, any bytes past the tenth and the file's
-    // permissions stay as they were.
+    // permissions stay as they were. A record that holds what the file holds writes nothing.
     void writeRecord(int number, const PlayerRecord& record) const;
 
     // Called with the new contents written but not yet in place; tests use it to stop a save

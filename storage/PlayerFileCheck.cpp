@@ -82,7 +82,7 @@ QString keepDamagedCopy(const QString& path, const QDateTime& now) {
         path + QStringLiteral(".abime-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QFile::remove(copy);  // a copy of the same second is of the same file
     if (!QFile::copy(path, copy)) {
-        throw FileError(cannotWriteText(copy));
+        throw cannotWriteError(copy, QFileInfo(path).size());
     }
     return QFileInfo(copy).absoluteFilePath();
 }
@@ -94,7 +94,7 @@ void completePlayerFile(const QString& path) {
     }
     // A record cut short keeps its bytes; the blank record's bytes complete it.
     contents.append(blankPlayerFileContents().mid(contents.size(), kFileSize - contents.size()));
-    writeWholeFile(path, contents, WithoutTemporaryFile::writeInPlace);
+    writeWholeFile(path, contents);
 }
 
 }  // namespace tavolin

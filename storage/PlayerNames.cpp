@@ -107,4 +107,8 @@ PlayerChoice choosePlayer(const QString& wanted, const QStringList& candidates) 
     return {-1, bestOnes.size() > 1 ? bestOnes : std::vector<int>{}};
 }
 
+QString playerCalled(int slot, const QString& name) {
+    return name.trimmed().isEmpty() ? QStringLiteral("joueur %1").arg(slot) : name.trimmed();
+}
+
 }  // namespace tavolin

@@ -34,4 +34,7 @@ struct PlayerChoice {
 };
 PlayerChoice choosePlayer(const QString& wanted, const QStringList& candidates);
 
+// How a message names player `slot` (1 to 10): his name, or "joueur 3" when he has none.
+QString playerCalled(int slot, const QString& name);
+
 }  // namespace tavolin

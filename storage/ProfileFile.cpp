@@ -130,7 +130,7 @@ Contents readContents(const QString& path, WhenUnreadable whenUnreadable) {
                           (bytes = file.readAll(), file.error() == QFileDevice::NoError);
         if (!read) {
             if (whenUnreadable == WhenUnreadable::Fail) {
-                throw FileError(cannotReadText(path));
+                throw cannotReadError(path);
             }
             bytes.clear();
         }
@@ -244,7 +244,7 @@ void ProfileFile::writeValue(const QString& section, const QString& key,
 
     const QByteArray contents = read.byteOrderMark + joinLines(lines);
     QDir().mkpath(QFileInfo(path_).absolutePath());  // the user's configuration folder
-    writeWholeFile(path_, contents, WithoutTemporaryFile::writeInPlace);
+    writeWholeFile(path_, contents);
 }
 
 }  // namespace tavolin

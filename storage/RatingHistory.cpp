@@ -69,9 +69,10 @@ QString failureText(const QString& path, const QSqlError& error) {
         case kSqliteNotADatabase:
             return fromUtf8(messages::kHistoryDamaged).arg(file, error.databaseText());
         // The file system's reason, in French: access refused, disk full…
+        case kSqliteFull:  // SQLite knows: no need to guess from the free space
+            return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
         case kSqliteReadOnly:
         case kSqliteInputOutput:
-        case kSqliteFull:
         case kSqliteCannotOpen:
             return cannotWriteText(path);
         default:

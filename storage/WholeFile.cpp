@@ -9,22 +9,23 @@
 namespace tavolin {
 
 void writeWholeFile(const QString& path, const QByteArray& contents,
-                    WithoutTemporaryFile withoutTemporaryFile,
                     const std::function<void()>& beforeReplace) {
     QSaveFile file(path);
-    file.setDirectWriteFallback(withoutTemporaryFile == WithoutTemporaryFile::writeInPlace);
+    // Never in place: a write that fails halfway would leave the file cut short or empty.
+    file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        throw FileError(cannotWriteText(path));
+        throw cannotWriteError(path, contents.size());
     }
-    if (file.write(contents) != contents.size()) {
+    if (file.write(contents) != contents.size() || !file.flush()) {
         file.cancelWriting();
-        throw FileError(cannotWriteText(path));
+        throw cannotWriteError(path, contents.size());
     }
     if (beforeReplace) {
         beforeReplace();
     }
+    // commit() syncs the temporary file to the disk before it takes the file's name.
     if (!file.commit()) {
-        throw FileError(cannotWriteText(path));
+        throw cannotWriteError(path, contents.size());
     }
 }
 

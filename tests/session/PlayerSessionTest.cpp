@@ -194,8 +194,7 @@ TEST_F(PlayerSessionTest, NothingIsSavedBeforeAPlayerIsLoaded) {
     EXPECT_EQ(readFile(path), file);
 }
 
-// After a failed save, coming back to the window must not reload over the screen, and the
-// window stays open once when closed.
+// After a failed save, coming back to the window must not reload over the screen.
 TEST_F(PlayerSessionTest, AFailedSaveForbidsTheReloadUntilASaveSucceeds) {
     PlayerSession& s = loadFresh();
     EXPECT_TRUE(s.reloadsOnReturn());
@@ -206,14 +205,11 @@ TEST_F(PlayerSessionTest, AFailedSaveForbidsTheReloadUntilASaveSucceeds) {
         EXPECT_FALSE(s.reloadsOnReturn());
     }
     EXPECT_FALSE(s.saveForEnding().isEmpty());
-    EXPECT_TRUE(s.staysOpenOnClosing());
-    EXPECT_FALSE(s.staysOpenOnClosing());  // asked again, it goes
 
     writeFile(path, file);
     s.save();
     EXPECT_FALSE(s.lastSaveFailed());
     EXPECT_TRUE(s.reloadsOnReturn());
-    EXPECT_FALSE(s.staysOpenOnClosing());
 }
 
 TEST_F(PlayerSessionTest, TheFocusGivenBackByOwnBoxIsNoReturn) {

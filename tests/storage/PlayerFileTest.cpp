@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "FileError.h"
 #include "PlayerFiles.h"
@@ -105,7 +106,8 @@ TEST_F(PlayerFileTest, AReadOnlyFileCannotBeSaved) {
     EXPECT_EQ(readFile(path), blankPlayerFile());
 }
 
-TEST_F(PlayerFileTest, AFolderThatTakesNoTemporaryFileIsWrittenInPlace) {
+// Writing in place could leave the file cut short: without a temporary file, no save.
+TEST_F(PlayerFileTest, AFolderThatTakesNoTemporaryFileLeavesTheFileAndSaysWhy) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root writes through permissions";
     }
@@ -113,10 +115,31 @@ TEST_F(PlayerFileTest, AFolderThatTakesNoTemporaryFileIsWrittenInPlace) {
     QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     PlayerRecord record;
     record.setRating(2100);
-    EXPECT_NO_THROW(PlayerFile(path).writeRecord(2, record));
+    try {
+        PlayerFile(path).writeRecord(2, record);
+        ADD_FAILURE() << "written without a temporary file";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.reason(), "accès refusé");
+    }
     QFile::setPermissions(folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(getInt32(readFile(path), recordOffset(2) + 24), 2100);
+    EXPECT_EQ(readFile(path), blankPlayerFile());
+}
+
+// A save that changes nothing leaves the file alone: not even replaced by the same bytes.
+TEST_F(PlayerFileTest, ARecordThatHoldsWhatTheFileHoldsWritesNothing) {
+    QByteArray bytes = blankPlayerFile();
+    putInt32(bytes, recordOffset(4) + 24, 1777);
+    writeFile(path, bytes);
+    const QFileInfo before(path);
+    PlayerFile file(path);
+    bool replaced = false;
+    file.setBeforeReplace([&] { replaced = true; });
+    file.writeRecord(4, file.readAll()[3]);
+    EXPECT_FALSE(replaced);
+    EXPECT_EQ(QFileInfo(path).fileTime(QFileDevice::FileModificationTime),
+              before.fileTime(QFileDevice::FileModificationTime));
+    EXPECT_EQ(readFile(path), bytes);
 }
 
 TEST_F(PlayerFileTest, RecordNumbersOutsideOneToTenAreRefused) {

@@ -13,7 +13,9 @@
 #include "FileError.h"
 #include "HistoryPeriods.h"
 #include "HistorySchema.h"
+#include "PlayerFiles.h"
 #include "QtPrinters.h"
+#include "SmallDisk.h"
 #include "TemporaryFolders.h"
 
 namespace tavolin::testing {
@@ -191,6 +193,27 @@ TEST_F(RatingHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
         EXPECT_NE(QString::fromUtf8(error.what()).indexOf("accès refusé"), -1) << error.what();
     }
     EXPECT_EQ(bytesOf(path), before);
+}
+
+// A closing on a full disk adds nothing, keeps what was there and says the disk is full.
+TEST(RatingHistoryDiskTest, AFullDiskKeepsTheHistoryAsItWas) {
+    SmallDisk disk(256 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    }
+    const QString path = disk.filePath("tavolin-history.sqlite");
+    RatingHistory(path).add(closedPeriod("2025-06-30", 1, 1500, 1520, {1, 1, 0}));
+    const QByteArray before = readFile(path);
+    disk.leaveFree(0);
+    try {
+        RatingHistory(path).add(closedPeriod("2025-12-31", 1, 1520, 1540, {1, 0.5, 0.5}));
+        ADD_FAILURE() << "a period added on a full disk";
+    } catch (const FileError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+                  "Impossible d'écrire dans " + path + " : le disque est plein.");
+    }
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(RatingHistory(path).periods(1).size(), 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,14 +36,19 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        playerFile = folder.filePath("tavo.lin");
-        settingsFile = folder.filePath("tavolin.ini");
+        playerFile = QDir(dataFolder()).filePath("tavo.lin");
+        settingsFile = QDir(dataFolder()).filePath("tavolin.ini");
         writeFile(playerFile, initialPlayerFile());
+        beforeOpening();
         openWindow();
     }
 
     void TearDown() override { mainWindow.reset(); }
 
+    // Where the player file and the settings are.
+    virtual QString dataFolder() const { return folder.path(); }
+    // The files are there, the window not yet.
+    virtual void beforeOpening() {}
     // The player file and the switches the window starts with.
     virtual QByteArray initialPlayerFile() { return blankPlayerFile(); }
     // Switches set directly; nothing to take them from the settings file.
@@ -60,7 +66,7 @@ protected:
     }
 
     MainWindowFiles files() const {
-        return {playerFile, settingsFile, folder.filePath("tavolin.bmp")};
+        return {playerFile, settingsFile, QDir(dataFolder()).filePath("tavolin.bmp")};
     }
 
     void activate() {

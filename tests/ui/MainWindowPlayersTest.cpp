@@ -258,11 +258,19 @@ TEST_F(PlayerFileWindowTest, ARefusedStoredRatingIsKeptByTheAutomaticCalculation
     EXPECT_EQ(ui.ratingEdit->text(), "");
 }
 
-TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) {
+// A player that cannot be saved never holds the window open: the user is asked, "Non"
+// keeps it open, "Oui" leaves the file as it was.
+TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedAsksBeforeClosingUnsaved) {
+    type(ui.ratingEdit, "1500");
     addGame("1850", "+");
     QFile::remove(playerFile);
+    boxes.answer = false;
     click(ui.quitButton);
-    EXPECT_EQ(boxes.errors.size(), 1);
+    ASSERT_EQ(boxes.questions.size(), 1);
+    EXPECT_EQ(boxes.questions[0],
+              "Les changements de joueur 1 n'ont pas pu être enregistrés (fichier introuvable). "
+              "Quitter sans les enregistrer ?");
+    EXPECT_TRUE(boxes.errors.isEmpty());
     EXPECT_TRUE(mainWindow->isVisible());
 
     writeFile(playerFile, blankPlayerFile());  // the user makes room again
@@ -271,10 +279,12 @@ TEST_F(MainWindowTest, AWindowWhosePlayerCannotBeSavedClosesOnlyWhenAskedTwice) 
     EXPECT_EQ(getDouble(readFile(playerFile), 40), 1850);
 
     openWindow();
+    addGame("1700", "=");
     QFile::remove(playerFile);
-    click(ui.quitButton);
-    click(ui.quitButton);
+    boxes.answer = true;
+    mainWindow->close();
     EXPECT_FALSE(mainWindow->isVisible());
+    EXPECT_FALSE(QFile::exists(playerFile));
 }
 
 // The windows do not depend on the save before them: they open after its error box.

@@ -18,6 +18,7 @@
 #include "HistoryTexts.h"
 #include "HistoryWindowControls.h"
 #include "MessageBoxes.h"
+#include "PlayerNames.h"
 #include "RatingChart.h"
 #include "RatingHistory.h"
 #include "UserMessages.h"
@@ -30,10 +31,6 @@ namespace {
 
 // The history is French whatever the desktop's language: its scores take a comma.
 const QChar kDecimalComma = QLatin1Char(',');
-
-QString playerCalled(int slot, const QString& name) {
-    return name.trimmed().isEmpty() ? QStringLiteral("joueur %1").arg(slot) : name.trimmed();
-}
 
 }  // namespace
 
@@ -160,7 +157,7 @@ void HistoryWindow::exportCsv() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".csv");
     }
-    writeWholeFile(path, historyCsv(periods_), WithoutTemporaryFile::fail);
+    writeWholeFile(path, historyCsv(periods_));
 }
 
 }  // namespace tavolin

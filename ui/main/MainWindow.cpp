@@ -28,6 +28,7 @@
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
+#include "PlayerNames.h"
 #include "ProgramIcon.h"
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -206,12 +207,28 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    runUserAction([this] { savePlayer(); });
-    if (session_.staysOpenOnClosing()) {
+    if (!savedOrLeftUnsaved()) {
         event->ignore();
         return;
     }
     QWidget::closeEvent(event);
+}
+
+// A player that cannot be saved (a full disk, a file taken away) would keep the window open
+// for ever: the user may leave him unsaved, the file as it was.
+bool MainWindow::savedOrLeftUnsaved() {
+    QString reason;
+    try {
+        savePlayer();
+        return true;
+    } catch (const FileError& error) {
+        reason = error.reason();
+    } catch (const std::exception& error) {
+        reason = QString::fromUtf8(error.what());
+    }
+    const int slot = session_.current();
+    return boxes_.question(this, fromUtf8(messages::kQuitWithoutSavingQuestion)
+                                     .arg(playerCalled(slot, session_.name(slot)), reason));
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -132,6 +132,8 @@ private:
     void showProgress(int percent);
     void clearProgress();
     void saveBeforeOpening();
+    // Saves the player on closing; when he cannot be, whether the user leaves him unsaved.
+    bool savedOrLeftUnsaved();
     QRect progressArea() const;
 
     const std::unique_ptr<MainWindowControls> ui_;
