@@ -106,6 +106,9 @@ inline constexpr std::string_view kHistoryNoDriver =
 inline constexpr std::string_view kClosePeriodQuestion =
     "Clore la période ? Votre nouveau classement %1 devient votre classement actuel et vos %2 "
     "parties sont archivées.";
+inline constexpr std::string_view kPeriodChangedDuringQuestion =
+    "Les parties ou les résultats ont changé pendant la question : la période n'a pas été "
+    "close.";
 inline constexpr std::string_view kNoCalculationToClose =
     "Aucun calcul ne correspond aux parties affichées : cliquez d'abord sur CALCUL.";
 inline constexpr std::string_view kNoGameToClose = "Aucune partie à archiver.";

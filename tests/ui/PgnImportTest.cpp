@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
@@ -18,6 +19,8 @@
 #include "MainWindowFixture.h"
 #include "ModalHelper.h"
 #include "PgnImportDialogControls.h"
+#include "PlayerFile.h"
+#include "RatingHistory.h"
 
 namespace tavolin::testing {
 namespace {
@@ -122,6 +125,48 @@ TEST_F(PgnImportTest, CtrlOChoosesTheFileAndTheListKeepsItsFifty) {
     EXPECT_EQ(mainWindow->session().games().count, 50);
     EXPECT_EQ(mainWindow->session().games().entries[49].opponentRating, 2010);
     EXPECT_EQ(boxes.warnings, QStringList{"Impossible d'ajouter plus de 50 parties"});
+}
+
+// A file handed over while "Clore la période ?" is open waits for the answer: the period
+// closes with the games it asked about, then the file's games come into the new period.
+TEST_F(PgnImportTest, AFileHandedOverDuringTheClosingQuestionWaitsForTheAnswer) {
+    calculateFide2024Example();
+    bool importedDuringQuestion = true;
+    boxes.answer = true;
+    boxes.whileShown = [&] {
+        boxes.whileShown = nullptr;
+        mainWindow->openPgnFile(pgn);
+        QTest::qWait(500);
+        importedDuringQuestion = mainWindow->session().games().count != 4;
+    };
+    whenImportShown(importTicked);
+    click(ui.closePeriodButton);
+    EXPECT_FALSE(importedDuringQuestion);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainWindow->session().games().count == 3; }, 10000));
+
+    const auto periods = RatingHistory(folder.filePath("tavolin-history.sqlite")).periods(1);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].games.size(), 4u);
+    const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
+    EXPECT_EQ(saved.rating(), 1860);
+    EXPECT_EQ(saved.games()[0].opponentRating, 2010);
+    EXPECT_EQ(saved.gameCount(), 3);
+}
+
+// What changes while the question is open is not what it asked about: nothing is closed.
+TEST_F(PgnImportTest, GamesChangedDuringTheClosingQuestionCloseNothing) {
+    calculateFide2024Example();
+    boxes.answer = true;
+    boxes.whileShown = [&] {
+        boxes.whileShown = nullptr;
+        addGame("1500", "+");
+    };
+    click(ui.closePeriodButton);
+    EXPECT_EQ(boxes.warnings, QStringList{"Les parties ou les résultats ont changé pendant la "
+                                          "question : la période n'a pas été close."});
+    EXPECT_FALSE(QFile::exists(folder.filePath("tavolin-history.sqlite")));
+    EXPECT_EQ(mainWindow->session().games().count, 5);
+    EXPECT_EQ(ui.ratingEdit->text(), "1850");
 }
 
 TEST_F(PgnImportTest, TheDialogSaysWhatItCannotRead) {

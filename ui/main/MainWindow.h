@@ -80,8 +80,9 @@ public:
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
-    // A PGN file opened from the desktop: the window comes to the front, then imports it
-    // once the event loop runs.
+    // A PGN file opened from the desktop: the window comes to the front (behind its own open
+    // box, if one is), then imports it once the event loop runs and no window of the
+    // program's own is open.
     void openPgnFile(const QString& path);
     // How Ctrl+O and the game list's menu choose a file (a file dialog by default).
     void setPgnFileChooser(std::function<QString()> chooser) {
@@ -107,6 +108,9 @@ private:
     QString historyPath() const;
     HistoryPeriod periodOnScreen() const;
     void chooseAndImportPgn();
+    // Files to import wait here, one import at a time, never inside another window's loop.
+    void queuePgnFile(const QString& path);
+    void importNextPgnFile();
     // A button's action, and its shortcut when it has one.
     void connectHandler(QPushButton* button, void (MainWindow::*handler)(),
                         const QKeySequence& shortcut = {});
@@ -152,6 +156,10 @@ private:
     int lastProgressPercent_ = -1;
 
     std::function<QString()> pgnFileChooser_;
+    QStringList waitingPgnFiles_;
+    bool importingPgn_ = false;
+    // Looks again for a moment when no window of the program's own is open.
+    QTimer* pgnFileTimer_ = nullptr;
     // The players whose unknown rating system was told.
     std::set<int> systemErrorsTold_;
     // The last calculation whose figures are on screen, for its detail.

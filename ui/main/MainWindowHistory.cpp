@@ -74,6 +74,13 @@ void MainWindow::closePeriod() {
     if (!actionBoxes_.question(this, question)) {
         return;
     }
+    // Whatever happened while the question was open, only what it asked about is closed.
+    HistoryPeriod now = periodOnScreen();
+    now.closedAt = period.closedAt;
+    if (now != period || !lastCalculation_ || !resultsCurrent_) {
+        warn(messages::kPeriodChangedDuringQuestion);
+        return;
+    }
     RatingHistory(historyPath()).add(period);
     ui_->ratingEdit->setText(period.newRatingText);
     clearGames();        // saves the player, new rating and all

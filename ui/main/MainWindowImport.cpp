@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Games imported from PGN files: dropped on the window, opened with Ctrl+O or from the game
 // list's context menu.
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "MainWindow.h"
 #include "MainWindowControls.h"
@@ -22,6 +24,7 @@ namespace tavolin {
 namespace {
 
 const QString kImportCaption = QStringLiteral("Importer des parties (PGN)…");
+constexpr int kWaitingFileCheckMilliseconds = 200;
 
 // The first PGN file among what is dragged.
 QString pgnFileOf(const QMimeData* data) {
@@ -55,6 +58,10 @@ void MainWindow::connectImport() {
             runUserAction([this] { chooseAndImportPgn(); });
         }
     });
+    pgnFileTimer_ = new QTimer(this);
+    pgnFileTimer_->setSingleShot(true);
+    pgnFileTimer_->setInterval(kWaitingFileCheckMilliseconds);
+    connect(pgnFileTimer_, &QTimer::timeout, this, &MainWindow::importNextPgnFile);
     pgnFileChooser_ = [this] {
         return QFileDialog::getOpenFileName(
             this, kImportCaption, QString(),
@@ -65,7 +72,39 @@ void MainWindow::connectImport() {
 void MainWindow::chooseAndImportPgn() {
     const QString path = pgnFileChooser_();
     if (!path.isEmpty()) {
+        waitingPgnFiles_.append(path);
+        importNextPgnFile();  // at once, unless files handed over earlier are waiting
+    }
+}
+
+void MainWindow::queuePgnFile(const QString& path) {
+    waitingPgnFiles_.append(path);
+    pgnFileTimer_->start(0);
+}
+
+// A file imported inside an open box's or window's loop would change the games under it
+// (a question about them, a closing): it waits until the program's own windows are closed.
+void MainWindow::importNextPgnFile() {
+    if (waitingPgnFiles_.isEmpty() || importingPgn_) {
+        return;
+    }
+    if (QApplication::activeModalWidget() != nullptr || boxes_.isOpen()) {
+        pgnFileTimer_->start(kWaitingFileCheckMilliseconds);
+        return;
+    }
+    importingPgn_ = true;
+    const QString path = waitingPgnFiles_.takeFirst();
+    runUserAction([this, &path] {
+        // The file may come before the window's first activation: the player is loaded
+        // first, so that the games go to him and his name is known.
+        if (session_.current() == 0) {
+            loadPlayer();
+        }
         importPgn(path);
+    });
+    importingPgn_ = false;
+    if (!waitingPgnFiles_.isEmpty()) {
+        pgnFileTimer_->start(0);
     }
 }
 
@@ -83,28 +122,19 @@ void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // Opened once the drop has ended, so that the file manager is not kept waiting while
     // the dialog is open.
-    QMetaObject::invokeMethod(
-        this, [this, path] { runUserAction([this, path] { importPgn(path); }); },
-        Qt::QueuedConnection);
+    queuePgnFile(path);
 }
 
 void MainWindow::openPgnFile(const QString& path) {
     show();
-    raise();
-    activateWindow();
-    QMetaObject::invokeMethod(
-        this,
-        [this, path] {
-            runUserAction([this, path] {
-                // The dialog may come before the window's first activation: the player is
-                // loaded first, so that the games go to him and his name is known.
-                if (session_.current() == 0) {
-                    loadPlayer();
-                }
-                importPgn(path);
-            });
-        },
-        Qt::QueuedConnection);
+    // The program's own open box stays in front of the window it belongs to.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front == nullptr) {
+        front = this;
+    }
+    front->raise();
+    front->activateWindow();
+    queuePgnFile(path);
 }
 
 // The ticked games go after those listed, as "Valider" would put them; nothing is
