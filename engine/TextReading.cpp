@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -140,6 +141,21 @@ RatingText readRatingText(std::string_view text) {
     const std::string number(text.substr(numberStart));
     const long double value = strtold_l(number.c_str(), nullptr, cLocale);
     return RatingText{roundedToDouble(value), 0};
+}
+
+std::optional<int> nearestWholeOfFigure(std::string_view text, std::string_view decimalSeparator) {
+    std::string withPoint(text);
+    if (!decimalSeparator.empty()) {
+        if (const std::size_t at = withPoint.find(decimalSeparator); at != std::string::npos) {
+            withPoint.replace(at, decimalSeparator.size(), ".");
+        }
+    }
+    const RatingText figure = readRatingText(withPoint);
+    constexpr long double kLargest = 1e6L;  // far beyond any rating, far within int
+    if (withPoint.empty() || figure.errorPosition != 0 || !(std::fabs(figure.value) <= kLargest)) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::floor(static_cast<long double>(figure.value) + 0.5L));
 }
 
 }  // namespace tavolin

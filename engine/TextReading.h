@@ -29,6 +29,11 @@ struct RatingText {
 
 RatingText readRatingText(std::string_view text);
 
+// A result figure as the window shows it, with `decimalSeparator` ("885,7", "1,125E4"), to
+// the nearest whole number, halves upward (886); nothing when the text is no figure or the
+// number is beyond any rating.
+std::optional<int> nearestWholeOfFigure(std::string_view text, std::string_view decimalSeparator);
+
 // Plain decimal digits, nothing else, at most `longest` of them (no sign, no hexadecimal, no
 // blanks): their value, or nothing. Ratings read by the 2024 FIDE rules and from PGN tags.
 std::optional<int> readDecimalDigits(std::string_view text, std::size_t longest);

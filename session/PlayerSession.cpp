@@ -83,6 +83,21 @@ void PlayerSession::clearGames() {
     emit gamesChanged();
 }
 
+PlayerSession::Period PlayerSession::currentPeriod() const {
+    const auto imported = importedOf(current_);
+    return {ratingText_, games_, gameListText_, {imported.begin(), imported.end()}};
+}
+
+void PlayerSession::restorePeriod(const Period& period) {
+    ratingText_ = period.ratingText;
+    games_ = period.games;
+    gameListText_ = period.gameListText;
+    const auto imported = importedOf(current_);
+    std::copy_n(period.imported.begin(), std::min(period.imported.size(), imported.size()),
+                imported.begin());
+    emit gamesChanged();
+}
+
 std::span<std::optional<HistoryGame>> PlayerSession::importedOf(int number) {
     if (number < 1 || number > kPlayerCount) {
         return {};

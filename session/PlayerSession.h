@@ -68,6 +68,16 @@ public:
     void removeGame(int number);
     void clearGames();
 
+    // What closing a period changes on screen, to put back should the closing fail.
+    struct Period {
+        QString ratingText;
+        GameList games;
+        GameListText gameListText;
+        std::vector<std::optional<HistoryGame>> imported;
+    };
+    Period currentPeriod() const;
+    void restorePeriod(const Period& period);
+
     // --- The player file -----------------------------------------------------------------
     // Loads player `number` and the ten names. A file that cannot be read changes nothing.
     void load(int number);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace tavolin {
 namespace {
@@ -94,6 +95,24 @@ TEST(ReadRatingTextTest, LongDigitRunsStayDefined) {
     const std::string digits(6000, '9');
     EXPECT_EQ(readRatingText(digits).value, std::numeric_limits<double>::infinity());
     EXPECT_EQ(readRatingText(digits + "x").errorPosition, 6001);
+}
+
+// The new rating a closed period makes current: the figure shown, to the nearest whole
+// number, halves upward.
+TEST(NearestWholeOfFigureTest, RoundsTheFigureShownHalvesUpward) {
+    struct Case {
+        const char* text;
+        const char* separator;
+        std::optional<int> expected;
+    };
+    for (const Case& c : {Case{"885,7", ",", 886}, Case{"885,5", ",", 886}, Case{"885,4", ",", 885},
+                          Case{"1860", ",", 1860}, Case{"885.7", ".", 886}, Case{"-0,5", ",", 0},
+                          Case{"-1,5", ",", -1}, Case{"1,125E4", ",", 11250},
+                          Case{"885,7", ".", std::nullopt}, Case{"", ",", std::nullopt},
+                          Case{"NAN", ",", std::nullopt}, Case{"INF", ",", std::nullopt},
+                          Case{"9,9E99", ",", std::nullopt}, Case{"abc", ",", std::nullopt}}) {
+        EXPECT_EQ(nearestWholeOfFigure(c.text, c.separator), c.expected) << c.text;
+    }
 }
 
 }  // namespace

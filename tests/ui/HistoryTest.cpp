@@ -70,6 +70,57 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     EXPECT_EQ(periods[0].points(), 2.5);
 }
 
+// A new rating with a decimal becomes a whole current rating; the history keeps its text.
+TEST_F(HistoryTest, AnInjesRatingWithADecimalClosesToTheNearestWholeRating) {
+    type(ui.ratingEdit, "800");
+    for (const char* sign : {"+", "=", "-"}) {
+        addGame("1000", sign);
+    }
+    click(ui.injesButton);
+    click(ui.calculateButton);
+    const QString shown = ui.newRatingValue->text();
+    ASSERT_TRUE(shown == "885,7" || shown == "885.7") << shown.toStdString();
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    EXPECT_EQ(boxes.questions,
+              QStringList{"Clore la période ? Votre nouveau classement 886 devient votre "
+                          "classement actuel et vos 3 parties sont archivées."});
+    EXPECT_EQ(ui.ratingEdit->text(), "886");
+    EXPECT_EQ(PlayerFile(playerFile).readAll()[0].rating(), 886);
+    const auto periods = RatingHistory(historyFile()).periods(1);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].newRating, 886);
+    EXPECT_EQ(periods[0].newRatingText, shown);
+
+    addGame("1000", "=");
+    click(ui.calculateButton);
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    EXPECT_FALSE(ui.newRatingValue->text().isEmpty());
+}
+
+// The history and the player file never disagree: a player that cannot be saved takes the
+// period back out of the history, the screen as it was; closing again makes one period.
+TEST_F(HistoryTest, APlayerThatCannotBeSavedTakesThePeriodBackOut) {
+    calculateFide2024Example();
+    mainWindow->savePlayer();
+    const QByteArray players = readFile(playerFile);
+    const QString shown = results();
+    QFile::remove(playerFile);
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(RatingHistory(historyFile()).periods(1).empty());
+    EXPECT_EQ(ui.ratingEdit->text(), "1850");
+    EXPECT_EQ(ui.gameCountValue->text(), "4");
+    EXPECT_EQ(mainWindow->session().games().count, 4);
+    EXPECT_EQ(results(), shown);
+
+    writeFile(playerFile, players);
+    click(ui.closePeriodButton);
+    EXPECT_EQ(RatingHistory(historyFile()).periods(1).size(), 1u);
+    EXPECT_EQ(PlayerFile(playerFile).readAll()[0].rating(), 1860);
+}
+
 // Another program holds the history, or it is damaged: nothing is closed, the screen, the
 // player file and the history stay as they were.
 TEST_F(HistoryTest, AHistoryThatCannotBeWrittenClosesNothing) {

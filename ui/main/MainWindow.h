@@ -128,6 +128,9 @@ private:
     // Something the figures depend on changed: they are dimmed, and the player saved soon.
     void playerChanged();
     void setResult(QLabel* label, const QString& text);
+    // The five result labels' texts, and the same shown again as current.
+    QStringList resultTexts() const;
+    void showResults(const QStringList& texts);
     void showLoadedPlayer();
     void showGameCount();
     void showList();

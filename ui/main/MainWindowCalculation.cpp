@@ -165,6 +165,22 @@ void MainWindow::showResultsCurrent(bool current) {
     }
 }
 
+QStringList MainWindow::resultTexts() const {
+    const MainWindowControls& ui = *ui_;
+    return {ui.averageValue->text(), ui.scoreValue->text(), ui.performanceValue->text(),
+            ui.newRatingValue->text(), ui.notesValue->text()};
+}
+
+void MainWindow::showResults(const QStringList& texts) {
+    const MainWindowControls& ui = *ui_;
+    const QList<QLabel*> labels{ui.averageValue, ui.scoreValue, ui.performanceValue,
+                                ui.newRatingValue, ui.notesValue};
+    for (qsizetype k = 0; k < labels.size() && k < texts.size(); ++k) {
+        setResult(labels[k], texts[k]);
+    }
+    showResultsCurrent(true);
+}
+
 void MainWindow::setResult(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -48,7 +49,10 @@ HistoryPeriod MainWindow::periodOnScreen() const {
     period.score = ui.scoreValue->text();
     period.performance = ui.performanceValue->text();
     period.newRatingText = ui.newRatingValue->text();
-    period.newRating = readWholeNumber(period.newRatingText.toStdString()).value;
+    // The field takes a whole rating: "885,7" becomes 886.
+    period.newRating = nearestWholeOfFigure(period.newRatingText.toStdString(),
+                                            QLocale::system().decimalPoint().toStdString())
+                           .value_or(0);
     period.games = session_.periodGames();
     return period;
 }
@@ -69,8 +73,13 @@ void MainWindow::closePeriod() {
         return;
     }
     const HistoryPeriod period = periodOnScreen();
-    const QString question = fromUtf8(messages::kClosePeriodQuestion)
-                                 .arg(period.newRatingText, QString::number(period.games.size()));
+    if (period.newRating <= 0) {
+        warn(messages::kNoCalculationToClose);
+        return;
+    }
+    const QString question =
+        fromUtf8(messages::kClosePeriodQuestion)
+            .arg(QString::number(period.newRating), QString::number(period.games.size()));
     if (!actionBoxes_.question(this, question)) {
         return;
     }
@@ -81,9 +90,31 @@ void MainWindow::closePeriod() {
         warn(messages::kPeriodChangedDuringQuestion);
         return;
     }
-    RatingHistory(historyPath()).add(period);
-    ui_->ratingEdit->setText(period.newRatingText);
-    clearGames();        // saves the player, new rating and all
+    RatingHistory history(historyPath());
+    const qint64 added = history.add(period);
+    // The history and the player file never disagree: a player that cannot be saved takes
+    // the period out of the history again, and the screen is as it was.
+    const PlayerSession::Period before = session_.currentPeriod();
+    const QStringList results = resultTexts();
+    const auto calculation = lastCalculation_;
+    try {
+        ui_->ratingEdit->setText(QString::number(period.newRating));
+        clearGames();  // saves the player, new rating and all
+    } catch (...) {
+        ui_->ratingEdit->setText(before.ratingText);
+        session_.restorePeriod(before);
+        showGameCount();
+        showResults(results);
+        lastCalculation_ = calculation;
+        saveTimer_->stop();
+        try {
+            history.remove(added);
+        } catch (...) {
+            // The save's failure is what the user must know first; the history says its own
+            // at its next use.
+        }
+        throw;
+    }
     saveTimer_->stop();  // nothing left for it to save
 }
 
