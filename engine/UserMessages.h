@@ -98,7 +98,10 @@ inline constexpr std::string_view kHistoryDamaged =
 inline constexpr std::string_view kHistoryNewer =
     "L'historique %1 a été écrit par une version plus récente de Tavolin : il n'a pas été "
     "modifié.";
-inline constexpr std::string_view kHistoryFailed = "Impossible d'utiliser l'historique %1 : %2.";
+inline constexpr std::string_view kHistoryFailed =
+    "Impossible d'utiliser l'historique %1 : la base de données a refusé l'opération (%2).";
+inline constexpr std::string_view kHistoryForeign =
+    "Le fichier %1 n'est pas un historique de Tavolin (%2) : il n'a pas été modifié.";
 inline constexpr std::string_view kHistoryNoDriver =
     "Impossible d'ouvrir l'historique %1 : le module SQLite de Qt (paquet libqt6sql6-sqlite) "
     "n'est pas installé.";

@@ -1,15 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QSqlDatabase>
+#include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace tavolin {
 
 // The history's tables, one step per version: a history at version n (SQLite's
 // user_version, 0 when new) is brought to kHistoryVersion by the steps n + 1 onwards.
-inline constexpr int kHistoryVersion = 2;
+inline constexpr int kHistoryVersion = 3;
 
 // The statements of step `version`, 1 to kHistoryVersion.
 const QStringList& historySchemaStep(int version);
+
+// A row of SQLite's own table of a database's schema.
+struct SchemaEntry {
+    QString type;  // table, index, view, trigger
+    QString name;
+    QString table;
+    QString sql;  // the statement that made it, as SQLite keeps it
+    bool operator==(const SchemaEntry&) const = default;
+};
+
+std::vector<SchemaEntry> schemaOf(const QSqlDatabase& database);
+
+// What `schema` holds that the steps up to `version` (1 to kHistoryVersion) did not make,
+// or lacks of what they made ("déclencheur period_guard", "vue period", "table period"
+// with a column more), in the words of a message; empty when it is exactly theirs.
+QString unexpectedInSchema(const std::vector<SchemaEntry>& schema, int version);
 
 }  // namespace tavolin

@@ -4,13 +4,18 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <limits>
+
+#include <sqlite3.h>
 
 #include "FileError.h"
 #include "FileFailure.h"
 #include "HistorySchema.h"
+#include "PlayerRecord.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -53,9 +58,29 @@ QSqlQuery executeOrThrow(const QSqlDatabase& database, const QString& statement)
     return query;
 }
 
+// A history file is data, never code: nothing in its schema runs with the program's rights
+// (SQLite's defensive mode, untrusted schema), and the foreign keys hold.
+void hardenConnection(const QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData())) {
+            sqlite3_db_config(connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+            sqlite3_db_config(connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        }
+    }
+    executeOrThrow(database, QStringLiteral("PRAGMA trusted_schema = OFF"));
+    executeOrThrow(database, QStringLiteral("PRAGMA foreign_keys = ON"));
+}
+
 int userVersion(const QSqlDatabase& database) {
     QSqlQuery query = executeOrThrow(database, QStringLiteral("PRAGMA user_version"));
     return query.next() ? query.value(0).toInt() : 0;
+}
+
+// SQLite's own words, or Qt's when SQLite gave none, as the detail after a French sentence.
+QString detailOf(const QSqlError& error) {
+    const QString database = error.databaseText().trimmed();
+    return database.isEmpty() ? error.driverText().trimmed() : database;
 }
 
 QString failureText(const QString& path, const QSqlError& error) {
@@ -67,7 +92,7 @@ QString failureText(const QString& path, const QSqlError& error) {
             return fromUtf8(messages::kHistoryBusy).arg(file);
         case kSqliteCorrupt:
         case kSqliteNotADatabase:
-            return fromUtf8(messages::kHistoryDamaged).arg(file, error.databaseText());
+            return fromUtf8(messages::kHistoryDamaged).arg(file, detailOf(error));
         // The file system's reason, in French: access refused, disk full…
         case kSqliteFull:  // SQLite knows: no need to guess from the free space
             return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
@@ -76,7 +101,7 @@ QString failureText(const QString& path, const QSqlError& error) {
         case kSqliteCannotOpen:
             return cannotWriteText(path);
         default:
-            return fromUtf8(messages::kHistoryFailed).arg(file, error.text());
+            return fromUtf8(messages::kHistoryFailed).arg(file, detailOf(error));
     }
 }
 
@@ -117,11 +142,76 @@ QVariant orNull(const std::optional<int>& value) {
     return value ? QVariant(*value) : QVariant();
 }
 
-std::optional<int> intOrNone(const QVariant& value) {
-    return value.isNull() ? std::nullopt : std::optional<int>(value.toInt());
+const QString kClosedAtFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+// Beyond any rating: a larger stored one is a damaged history.
+constexpr int kHighestStoredRating = 4000;
+// SQLite's own form of a date and time, as its date functions write it.
+const QString kSqliteDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+// A value out of its range or of another kind than its column's: the history is damaged.
+struct DamagedValue {
+    QString what;
+};
+
+// A whole number within [lowest, highest], as SQLite hands an INTEGER over.
+qint64 checkedInteger(const QVariant& value, qint64 lowest, qint64 highest, const char* column) {
+    const int type = value.typeId();
+    if ((type != QMetaType::LongLong && type != QMetaType::Int) || value.toLongLong() < lowest ||
+        value.toLongLong() > highest) {
+        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
+    }
+    return value.toLongLong();
 }
 
-const QString kClosedAtFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+std::optional<int> checkedIntegerOrNone(const QVariant& value, qint64 lowest, qint64 highest,
+                                        const char* column) {
+    if (value.isNull()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(checkedInteger(value, lowest, highest, column));
+}
+
+double checkedReal(const QVariant& value, double lowest, double highest, const char* column) {
+    const int type = value.typeId();
+    const bool number =
+        type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
+    const double real = value.toDouble();
+    if (!number || !(real >= lowest && real <= highest)) {
+        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
+    }
+    return real;
+}
+
+QString checkedText(const QVariant& value, const char* column) {
+    if (value.typeId() != QMetaType::QString) {
+        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
+    }
+    return value.toString();
+}
+
+QDateTime checkedDate(const QVariant& value) {
+    const QString text = checkedText(value, "closed_at");
+    QDateTime date = QDateTime::fromString(text, kClosedAtFormat);
+    if (!date.isValid()) {
+        date = QDateTime::fromString(text, kSqliteDateTimeFormat);
+    }
+    if (!date.isValid()) {
+        throw DamagedValue{QStringLiteral("closed_at : %1").arg(text)};
+    }
+    return date;
+}
+
+// Steps through a query's rows; a step that fails (a damaged page) raises, so that a
+// history is never shown in part as if it were whole.
+bool nextRow(QSqlQuery& query) {
+    if (query.next()) {
+        return true;
+    }
+    if (query.lastError().isValid()) {
+        throw SqlFailure{query.lastError()};
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -131,47 +221,77 @@ RatingHistory::RatingHistory(QString path)
 }
 
 RatingHistory::~RatingHistory() {
+    close();
+}
+
+void RatingHistory::close() {
     if (QSqlDatabase::contains(connection_)) {
         QSqlDatabase::database(connection_, false).close();
         QSqlDatabase::removeDatabase(connection_);
     }
+    openFor_.reset();
 }
 
-QSqlDatabase RatingHistory::open() {
+QSqlDatabase RatingHistory::open(Access access) {
     if (QSqlDatabase::contains(connection_)) {
-        return QSqlDatabase::database(connection_);
+        if (openFor_ == access) {
+            return QSqlDatabase::database(connection_);
+        }
+        close();
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         throw FileError(fromUtf8(messages::kHistoryNoDriver).arg(fullPath(path_)));
     }
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     database.setDatabaseName(path_);
-    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    if (access == Access::reading) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    }
+    database.setConnectOptions(options);
     try {
         if (!database.open()) {
             throw SqlFailure{database.lastError()};
         }
-        executeOrThrow(database, QStringLiteral("PRAGMA foreign_keys = ON"));
-        bringUpToDate(database);
+        hardenConnection(database);
     } catch (...) {
         database.close();
         database = QSqlDatabase();
         QSqlDatabase::removeDatabase(connection_);
         throw;
     }
+    openFor_ = access;
     return database;
 }
 
-void RatingHistory::bringUpToDate(QSqlDatabase& database) {
-    if (userVersion(database) == kHistoryVersion) {
-        return;
-    }
-    Transaction transaction(database);
-    // Read again under the lock: another program may have brought it up to date meanwhile.
+int RatingHistory::checkedVersion(const QSqlDatabase& database) const {
+    executeOrThrow(database, QStringLiteral("SELECT count(*) FROM sqlite_schema"));  // a database?
     const int version = userVersion(database);
     if (version > kHistoryVersion) {
         throw FileError(fromUtf8(messages::kHistoryNewer).arg(fullPath(path_)));
     }
+    const std::vector<SchemaEntry> schema = schemaOf(database);
+    if (version == 0 && schema.empty()) {
+        return 0;  // a database with nothing in it yet
+    }
+    const QString unexpected =
+        version < 1 ? unexpectedInSchema(schema, 1) : unexpectedInSchema(schema, version);
+    if (version < 1 || !unexpected.isEmpty()) {
+        throw FileError(fromUtf8(messages::kHistoryForeign)
+                            .arg(fullPath(path_), unexpected.isEmpty()
+                                                      ? QStringLiteral("version %1").arg(version)
+                                                      : unexpected));
+    }
+    return version;
+}
+
+void RatingHistory::bringUpToDate(QSqlDatabase& database) {
+    if (checkedVersion(database) == kHistoryVersion) {
+        return;
+    }
+    Transaction transaction(database);
+    // Read again under the lock: another program may have changed it meanwhile.
+    const int version = checkedVersion(database);
     for (int step = version + 1; step <= kHistoryVersion; ++step) {
         for (const QString& statement : historySchemaStep(step)) {
             executeOrThrow(database, statement);
@@ -183,7 +303,8 @@ void RatingHistory::bringUpToDate(QSqlDatabase& database) {
 
 qint64 RatingHistory::add(const HistoryPeriod& period) {
     try {
-        QSqlDatabase database = open();
+        QSqlDatabase database = open(Access::writing);
+        bringUpToDate(database);
         Transaction transaction(database);
         QSqlQuery insertPeriod(database);
         insertPeriod.prepare(QStringLiteral(
@@ -233,8 +354,11 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         return {};
     }
     try {
-        QSqlDatabase database = open();
+        QSqlDatabase database = open(Access::reading);
         const Transaction reading(database, Transaction::reading);
+        if (checkedVersion(database) == 0) {
+            return {};  // no period closed yet
+        }
         const QString where = slot == 0 ? QString() : QStringLiteral(" WHERE slot = ?");
         QSqlQuery periodQuery(database);
         periodQuery.prepare(
@@ -249,22 +373,26 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         executeOrThrow(periodQuery);
         std::vector<HistoryPeriod> periods;
         QHash<qint64, std::size_t> indexOfId;
-        while (periodQuery.next()) {
+        while (nextRow(periodQuery)) {
+            const auto value = [&periodQuery](int column) { return periodQuery.value(column); };
             HistoryPeriod period;
-            period.id = periodQuery.value(0).toLongLong();
-            period.closedAt =
-                QDateTime::fromString(periodQuery.value(1).toString(), kClosedAtFormat);
-            period.slot = periodQuery.value(2).toInt();
-            period.playerName = periodQuery.value(3).toString();
-            period.system = static_cast<RatingSystem>(periodQuery.value(4).toInt());
-            period.coefficient = intOrNone(periodQuery.value(5));
-            period.young = periodQuery.value(6).toInt() != 0;
-            period.ratingBefore = intOrNone(periodQuery.value(7));
-            period.average = periodQuery.value(8).toString();
-            period.score = periodQuery.value(9).toString();
-            period.performance = periodQuery.value(10).toString();
-            period.newRatingText = periodQuery.value(11).toString();
-            period.newRating = periodQuery.value(12).toInt();
+            period.id = checkedInteger(value(0), 1, std::numeric_limits<qint64>::max(), "id");
+            period.closedAt = checkedDate(value(1));
+            period.slot = static_cast<int>(checkedInteger(value(2), 1, kPlayerCount, "slot"));
+            period.playerName = checkedText(value(3), "player_name");
+            period.system = static_cast<RatingSystem>(
+                checkedInteger(value(4), static_cast<int>(RatingSystem::Elo),
+                               static_cast<int>(RatingSystem::Fide2024), "system"));
+            period.coefficient = checkedIntegerOrNone(value(5), 10, 40, "coefficient");
+            period.young = checkedInteger(value(6), 0, 1, "young") == 1;
+            period.ratingBefore =
+                checkedIntegerOrNone(value(7), 0, kHighestStoredRating, "rating_before");
+            period.average = checkedText(value(8), "average");
+            period.score = checkedText(value(9), "score");
+            period.performance = checkedText(value(10), "performance");
+            period.newRatingText = checkedText(value(11), "new_rating_text");
+            period.newRating =
+                static_cast<int>(checkedInteger(value(12), 0, kHighestStoredRating, "new_rating"));
             indexOfId.insert(period.id, periods.size());
             periods.push_back(std::move(period));
         }
@@ -280,13 +408,20 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
             gameQuery.addBindValue(slot);
         }
         executeOrThrow(gameQuery);
-        while (gameQuery.next()) {
+        while (nextRow(gameQuery)) {
+            const auto value = [&gameQuery](int column) { return gameQuery.value(column); };
             HistoryGame game;
-            game.entry = {gameQuery.value(1).toDouble(), gameQuery.value(2).toDouble()};
-            game.opponentName = gameQuery.value(3).toString();
-            game.date = gameQuery.value(4).toString();
-            game.event = gameQuery.value(5).toString();
-            game.round = gameQuery.value(6).toString();
+            game.entry.opponentRating =
+                checkedReal(value(1), 0, kHighestStoredRating, "opponent_rating");
+            game.entry.score = checkedReal(value(2), 0, 1, "score");
+            if (game.entry.score != kWinScore && game.entry.score != kDrawScore &&
+                game.entry.score != kLossScore) {
+                throw DamagedValue{QStringLiteral("score : %1").arg(game.entry.score)};
+            }
+            game.opponentName = checkedText(value(3), "opponent_name");
+            game.date = checkedText(value(4), "date");
+            game.event = checkedText(value(5), "event");
+            game.round = checkedText(value(6), "round");
             const auto period = indexOfId.constFind(gameQuery.value(0).toLongLong());
             if (period != indexOfId.constEnd()) {
                 periods[*period].games.push_back(game);
@@ -295,6 +430,8 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         return periods;
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));
+    } catch (const DamagedValue& damaged) {
+        throw FileError(fromUtf8(messages::kHistoryDamaged).arg(fullPath(path_), damaged.what));
     }
 }
 
@@ -303,7 +440,8 @@ void RatingHistory::remove(qint64 id) {
         return;  // nothing to delete, and no empty history to make
     }
     try {
-        QSqlDatabase database = open();
+        QSqlDatabase database = open(Access::writing);
+        bringUpToDate(database);
         Transaction transaction(database);
         QSqlQuery deletion(database);
         deletion.prepare(QStringLiteral("DELETE FROM period WHERE id = ?"));

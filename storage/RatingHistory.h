@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "HistoryPeriod.h"
@@ -35,11 +36,19 @@ public:
     void remove(qint64 id);
 
 private:
-    QSqlDatabase open();
+    // Reading opens the file read-only: it never creates, migrates nor writes it.
+    enum class Access { reading, writing };
+    QSqlDatabase open(Access access);
+    void close();
+    // The file's version, 0 for a database with nothing in it; a file that is no history,
+    // or holds anything the program did not put there, raises FileError and stays as it is.
+    int checkedVersion(const QSqlDatabase& database) const;
+    // Brings a history to this program's version, in one transaction; only writes do.
     void bringUpToDate(QSqlDatabase& database);
 
     QString path_;
     QString connection_;  // Qt's name of this object's connection
+    std::optional<Access> openFor_;
 };
 
 }  // namespace tavolin

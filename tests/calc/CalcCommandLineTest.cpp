@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "HistoryPeriods.h"
@@ -411,6 +414,30 @@ TEST(CalcCommandLineTest, ListsTheHistoryOfAllOrOnePlayer) {
     const CalcRun missing = calc({"--history", folder.filePath("none.sqlite").toStdString()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_THAT(missing.err, HasSubstr("fichier introuvable"));
+}
+
+// Another program's database is listed as nothing and left as it was.
+TEST(CalcCommandLineTest, TheHistoryOfAnotherProgramIsRefusedUntouched) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("notes.sqlite");
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "another-program");
+        database.setDatabaseName(path);
+        ASSERT_TRUE(database.open());
+        QSqlQuery(database).exec("CREATE TABLE notes (x)");
+        database.close();
+    }
+    QSqlDatabase::removeDatabase("another-program");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const CalcRun run = calc({"--history", path.toStdString()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_THAT(run.err, HasSubstr("n'est pas un historique de Tavolin (table notes)"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 TEST(CalcCommandLineTest, DoubleDashEndsTheOptions) {

@@ -13,6 +13,7 @@
 #include "FileError.h"
 #include "HistoryPeriods.h"
 #include "HistorySchema.h"
+#include "OtherConnection.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
 #include "SmallDisk.h"
@@ -20,40 +21,6 @@
 
 namespace tavolin::testing {
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A second program's connection to the same file, closed with the object.
-class OtherConnection {
-public:
-    explicit OtherConnection(const QString& path) {
-        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", kName);
-        database.setDatabaseName(path);
-        EXPECT_TRUE(database.open());
-    }
-    ~OtherConnection() {
-        QSqlDatabase::database(kName, false).close();
-        QSqlDatabase::removeDatabase(kName);
-    }
-    OtherConnection(const OtherConnection&) = delete;
-    OtherConnection& operator=(const OtherConnection&) = delete;
-
-    QSqlQuery run(const QString& statement) {
-        QSqlQuery query(QSqlDatabase::database(kName));
-        EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-        return query;
-    }
-    int number(const QString& statement) {
-        QSqlQuery query = run(statement);
-        return query.next() ? query.value(0).toInt() : -1;
-    }
-
-private:
-    static constexpr const char* kName = "other-program";
-};
 
 class RatingHistoryTest : public FileInTemporaryFolder {
 protected:
@@ -160,7 +127,7 @@ TEST_F(RatingHistoryTest, AHistoryThatCannotBeUsedIsToldAndLeftAsItWas) {
         RatingHistory(path).add(closedPeriod("2025-06-30", 1, 1700, 1710, {1}));
         std::unique_ptr<OtherConnection> holder;
         test.spoil(path, holder);
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = readFile(path);
         for (const auto& use : std::vector<std::function<void()>>{
                  [&] { RatingHistory(path).add(closedPeriod("2025-12-31", 1, 1710, 1720, {1})); },
                  [&] { RatingHistory(path).periods(1); }, [&] { RatingHistory(path).remove(1); }}) {
@@ -173,7 +140,7 @@ TEST_F(RatingHistoryTest, AHistoryThatCannotBeUsedIsToldAndLeftAsItWas) {
             }
         }
         holder.reset();
-        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(readFile(path), before);
     }
 }
 
@@ -184,7 +151,7 @@ TEST_F(RatingHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
     }
     RatingHistory(path).add(closedPeriod("2025-06-30", 1, 1700, 1710, {1}));
     QFile::setPermissions(path, QFileDevice::ReadOwner);
-    const QByteArray before = bytesOf(path);
+    const QByteArray before = readFile(path);
     EXPECT_EQ(RatingHistory(path).periods().size(), 1u);
     try {
         RatingHistory(path).add(closedPeriod("2025-12-31", 1, 1710, 1720, {1}));
@@ -192,7 +159,7 @@ TEST_F(RatingHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
     } catch (const FileError& error) {
         EXPECT_NE(QString::fromUtf8(error.what()).indexOf("accès refusé"), -1) << error.what();
     }
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(readFile(path), before);
 }
 
 // A closing on a full disk adds nothing, keeps what was there and says the disk is full.

@@ -5,8 +5,10 @@
 #include <QChartView>
 #include <QFile>
 #include <QLineSeries>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <limits>
 
 #include "HistoryPeriods.h"
 #include "HistoryTexts.h"
@@ -170,14 +172,17 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     const QString csvFile = folder.filePath("export");  // ".csv" added
     QStringList rows;
     int shownPoints = 0;
+    bool replacedChartDeleted = false;
     whenModalShown<HistoryWindow>([&](HistoryWindow* window) {
         const auto shown = controlsOf<HistoryWindowControls>(*window);
         shownPoints =
             static_cast<QLineSeries*>(shown.ratingChart->chart()->series().front())->count();
+        const QPointer<QChart> first = shown.ratingChart->chart();
         shown.periodTable->selectRow(1);
         click(shown.deleteButton);  // answered "Non"
         boxes.answer = true;
         click(shown.deleteButton);
+        replacedChartDeleted = first.isNull() && shown.ratingChart->chart() != nullptr;
         for (int row = 0; row < shown.periodTable->rowCount(); ++row) {
             rows.append(shown.periodTable->item(row, 0)->text());
         }
@@ -190,6 +195,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     });
     QTest::keyClick(mainWindow.get(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(shownPoints, 3);
+    EXPECT_TRUE(replacedChartDeleted);
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_EQ(boxes.questions[0],
               "Supprimer de l'historique la période close le 31/12/2025 à 18:30 ? Ses parties "
@@ -224,6 +230,31 @@ TEST(RatingChartTest, ThereIsAPointPerPeriod) {
              {QPoint(0, 0), QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3)}) {
             ASSERT_TRUE(image.rect().contains(at + off));
             EXPECT_EQ(image.pixelColor(at + off), kRatingCurveColor) << period.newRating;
+        }
+    }
+}
+
+// Whatever the ratings, the axis has round steps and a few ticks around them.
+TEST(RatingChartTest, TheRatingAxisHasAFewRoundTicksWhateverTheRatings) {
+    struct Case {
+        std::vector<int> ratings;
+        RatingScale expected;
+    };
+    for (const Case& c :
+         {Case{{1779, 1812, 1860}, {1750, 1900, 25}}, Case{{0, 4000}, {}},
+          Case{{1500, 2000000000}, {}},
+          Case{{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}, {}}}) {
+        std::vector<HistoryPeriod> periods;
+        for (const int rating : c.ratings) {
+            periods.push_back(closedPeriod("2025-06-30", 1, std::nullopt, rating, {1}));
+        }
+        const RatingScale scale = ratingScale(periods);
+        EXPECT_LE((scale.high - scale.low) / scale.step, 8) << c.ratings.back();
+        EXPECT_LE(scale.low, qint64{c.ratings.front()});
+        EXPECT_GE(scale.high, qint64{c.ratings.back()});
+        if (c.expected.step == 25) {
+            EXPECT_EQ(scale.low, c.expected.low);
+            EXPECT_EQ(scale.high, c.expected.high);
         }
     }
 }

@@ -128,7 +128,10 @@ void HistoryWindow::showPeriods() {
             ? fromUtf8(messages::kHistoryEmpty)
             : (periods_.size() == 1 ? QStringLiteral("1 période close")
                                     : QStringLiteral("%1 périodes closes").arg(periods_.size())));
+    // The view does not delete the chart it replaces.
+    QChart* replaced = ui_->ratingChart->chart();
     ui_->ratingChart->setChart(ratingChart(periods_).release());
+    delete replaced;
 }
 
 void HistoryWindow::deleteSelectedPeriod() {

@@ -30,13 +30,10 @@ std::pair<qint64, qint64> dateRange(const std::vector<HistoryPeriod>& periods) {
     return {from - room, to + room};
 }
 
-struct RatingScale {
-    int low = 1000;
-    int high = 2000;
-    int step = 250;
-};
+}  // namespace
 
-// Round figures on the rating axis, at most six steps around the ratings.
+// Whatever the ratings, the steps grow by 1, 2, 2.5 and 5 times a power of ten until at most
+// six cover them: the axis never has more than eight ticks. In 64 bits, beyond any int.
 RatingScale ratingScale(const std::vector<HistoryPeriod>& periods) {
     if (periods.empty()) {
         return {};
@@ -44,20 +41,20 @@ RatingScale ratingScale(const std::vector<HistoryPeriod>& periods) {
     const auto [lowest, highest] = std::minmax_element(
         periods.begin(), periods.end(),
         [](const HistoryPeriod& a, const HistoryPeriod& b) { return a.newRating < b.newRating; });
-    const int low = lowest->newRating - kRatingMargin;
-    const int high = highest->newRating + kRatingMargin;
-    int step = 10;
-    for (const int wider : {20, 25, 50, 100, 200, 250, 500}) {
-        if ((high - low) / step < 6) {
-            break;
+    const qint64 low = qint64{lowest->newRating} - kRatingMargin;
+    const qint64 high = qint64{highest->newRating} + kRatingMargin;
+    qint64 step = 10;
+    for (qint64 power = 10; (high - low) / step >= 6; power *= 10) {
+        for (const qint64 times : {qint64{20}, qint64{25}, qint64{50}, qint64{100}}) {
+            step = power * times / 10;
+            if ((high - low) / step < 6) {
+                break;
+            }
         }
-        step = wider;
     }
-    const auto floorTo = [step](int rating) { return rating - ((rating % step) + step) % step; };
+    const auto floorTo = [step](qint64 rating) { return rating - ((rating % step) + step) % step; };
     return {floorTo(low), floorTo(high) + step, step};
 }
-
-}  // namespace
 
 std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     auto chart = std::make_unique<QChart>();
@@ -91,10 +88,10 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     ratings->setTitleText(QStringLiteral("Classement"));
     ratings->setLabelFormat(QStringLiteral("%d"));
     const RatingScale scale = ratingScale(periods);
-    ratings->setRange(scale.low, scale.high);
+    ratings->setRange(static_cast<qreal>(scale.low), static_cast<qreal>(scale.high));
     ratings->setTickType(QValueAxis::TicksDynamic);
     ratings->setTickAnchor(0);
-    ratings->setTickInterval(scale.step);
+    ratings->setTickInterval(static_cast<qreal>(scale.step));
     chart->addAxis(ratings, Qt::AlignLeft);
     series->attachAxis(ratings);
     return chart;
