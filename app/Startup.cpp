@@ -65,7 +65,7 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
     started.lock = lockPlayersFolder();
     if (!started.lock) {
         if (!options.pgnFile.isEmpty() &&
-            handFileToRunningProgram(QDir::currentPath(), options.pgnFile)) {
+            handFilesToRunningProgram(QDir::currentPath(), {options.pgnFile})) {
             started.handedOver = true;
             return started;
         }
