@@ -8,10 +8,12 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
 
 #include "DataFileCheck.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "PgnReading.h"
 #include "ProgramIcon.h"
 #include "SessionEnd.h"
 #include "SettingsFile.h"
@@ -27,6 +29,8 @@ namespace tavolin {
 namespace {
 
 const QString kLockFileName = QStringLiteral(".tavolin.lock");
+// How long the end of the program waits for PGN readings to stop.
+constexpr int kReadingsEndMilliseconds = 2000;
 
 // One program a players' folder: two windows saving the same players would overwrite each
 // other's games. A lock left by a program that died is taken over (its process is gone).
@@ -131,7 +135,13 @@ int runTavolin(int argc, char* argv[]) {
                      [](int status) { QApplication::exit(status); });
     saveOnSessionEnd(mainWindow);
     mainWindow.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A PGN file still being read is left behind, not Qt's objects its thread reports to.
+    if (!PgnReading::stopAll(kReadingsEndMilliseconds)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 }  // namespace tavolin

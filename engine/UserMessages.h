@@ -136,6 +136,8 @@ inline constexpr std::string_view kReasonAccessDenied = "accès refusé";
 inline constexpr std::string_view kReasonDiskFull = "le disque est plein";
 inline constexpr std::string_view kReasonReadError = "erreur de lecture";
 inline constexpr std::string_view kReasonWriteError = "erreur d'écriture";
+// A programming error: the library's own words follow.
+inline constexpr std::string_view kInternalError = "Erreur interne du programme : %1";
 inline constexpr std::string_view kUnexpectedError =
     "Une erreur inattendue a interrompu l'opération.";
 

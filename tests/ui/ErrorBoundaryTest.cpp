@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "RecordingMessageBoxes.h"
 
@@ -26,6 +27,17 @@ TEST(ErrorBoundaryTest, ShowsTheErrorOfAHandlerAndGoesOn) {
     runHandler(boxes, nullptr, [&] { after = true; });
     EXPECT_TRUE(after);
     EXPECT_EQ(boxes.errors.size(), 1);
+}
+
+// A programming error is told as one, in French first.
+TEST(ErrorBoundaryTest, AProgrammingErrorIsToldAsInternal) {
+    RecordingMessageBoxes boxes;
+    runHandler(boxes, nullptr, [] { std::vector<int>().at(3); });
+    runHandler(boxes, nullptr, [] { throw std::logic_error("ordre impossible"); });
+    ASSERT_EQ(boxes.errors.size(), 2);
+    EXPECT_TRUE(boxes.errors[0].startsWith("Erreur interne du programme : "))
+        << boxes.errors[0].toStdString();
+    EXPECT_EQ(boxes.errors[1], "Erreur interne du programme : ordre impossible");
 }
 
 TEST(ErrorBoundaryTest, CatchesWhatIsNotAStandardException) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,24 @@ TEST_F(PgnReadingTest, ABlockedReadingIsLeftToEndByItself) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return ending->ended; }, 5000));
     EXPECT_TRUE(ending->stopped);
     EXPECT_TRUE(QTest::qWaitFor([&] { return reading.isNull(); }, 5000));
+}
+
+// At the program's end the readings are asked to stop and waited for, a bounded time: a
+// blocked one is reported, one that can stop has stopped.
+TEST_F(PgnReadingTest, TheEndOfTheProgramWaitsABoundedTimeForTheReadings) {
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    QPointer<PgnReading> reading =
+        PgnReading::create(path(), [released](const PgnGameTags&) { released.wait(); });
+    reading->start();
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_FALSE(PgnReading::stopAll(200));
+    EXPECT_LT(waited.elapsed(), 5000);
+    release.set_value();
+    EXPECT_TRUE(PgnReading::stopAll(5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reading.isNull(); }, 5000));
+    EXPECT_TRUE(PgnReading::stopAll(0));  // none left
 }
 
 TEST_F(PgnReadingTest, AnErrorInTheReadingIsReported) {

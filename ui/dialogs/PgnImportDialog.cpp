@@ -129,7 +129,7 @@ void PgnImportDialog::startReading(PgnReader::GameHandler handler, Done done,
                                    const QString& stoppedText) {
     if (reading_) {  // one reading at a time: the last one asked for wins
         reading_->stop();
-        reading_->disconnect(this);
+        reading_->disconnect();  // its progress too: the bar is the new reading's
     }
     done_ = std::move(done);
     stoppedText_ = stoppedText;

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThread>
 #include <atomic>
 #include <memory>
 
@@ -24,6 +25,11 @@ public:
     // Asks the reading to stop after the piece of the file it is reading; from any thread.
     void stop() { *stopRequested_ = true; }
 
+    // At the program's end, before Qt goes: asks every reading still running to stop and
+    // waits for them, at most `milliseconds` in all; false when one is still reading (a
+    // file that blocks), which the program must not outlive Qt's objects with.
+    static bool stopAll(int milliseconds);
+
 signals:
     // Per mille of the file read.
     void progressed(int permille);
@@ -33,6 +39,7 @@ signals:
 
 private:
     PgnReading() = default;
+    QThread* thread_ = nullptr;
     QString path_;
     PgnReader::GameHandler handler_;
     std::shared_ptr<std::atomic<bool>> stopRequested_ = std::make_shared<std::atomic<bool>>();
