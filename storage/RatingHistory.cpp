@@ -15,6 +15,7 @@
 #include "FileError.h"
 #include "FileFailure.h"
 #include "HistorySchema.h"
+#include "HistoryValues.h"
 #include "PlayerRecord.h"
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -140,65 +141,6 @@ QString emptyIfNull(const QString& value) {
 
 QVariant orNull(const std::optional<int>& value) {
     return value ? QVariant(*value) : QVariant();
-}
-
-const QString kClosedAtFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
-// Beyond any rating: a larger stored one is a damaged history.
-constexpr int kHighestStoredRating = 4000;
-// SQLite's own form of a date and time, as its date functions write it.
-const QString kSqliteDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
-// A value out of its range or of another kind than its column's: the history is damaged.
-struct DamagedValue {
-    QString what;
-};
-
-// A whole number within [lowest, highest], as SQLite hands an INTEGER over.
-qint64 checkedInteger(const QVariant& value, qint64 lowest, qint64 highest, const char* column) {
-    const int type = value.typeId();
-    if ((type != QMetaType::LongLong && type != QMetaType::Int) || value.toLongLong() < lowest ||
-        value.toLongLong() > highest) {
-        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
-    }
-    return value.toLongLong();
-}
-
-std::optional<int> checkedIntegerOrNone(const QVariant& value, qint64 lowest, qint64 highest,
-                                        const char* column) {
-    if (value.isNull()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(checkedInteger(value, lowest, highest, column));
-}
-
-double checkedReal(const QVariant& value, double lowest, double highest, const char* column) {
-    const int type = value.typeId();
-    const bool number =
-        type == QMetaType::Double || type == QMetaType::LongLong || type == QMetaType::Int;
-    const double real = value.toDouble();
-    if (!number || !(real >= lowest && real <= highest)) {
-        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
-    }
-    return real;
-}
-
-QString checkedText(const QVariant& value, const char* column) {
-    if (value.typeId() != QMetaType::QString) {
-        throw DamagedValue{QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString())};
-    }
-    return value.toString();
-}
-
-QDateTime checkedDate(const QVariant& value) {
-    const QString text = checkedText(value, "closed_at");
-    QDateTime date = QDateTime::fromString(text, kClosedAtFormat);
-    if (!date.isValid()) {
-        date = QDateTime::fromString(text, kSqliteDateTimeFormat);
-    }
-    if (!date.isValid()) {
-        throw DamagedValue{QStringLiteral("closed_at : %1").arg(text)};
-    }
-    return date;
 }
 
 // Steps through a query's rows; a step that fails (a damaged page) raises, so that a
