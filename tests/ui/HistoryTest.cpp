@@ -31,7 +31,8 @@ protected:
 TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     calculateFide2024Example();
     addGame("1500", "+");  // the figures no longer match the games
-    click(ui.closePeriodButton);
+    EXPECT_FALSE(ui.closePeriodButton->isEnabled());
+    QTest::keyClick(mainWindow.get(), Qt::Key_K, Qt::ControlModifier);
     deleteGame("5");
     click(ui.calculateButton);
     click(ui.perfButton);
@@ -121,6 +122,52 @@ TEST_F(HistoryTest, APlayerThatCannotBeSavedTakesThePeriodBackOut) {
     click(ui.closePeriodButton);
     EXPECT_EQ(RatingHistory(historyFile()).periods(1).size(), 1u);
     EXPECT_EQ(PlayerFile(playerFile).readAll()[0].rating(), 1860);
+}
+
+// Returning from the program's own windows reloads nothing: the figures stay, and the
+// period closes after a look at each window.
+TEST_F(HistoryTest, LookingAtTheProgramsOwnWindowsErasesNothing) {
+    calculateFide2024Example();
+    const QString shown = results();
+    const std::vector<std::pair<const char*, std::function<void()>>> openers = {
+        {"Détail", [&] { QTest::keyClick(mainWindow.get(), Qt::Key_D, Qt::ControlModifier); }},
+        {"Historique", [&] { QTest::keyClick(mainWindow.get(), Qt::Key_H, Qt::ControlModifier); }},
+        {"Tableau", [&] { click(ui.tableButton); }},
+        {"Options", [&] { click(ui.optionsButton); }},
+        {"Infos", [&] { click(ui.aboutButton); }},
+    };
+    for (const auto& [name, open] : openers) {
+        bool opened = false;
+        whenModalShown<QDialog>([&](QDialog* window) {
+            opened = true;
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        open();
+        activate();  // the window manager gives the focus back
+        EXPECT_TRUE(opened) << name;
+        EXPECT_EQ(results(), shown) << name;
+        EXPECT_TRUE(ui.closePeriodButton->isEnabled()) << name;
+    }
+    boxes.answer = true;
+    QTest::keyClick(mainWindow.get(), Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(RatingHistory(historyFile()).periods(1).size(), 1u);
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+}
+
+// Figures that no longer match the games can be neither detailed nor closed.
+TEST_F(HistoryTest, DimmedFiguresDisableTheDetailAndTheClosing) {
+    calculateFide2024Example();
+    EXPECT_TRUE(ui.detailButton->isEnabled());
+    EXPECT_EQ(ui.detailButton->toolTip(), "Détail du calcul (Ctrl+D)");
+    type(ui.ratingEdit, "1880");
+    for (QPushButton* button : {ui.detailButton, ui.closePeriodButton}) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_TRUE(button->toolTip().startsWith("Cliquez d'abord sur CALCUL"));
+    }
+    click(ui.calculateButton);
+    EXPECT_TRUE(ui.detailButton->isEnabled());
+    EXPECT_TRUE(ui.closePeriodButton->isEnabled());
+    EXPECT_EQ(ui.closePeriodButton->toolTip(), "Clore la période (Ctrl+K)");
 }
 
 // Another program holds the history, or it is damaged: nothing is closed, the screen, the

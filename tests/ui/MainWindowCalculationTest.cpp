@@ -245,7 +245,8 @@ TEST_F(MainWindowCalculationTest, InterpolationShowsItsProgressOnlyWhileItRuns) 
 // "Détail" opens the last calculation's games: FIDE 2024 weighs each, with totals that are
 // the figures on screen; ELO says in a sentence how its figure was reached.
 TEST_F(MainWindowCalculationTest, TheDetailShowsTheLastCalculation) {
-    click(ui.detailButton);
+    EXPECT_FALSE(ui.detailButton->isEnabled());
+    QTest::keyClick(mainWindow.get(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(boxes.warnings,
               QStringList{"Aucun calcul à détailler : cliquez d'abord sur CALCUL."});
     calculateFide2024Example();

@@ -82,13 +82,17 @@ TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
     EXPECT_TRUE(ui.newRatingValue->font().bold());
 }
 
+// Tab follows the window's reading order; the detail and the closing wait for CALCUL, and
+// the rating comes before the coefficient list.
 TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
-    const QList<QWidget*> expected{ui.ratingEdit,  ui.opponentEdit,     ui.resultEdit,
-                                   ui.youngBox,    ui.addGameButton,    ui.calculateButton,
-                                   ui.quitButton,  ui.clearGamesButton, ui.gameList,
-                                   ui.aboutButton, ui.deleteGameButton, ui.deleteNumberEdit,
-                                   ui.playerGrid,  ui.eloButton};
-    ui.ratingEdit->setFocus();
+    click(ui.fideButton);
+    const QList<QWidget*> expected{
+        ui.fideButton,       ui.ratingEdit,    ui.youngBox,         ui.coefficientBox,
+        ui.opponentEdit,     ui.resultEdit,    ui.addGameButton,    ui.calculateButton,
+        ui.gameList,         ui.aboutButton,   ui.tableButton,      ui.historyButton,
+        ui.quitButton,       ui.optionsButton, ui.clearGamesButton, ui.deleteGameButton,
+        ui.deleteNumberEdit, ui.playerGrid,    ui.fideButton};
+    ui.fideButton->setFocus();
     for (int k = 1; k < expected.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected[k])

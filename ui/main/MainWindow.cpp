@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -68,6 +69,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* pare
     setWindowIcon(programIcon());
     ui_->setupUi(this);
     createHelp();
+    showResultsCurrent(true);  // no figures yet: nothing to detail or close
     connectFieldsToSession();
     connectHandlers();
     connectImport();
@@ -121,7 +123,16 @@ void MainWindow::runUserAction(const std::function<void()>& action) {
 void MainWindow::connectHandlers() {
     const MainWindowControls& ui = *ui_;
     connectHandler(ui.addGameButton, &MainWindow::addGame);
-    connectHandler(ui.calculateButton, &MainWindow::calculate);
+    // Enter validates the game typed: in the result field, and in the rating's once the
+    // result is there.
+    connect(ui.resultEdit, &QLineEdit::returnPressed, this,
+            [this] { runUserAction([this] { addGame(); }); });
+    connect(ui.opponentEdit, &QLineEdit::returnPressed, this, [this] {
+        if (!ui_->resultEdit->text().isEmpty()) {
+            runUserAction([this] { addGame(); });
+        }
+    });
+    connectHandler(ui.calculateButton, &MainWindow::calculate, Qt::Key_F9);
     connectHandler(ui.quitButton, &MainWindow::quit);
     connectHandler(ui.clearGamesButton, &MainWindow::clearGames);
     connectHandler(ui.tableButton, &MainWindow::openTable);
@@ -188,11 +199,15 @@ bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::WindowDeactivate:
             // Leaving the window saves the player, so that the load on coming back brings
-            // back exactly what was on screen; one of our own boxes is no leaving.
+            // back exactly what was on screen; one of our own boxes or windows (the detail,
+            // the history, the table, …) is no leaving: nothing is reloaded after it.
             if (boxes_.isOpen()) {
                 session_.focusLeftForOwnBox();
             } else {
                 runUserAction([this] { savePlayer(); });
+                if (QApplication::activeModalWidget() != nullptr) {
+                    session_.focusLeftForOwnBox();
+                }
             }
             break;
         case QEvent::WindowActivate:

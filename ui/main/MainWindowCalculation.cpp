@@ -21,6 +21,11 @@ namespace tavolin {
 namespace {
 
 constexpr QPoint kProgressPosition{520, 368};
+// Whatever the help switch says: a shortcut, or why the button waits.
+const QString kDetailTip = QStringLiteral("Détail du calcul (Ctrl+D)");
+const QString kClosePeriodTip = QStringLiteral("Clore la période (Ctrl+K)");
+const QString kPressCalculateTip =
+    QStringLiteral("Cliquez d'abord sur CALCUL : aucun résultat ne correspond aux parties.");
 
 }  // namespace
 
@@ -163,6 +168,13 @@ void MainWindow::showResultsCurrent(bool current) {
          {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
         label->setEnabled(current);
     }
+    // The detail and the closing speak of figures that match the games, or of none.
+    const bool matching = current && lastCalculation_.has_value();
+    ui.detailButton->setEnabled(matching);
+    ui.detailButton->setToolTip(matching ? kDetailTip : kPressCalculateTip);
+    const bool closable = matching && !ui.newRatingValue->text().isEmpty();
+    ui.closePeriodButton->setEnabled(closable);
+    ui.closePeriodButton->setToolTip(closable ? kClosePeriodTip : kPressCalculateTip);
 }
 
 QStringList MainWindow::resultTexts() const {

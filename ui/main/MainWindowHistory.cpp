@@ -104,8 +104,8 @@ void MainWindow::closePeriod() {
         ui_->ratingEdit->setText(before.ratingText);
         session_.restorePeriod(before);
         showGameCount();
-        showResults(results);
         lastCalculation_ = calculation;
+        showResults(results);
         saveTimer_->stop();
         try {
             history.remove(added);

@@ -218,11 +218,12 @@ void MainWindowControls::createControls(QWidget* window) {
 }
 
 void MainWindowControls::setFixedTips() {
-    // These four show their tooltip whatever the "aide" switch says.
+    // These show their tooltip whatever the "aide" switch says.
     gameEntryFrame->setToolTip(QStringLiteral("Entrez dans ce cadre vos parties"));
     gameCountValue->setToolTip(QStringLiteral("Nombre de parties jouées"));
     youngCaption->setToolTip(QStringLiteral("Cochez cette case si vous êtes jeune"));
     calculateButton->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
+    historyButton->setToolTip(QStringLiteral("Historique des périodes (Ctrl+H)"));
 }
 
 namespace {
@@ -263,12 +264,14 @@ void MainWindow::applyHelp() {
 }
 
 void MainWindowControls::setTabOrder() {
-    const QList<QWidget*> order{ratingEdit,    opponentEdit,    resultEdit,        youngBox,
-                                addGameButton, calculateButton, quitButton,        clearGamesButton,
-                                gameList,      aboutButton,     deleteGameButton,  deleteNumberEdit,
-                                playerGrid,    eloButton,       injesButton,       fideButton,
-                                perfButton,    fide2024Button,  coefficientBox,    tableButton,
-                                optionsButton, historyButton,   closePeriodButton, detailButton};
+    // The window's reading order: the players, the systems, the rating and what goes with
+    // it, a game's fields, CALCUL, the list, then the buttons below, row by row.
+    const QList<QWidget*> order{
+        playerGrid,        eloButton,        injesButton,      fideButton,      perfButton,
+        fide2024Button,    ratingEdit,       youngBox,         coefficientBox,  opponentEdit,
+        resultEdit,        addGameButton,    calculateButton,  gameList,        aboutButton,
+        tableButton,       historyButton,    detailButton,     quitButton,      optionsButton,
+        closePeriodButton, clearGamesButton, deleteGameButton, deleteNumberEdit};
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
