@@ -7,7 +7,22 @@ namespace tavolin {
 
 namespace {
 
-// Case folded, compatibility-decomposed without its combining marks, blanks as one.
+// The letters written as two on a keyboard without them: "LEBOEUF" is "Lebœuf".
+QString spelledOut(QChar c) {
+    switch (c.unicode()) {
+        case 0x0153:  // œ
+            return QStringLiteral("oe");
+        case 0x00E6:  // æ
+            return QStringLiteral("ae");
+        case 0x00DF:  // ß
+            return QStringLiteral("ss");
+        default:
+            return QString(c);
+    }
+}
+
+// Case folded, compatibility-decomposed without its combining marks, the ligatures spelled
+// out, blanks as one.
 QString foldedWords(const QString& text) {
     QString folded;
     bool blankPending = false;
@@ -23,7 +38,7 @@ QString foldedWords(const QString& text) {
             folded += QLatin1Char(' ');
             blankPending = false;
         }
-        folded += c;
+        folded += spelledOut(c);
     }
     return folded;
 }

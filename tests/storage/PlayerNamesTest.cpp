@@ -22,6 +22,9 @@ TEST(PlayerNamesTest, NamesMatchAsAPersonMatchesThem) {
              Case{"Иванов, Пётр", "ИВАНОВ, ПЁТР", NameMatch::Exact},  // Cyrillic
              Case{"Παπαδόπουλος", "ΠΑΠΑΔΌΠΟΥΛΟΣ", NameMatch::Exact},  // Greek, final sigma
              Case{"Straße, Jörg", "STRAẞE, JORG", NameMatch::Exact},  // capital ẞ
+             Case{"LEBOEUF eric", "Lebœuf, Éric", NameMatch::Exact},   // ligatures typed as two
+             Case{"Laetitia Casta", "Casta, Lætitia", NameMatch::Exact},
+             Case{"Strasse, Jorg", "Straße, Jörg", NameMatch::Exact},
              Case{"Lefevre, Helene", "Lefèvre, Hélène", NameMatch::Exact},
              Case{"Hélène Lefèvre", "Lefèvre, Hélène", NameMatch::Exact},  // either order
              Case{"Lefèvre, Hélène", "Hélène Lefèvre", NameMatch::Exact},
