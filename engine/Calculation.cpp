@@ -315,6 +315,12 @@ private:
         }
         const Fide2024Change change =
             fide2024RatedChange(*rating, result_.fide2024Coefficient, counted);
+        if (change.coefficient != result_.fide2024Coefficient) {
+            result_.coefficientNote =
+                filledMessage(messages::kFide2024CoefficientCapped,
+                              std::to_string(change.coefficient), std::to_string(change.games));
+            result_.notes.push_back(result_.coefficientNote);
+        }
         for (std::size_t k = 0; k < input_.games.size(); ++k) {
             GameDetail detail = listedGame(k, fide2024CountedGame(input_.games[k]).has_value());
             if (detail.counted) {
@@ -355,16 +361,21 @@ private:
             case FirstRatingRefusal::None:
                 break;
         }
-        // No rating to compare with: no variation, no theoretical score.
-        countedAverage_ = average(first.opponentsSum, first.games);
+        // The figures FIDE computes it from: the average and the score with the two 1800
+        // draws, and the change table 8.1.1 gives for that score (1808 = 1713 + 95).
         const long double withDraws =
             (first.opponentsSum + 3600.0L) / static_cast<long double>(first.games + 2);
+        countedAverage_ = roundedToDouble(withDraws);
         result_.explanation =
             "Deux nulles contre 1800 ajoutées : " + figureText(first.scoreHundredths / 100.0L + 1) +
             '/' + std::to_string(first.games + 2) + " ; p = " + figureText(first.percent / 100.0L) +
             " → " + signedText(first.difference) + " ; moyenne " + figureText(withDraws) +
             " ; premier classement " + std::to_string(first.rating);
-        return SystemOutcome{{{ResultLabel::performance, ""}, {ResultLabel::score, ""}},
+        std::string score = figureText(first.scoreHundredths / 100.0L + 1);
+        score += '/';
+        score += std::to_string(first.games + 2);
+        return SystemOutcome{{{ResultLabel::performance, signedText(first.difference)},
+                              {ResultLabel::score, std::move(score)}},
                              static_cast<double>(first.rating)};
     }
 

@@ -62,6 +62,9 @@ struct CalculationResult {
     // What the figures left out or warn of, one line each, shown under them: the games the
     // FIDE 2024 rules did not count, then the notice.
     std::vector<std::string> notes;
+    // The K factor FIDE 2024 used when it is not the box's (at most 700 / games):
+    // "K 35 (700 / 20 parties)"; empty otherwise. It is also among the notes.
+    std::string coefficientNote;
     // Every game listed and how it counted; empty when the calculation stopped.
     std::vector<GameDetail> details;
     // How the figure was reached, in one sentence, where no game weighs on its own (ELO,

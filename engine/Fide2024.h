@@ -17,6 +17,8 @@ namespace tavolin {
 inline constexpr int kFide2024LowestRating = 1400;   // below: not on the rating list
 inline constexpr int kFide2024HighestRating = 3000;  // the highest rating the window takes
 inline constexpr int kFide2024DefaultCoefficient = 20;
+// A new player's K, until he has played 30 rated games.
+inline constexpr int kFide2024NewPlayerCoefficient = 40;
 
 // Table 8.1.2: the expected score, in hundredths, of a player whose rating is `difference`
 // points above his opponent's (negative when below).

@@ -30,6 +30,8 @@ inline constexpr std::string_view kFide2024LeftOutDamagedOne =
     "1 partie non comptée (partie abîmée)";
 inline constexpr std::string_view kFide2024LeftOutDamagedMany =
     "%1 parties non comptées (parties abîmées)";
+// Under the results and in the detail: the K factor used when 700 / games caps the box's.
+inline constexpr std::string_view kFide2024CoefficientCapped = "K %1 (700 / %2 parties)";
 inline constexpr std::string_view kFide2024LeavesList =
     "Votre nouveau classement FIDE est inférieur à 1400 : vous quittez la liste";
 inline constexpr std::string_view kOpponentRatingError = "Erreur sur le elo";
@@ -112,6 +114,14 @@ inline constexpr std::string_view kClosePeriodQuestion =
 inline constexpr std::string_view kPeriodChangedDuringQuestion =
     "Les parties ou les résultats ont changé pendant la question : la période n'a pas été "
     "close.";
+// Added to the closing question after a first FIDE rating.
+inline constexpr std::string_view kFirstRatingCoefficient =
+    " Votre facteur K devient 40, celui d'un nouveau joueur jusqu'à 30 parties.";
+// Under the results once a period is closed: the ratings before and after, the games.
+inline constexpr std::string_view kPeriodClosedNote =
+    "Période close : %1 → %2 (%3 parties archivées)";
+inline constexpr std::string_view kFirstRatingClosedNote =
+    "Période close : premier classement %1 (%2 parties archivées)";
 inline constexpr std::string_view kNoCalculationToClose =
     "Aucun calcul ne correspond aux parties affichées : cliquez d'abord sur CALCUL.";
 inline constexpr std::string_view kNoGameToClose = "Aucune partie à archiver.";

@@ -71,8 +71,9 @@ TEST(CalcCommandLineTest, Fide2024RatedAndUnrated) {
               "Moyenne des adversaires : 1853\nNOUVEAU FIDE : 1860\n");
     EXPECT_THAT(calc({"-s", "fide2024", "-k", "40", "-r", "1850", "2010+"}).out,
                 StartsWith("Variation : 28\n"));  // 40 × (1 − .29) = 28.4
-    EXPECT_EQ(calc({"-s", "fide2024", "1700+", "1700+", "1600+", "1800-", "1700-"}).out,
-              "Variation :\nScore théorique/réalisé :\nMoyenne des adversaires : 1700\n"
+    // A first rating: the figures FIDE computes it from, with the two 1800 draws (1729 + 50).
+    EXPECT_EQ(calc({"-s", "fide2024", "1700+", "1700+", "1600+", "1800-", "1700-"}, ".").out,
+              "Variation : +50\nScore théorique/réalisé : 4/7\nMoyenne des adversaires : 1729\n"
               "NOUVEAU FIDE : 1779\n");
 
     EXPECT_THAT(calc({"-s", "fide2024", "-r", "1850", "-d", ",", "--detail", "1900+"}).out,

@@ -144,16 +144,21 @@ INSTANTIATE_TEST_SUITE_P(
                       {L::score, "0,92/1"},
                       {L::average, "1400"},
                       {L::newRating, "1852"}}},
-        // Ra = (8500 + 3600) / 7, p = 4 / 7 → .57, dp 50: 1778.57 → 1779.
-        Fide2024Case{
-            "reference_first_rating",
-            {"", "20", {{1700, 1}, {1700, 1}, {1600, 1}, {1800, 0}, {1700, 0}}},
-            {{L::performance, ""}, {L::score, ""}, {L::average, "1700"}, {L::newRating, "1779"}}},
+        // Ra = (8500 + 3600) / 7, p = 4 / 7 → .57, dp 50: 1778.57 → 1779. The window shows
+        // the figures it comes from: the average and score with the draws, and dp.
+        Fide2024Case{"reference_first_rating",
+                     {"", "20", {{1700, 1}, {1700, 1}, {1600, 1}, {1800, 0}, {1700, 0}}},
+                     {{L::performance, "+50"},
+                      {L::score, "4/7"},
+                      {L::average, "1729"},
+                      {L::newRating, "1779"}}},
         // 9 wins over 2300: p = 10 / 11 → .91, dp 383, Ra 2209 + 383 = 2592, held to 2200.
-        Fide2024Case{
-            "first_rating_at_most_2200",
-            {" ", "20", std::vector<GameEntry>(9, GameEntry{2300, 1})},
-            {{L::performance, ""}, {L::score, ""}, {L::average, "2300"}, {L::newRating, "2200"}}}),
+        Fide2024Case{"first_rating_at_most_2200",
+                     {" ", "20", std::vector<GameEntry>(9, GameEntry{2300, 1})},
+                     {{L::performance, "+383"},
+                      {L::score, "10/11"},
+                      {L::average, "2209"},
+                      {L::newRating, "2200"}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct RefusalCase {
@@ -328,4 +333,19 @@ TEST(Fide2024Test, GamesThatCannotBeRealAreLeftOut) {
 }
 
 }  // namespace
+// The K used is said when 700 / games caps the box's: twenty games at K 40 are rated at 35.
+TEST(Fide2024CalculationNotesTest, TheKUsedIsSaidWhenItIsNotTheBoxs) {
+    const std::vector<GameEntry> twenty(20, GameEntry{1850, 0.5});
+    CalculationInput input;
+    input.system = RatingSystem::Fide2024;
+    input.ratingText = "1850";
+    input.coefficientText = "40";
+    input.games = twenty;
+    const CalculationResult capped = calculate(input);
+    EXPECT_EQ(capped.coefficientNote, "K 35 (700 / 20 parties)");
+    EXPECT_EQ(capped.notes, std::vector<std::string>{"K 35 (700 / 20 parties)"});
+    input.games = std::span<const GameEntry>(twenty).first(17);  // 40 × 17 = 680
+    EXPECT_EQ(calculate(input).coefficientNote, "");
+}
+
 }  // namespace tavolin

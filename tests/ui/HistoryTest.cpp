@@ -58,6 +58,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     click(ui.closePeriodButton);
     EXPECT_EQ(ui.ratingEdit->text(), "1860");
     EXPECT_EQ(ui.gameCountValue->text(), "0");
+    EXPECT_EQ(ui.notesValue->text(), "Période close : 1850 → 1860 (4 parties archivées)");
     const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
     EXPECT_EQ(saved.rating(), 1860);
     EXPECT_EQ(saved.gameCount(), 0);
@@ -168,6 +169,32 @@ TEST_F(HistoryTest, DimmedFiguresDisableTheDetailAndTheClosing) {
     EXPECT_TRUE(ui.detailButton->isEnabled());
     EXPECT_TRUE(ui.closePeriodButton->isEnabled());
     EXPECT_EQ(ui.closePeriodButton->toolTip(), "Clore la période (Ctrl+K)");
+}
+
+// A first FIDE 2024 rating shows the figures it comes from, and its closing makes the K a
+// new player's.
+TEST_F(HistoryTest, AFirstFideRatingAddsUpAndItsClosingMakesTheK40) {
+    for (const auto& [rating, sign] :
+         {std::pair{"1700", "+"}, std::pair{"1700", "+"}, std::pair{"1600", "+"},
+          std::pair{"1800", "-"}, std::pair{"1700", "-"}}) {
+        addGame(rating, sign);
+    }
+    click(ui.fide2024Button);
+    click(ui.calculateButton);
+    EXPECT_EQ(results(), "1729|4/7|+50|1779");  // 1729 + 50, the two 1800 draws counted
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    ASSERT_EQ(boxes.questions.size(), 1);
+    EXPECT_TRUE(boxes.questions[0].endsWith(
+        "Votre facteur K devient 40, celui d'un nouveau joueur jusqu'à 30 parties."));
+    EXPECT_EQ(ui.coefficientBox->currentText(), "40");
+    EXPECT_EQ(PlayerFile(playerFile).readAll()[0].coefficient(), 40);
+    EXPECT_EQ(ui.notesValue->text(),
+              "Période close : premier classement 1779 (5 parties archivées)");
+    const auto periods = RatingHistory(historyFile()).periods(1);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].average, "1729");
+    EXPECT_EQ(periods[0].score, "4/7");
 }
 
 // Another program holds the history, or it is damaged: nothing is closed, the screen, the

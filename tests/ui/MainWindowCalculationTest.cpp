@@ -255,14 +255,14 @@ TEST_F(MainWindowCalculationTest, TheDetailShowsTheLastCalculation) {
     whenModalShown<CalculationDetailWindow>([&](CalculationDetailWindow* window) {
         const auto shown = controlsOf<CalculationDetailWindowControls>(*window);
         const int last = shown.gameTable->rowCount() - 1;
-        for (const int column : {0, 5, 6}) {
+        for (const int column : {0, 2, 5, 6}) {
             totals.append(shown.gameTable->item(last, column)->text());
         }
         totals.append(shown.gameTable->item(1, 2)->text());  // the draw
         QTest::keyClick(window, Qt::Key_Return);
     });
     QTest::keyClick(mainWindow.get(), Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(totals, (QStringList{"Total", "1.99", "10.20", "½"}));
+    EXPECT_EQ(totals, (QStringList{"Total", "2.5", "1.99", "10.20", "½"}));
 
     click(ui.eloButton);
     type(ui.ratingEdit, "1500");

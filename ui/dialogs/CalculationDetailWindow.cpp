@@ -72,6 +72,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
                                      [](const GameDetail& game) { return game.weighed; });
     long double expected = 0;
     long double change = 0;
+    long double points = 0;
     const auto put = [table](int row, int column, const QString& text) {
         auto* item = new QTableWidgetItem(text);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -92,6 +93,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
             put(row, Change, twoDecimals(game.change, separator_));
             expected += game.expected;
             change += game.change;
+            points += game.score;
         }
     }
     if (weighed) {
@@ -100,6 +102,8 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         const int row = table->rowCount();
         table->insertRow(row);
         put(row, Number, QStringLiteral("Total"));
+        put(row, Opponent, fromUtf8(calculation.coefficientNote));
+        put(row, Result, fromUtf8(resultFigureText(points, separator_.toStdString())));
         put(row, Expected, twoDecimals(expected, separator_));
         put(row, Change, twoDecimals(change, separator_));
     }

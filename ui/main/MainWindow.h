@@ -122,6 +122,7 @@ private:
     QRadioButton* systemButton(RatingSystem system) const;
     RatingSystem checkedSystem() const;
     void showCoefficientChoices(RatingSystem system);
+    void setFide2024Coefficient(int coefficient);
     void runCalculation(bool pressed);
     void clearResults();
     void showResultsCurrent(bool current);

@@ -77,9 +77,13 @@ void MainWindow::closePeriod() {
         warn(messages::kNoCalculationToClose);
         return;
     }
-    const QString question =
+    const bool firstFideRating = period.system == RatingSystem::Fide2024 && !period.ratingBefore;
+    QString question =
         fromUtf8(messages::kClosePeriodQuestion)
             .arg(QString::number(period.newRating), QString::number(period.games.size()));
+    if (firstFideRating) {
+        question += fromUtf8(messages::kFirstRatingCoefficient);
+    }
     if (!actionBoxes_.question(this, question)) {
         return;
     }
@@ -97,10 +101,17 @@ void MainWindow::closePeriod() {
     const PlayerSession::Period before = session_.currentPeriod();
     const QStringList results = resultTexts();
     const auto calculation = lastCalculation_;
+    const int coefficientBefore = session_.fide2024Coefficient();
     try {
         ui_->ratingEdit->setText(QString::number(period.newRating));
+        if (firstFideRating) {
+            setFide2024Coefficient(kFide2024NewPlayerCoefficient);
+        }
         clearGames();  // saves the player, new rating and all
     } catch (...) {
+        if (firstFideRating) {
+            setFide2024Coefficient(coefficientBefore);
+        }
         ui_->ratingEdit->setText(before.ratingText);
         session_.restorePeriod(before);
         showGameCount();
@@ -116,6 +127,21 @@ void MainWindow::closePeriod() {
         throw;
     }
     saveTimer_->stop();  // nothing left for it to save
+    const QString games = QString::number(period.games.size());
+    setResult(ui_->notesValue, period.ratingBefore
+                                   ? fromUtf8(messages::kPeriodClosedNote)
+                                         .arg(QString::number(*period.ratingBefore),
+                                              QString::number(period.newRating), games)
+                                   : fromUtf8(messages::kFirstRatingClosedNote)
+                                         .arg(QString::number(period.newRating), games));
+    ui_->notesValue->setToolTip(ui_->notesValue->text());
+}
+
+// The K factor of the 2024 rules in force, as the coefficient box shows it.
+void MainWindow::setFide2024Coefficient(int coefficient) {
+    session_.setFide2024Coefficient(coefficient);
+    session_.setCoefficientText(QString::number(coefficient));
+    showCoefficientChoices(RatingSystem::Fide2024);
 }
 
 void MainWindow::showHistory() {
