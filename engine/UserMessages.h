@@ -122,6 +122,9 @@ inline constexpr std::string_view kPeriodClosedNote =
     "Période close : %1 → %2 (%3 parties archivées)";
 inline constexpr std::string_view kFirstRatingClosedNote =
     "Période close : premier classement %1 (%2 parties archivées)";
+inline constexpr std::string_view kReopenNeedsNoGames =
+    "Pour rouvrir la période, la liste des parties doit être vide : effacez d'abord les "
+    "parties listées.";
 inline constexpr std::string_view kNoCalculationToClose =
     "Aucun calcul ne correspond aux parties affichées : cliquez d'abord sur CALCUL.";
 inline constexpr std::string_view kNoGameToClose = "Aucune partie à archiver.";

@@ -46,6 +46,18 @@ bool PlayerSession::addImportedGame(const PgnImportedGame& game) {
     return true;
 }
 
+bool PlayerSession::addPeriodGame(const HistoryGame& game) {
+    if (!addGame(game.entry)) {
+        return false;
+    }
+    const bool fromFile = !game.opponentName.isEmpty() || !game.date.isEmpty() ||
+                          !game.event.isEmpty() || !game.round.isEmpty();
+    if (const auto texts = importedOf(current_); !texts.empty() && fromFile) {
+        texts[games_.count - 1] = game;
+    }
+    return true;
+}
+
 std::vector<HistoryGame> PlayerSession::periodGames() const {
     std::vector<HistoryGame> games;
     const std::span<const GameEntry> listed = games_.games();

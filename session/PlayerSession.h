@@ -62,6 +62,8 @@ public:
     // Adds a game from a PGN file, whose texts the session keeps for the period's history
     // for as long as the program runs and the game stays where it is in the player file.
     bool addImportedGame(const PgnImportedGame& game);
+    // Adds a game of a reopened period, with the texts a PGN file gave it.
+    bool addPeriodGame(const HistoryGame& game);
     // The games listed, with the PGN file's texts of those imported.
     std::vector<HistoryGame> periodGames() const;
     // Deletes game `number`; numbers outside 1 to 50 do nothing.

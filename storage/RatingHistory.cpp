@@ -291,6 +291,77 @@ qint64 RatingHistory::add(const HistoryPeriod& period) {
     }
 }
 
+std::vector<HistoryPeriod> RatingHistory::readPeriods(const QSqlDatabase& database, int slot) {
+    const QString where = slot == 0 ? QString() : QStringLiteral(" WHERE slot = ?");
+    QSqlQuery periodQuery(database);
+    periodQuery.prepare(
+        QStringLiteral("SELECT id, closed_at, slot, player_name, system, coefficient, young,"
+                       " rating_before, average, score, performance, new_rating_text, new_rating"
+                       " FROM period%1 ORDER BY closed_at, id")
+            .arg(where));
+    if (slot != 0) {
+        periodQuery.addBindValue(slot);
+    }
+    executeOrThrow(periodQuery);
+    std::vector<HistoryPeriod> periods;
+    QHash<qint64, std::size_t> indexOfId;
+    while (nextRow(periodQuery)) {
+        const auto value = [&periodQuery](int column) { return periodQuery.value(column); };
+        HistoryPeriod period;
+        period.id = checkedInteger(value(0), 1, std::numeric_limits<qint64>::max(), "id");
+        period.closedAt = checkedDate(value(1));
+        period.slot = static_cast<int>(checkedInteger(value(2), 1, kPlayerCount, "slot"));
+        period.playerName = checkedText(value(3), "player_name");
+        period.system = static_cast<RatingSystem>(
+            checkedInteger(value(4), static_cast<int>(RatingSystem::Elo),
+                           static_cast<int>(RatingSystem::Fide2024), "system"));
+        period.coefficient = checkedIntegerOrNone(value(5), 10, 40, "coefficient");
+        period.young = checkedInteger(value(6), 0, 1, "young") == 1;
+        period.ratingBefore =
+            checkedIntegerOrNone(value(7), 0, kHighestStoredRating, "rating_before");
+        period.average = checkedText(value(8), "average");
+        period.score = checkedText(value(9), "score");
+        period.performance = checkedText(value(10), "performance");
+        period.newRatingText = checkedText(value(11), "new_rating_text");
+        period.newRating =
+            static_cast<int>(checkedInteger(value(12), 0, kHighestStoredRating, "new_rating"));
+        indexOfId.insert(period.id, periods.size());
+        periods.push_back(std::move(period));
+    }
+
+    QSqlQuery gameQuery(database);
+    gameQuery.prepare(
+        QStringLiteral(
+            "SELECT game.period_id, game.opponent_rating, game.score, game.opponent_name,"
+            " game.date, game.event, game.round FROM game JOIN period ON period.id ="
+            " game.period_id%1 ORDER BY game.period_id, game.number")
+            .arg(where));
+    if (slot != 0) {
+        gameQuery.addBindValue(slot);
+    }
+    executeOrThrow(gameQuery);
+    while (nextRow(gameQuery)) {
+        const auto value = [&gameQuery](int column) { return gameQuery.value(column); };
+        HistoryGame game;
+        game.entry.opponentRating =
+            checkedReal(value(1), 0, kHighestStoredRating, "opponent_rating");
+        game.entry.score = checkedReal(value(2), 0, 1, "score");
+        if (game.entry.score != kWinScore && game.entry.score != kDrawScore &&
+            game.entry.score != kLossScore) {
+            throw DamagedValue{QStringLiteral("score : %1").arg(game.entry.score)};
+        }
+        game.opponentName = checkedText(value(3), "opponent_name");
+        game.date = checkedText(value(4), "date");
+        game.event = checkedText(value(5), "event");
+        game.round = checkedText(value(6), "round");
+        const auto period = indexOfId.constFind(gameQuery.value(0).toLongLong());
+        if (period != indexOfId.constEnd()) {
+            periods[*period].games.push_back(game);
+        }
+    }
+    return periods;
+}
+
 std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
     if (!QFileInfo::exists(path_)) {
         return {};
@@ -301,75 +372,32 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         if (checkedVersion(database) == 0) {
             return {};  // no period closed yet
         }
-        const QString where = slot == 0 ? QString() : QStringLiteral(" WHERE slot = ?");
-        QSqlQuery periodQuery(database);
-        periodQuery.prepare(
-            QStringLiteral(
-                "SELECT id, closed_at, slot, player_name, system, coefficient, young,"
-                " rating_before, average, score, performance, new_rating_text, new_rating"
-                " FROM period%1 ORDER BY closed_at, id")
-                .arg(where));
-        if (slot != 0) {
-            periodQuery.addBindValue(slot);
-        }
-        executeOrThrow(periodQuery);
-        std::vector<HistoryPeriod> periods;
-        QHash<qint64, std::size_t> indexOfId;
-        while (nextRow(periodQuery)) {
-            const auto value = [&periodQuery](int column) { return periodQuery.value(column); };
-            HistoryPeriod period;
-            period.id = checkedInteger(value(0), 1, std::numeric_limits<qint64>::max(), "id");
-            period.closedAt = checkedDate(value(1));
-            period.slot = static_cast<int>(checkedInteger(value(2), 1, kPlayerCount, "slot"));
-            period.playerName = checkedText(value(3), "player_name");
-            period.system = static_cast<RatingSystem>(
-                checkedInteger(value(4), static_cast<int>(RatingSystem::Elo),
-                               static_cast<int>(RatingSystem::Fide2024), "system"));
-            period.coefficient = checkedIntegerOrNone(value(5), 10, 40, "coefficient");
-            period.young = checkedInteger(value(6), 0, 1, "young") == 1;
-            period.ratingBefore =
-                checkedIntegerOrNone(value(7), 0, kHighestStoredRating, "rating_before");
-            period.average = checkedText(value(8), "average");
-            period.score = checkedText(value(9), "score");
-            period.performance = checkedText(value(10), "performance");
-            period.newRatingText = checkedText(value(11), "new_rating_text");
-            period.newRating =
-                static_cast<int>(checkedInteger(value(12), 0, kHighestStoredRating, "new_rating"));
-            indexOfId.insert(period.id, periods.size());
-            periods.push_back(std::move(period));
-        }
+        return readPeriods(database, slot);
+    } catch (const SqlFailure& failure) {
+        throw FileError(failureText(path_, failure.error));
+    } catch (const DamagedValue& damaged) {
+        throw FileError(fromUtf8(messages::kHistoryDamaged).arg(fullPath(path_), damaged.what));
+    }
+}
 
-        QSqlQuery gameQuery(database);
-        gameQuery.prepare(
-            QStringLiteral(
-                "SELECT game.period_id, game.opponent_rating, game.score, game.opponent_name,"
-                " game.date, game.event, game.round FROM game JOIN period ON period.id ="
-                " game.period_id%1 ORDER BY game.period_id, game.number")
-                .arg(where));
-        if (slot != 0) {
-            gameQuery.addBindValue(slot);
+std::optional<HistoryPeriod> RatingHistory::takeLatest(int slot) {
+    if (!QFileInfo::exists(path_)) {
+        return std::nullopt;
+    }
+    try {
+        QSqlDatabase database = open(Access::writing);
+        bringUpToDate(database);
+        Transaction transaction(database);
+        std::vector<HistoryPeriod> periods = readPeriods(database, slot);
+        if (periods.empty()) {
+            return std::nullopt;
         }
-        executeOrThrow(gameQuery);
-        while (nextRow(gameQuery)) {
-            const auto value = [&gameQuery](int column) { return gameQuery.value(column); };
-            HistoryGame game;
-            game.entry.opponentRating =
-                checkedReal(value(1), 0, kHighestStoredRating, "opponent_rating");
-            game.entry.score = checkedReal(value(2), 0, 1, "score");
-            if (game.entry.score != kWinScore && game.entry.score != kDrawScore &&
-                game.entry.score != kLossScore) {
-                throw DamagedValue{QStringLiteral("score : %1").arg(game.entry.score)};
-            }
-            game.opponentName = checkedText(value(3), "opponent_name");
-            game.date = checkedText(value(4), "date");
-            game.event = checkedText(value(5), "event");
-            game.round = checkedText(value(6), "round");
-            const auto period = indexOfId.constFind(gameQuery.value(0).toLongLong());
-            if (period != indexOfId.constEnd()) {
-                periods[*period].games.push_back(game);
-            }
-        }
-        return periods;
+        QSqlQuery deletion(database);
+        deletion.prepare(QStringLiteral("DELETE FROM period WHERE id = ?"));
+        deletion.addBindValue(periods.back().id);
+        executeOrThrow(deletion);
+        transaction.commit();
+        return std::move(periods.back());
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));
     } catch (const DamagedValue& damaged) {

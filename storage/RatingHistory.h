@@ -34,6 +34,9 @@ public:
     std::vector<HistoryPeriod> periods(int slot = 0);
     // Deletes a period and its games; a missing file is left missing.
     void remove(qint64 id);
+    // Takes player `slot`'s latest period out of the history, in one transaction, and
+    // gives it with its games; none when he has none.
+    std::optional<HistoryPeriod> takeLatest(int slot);
 
 private:
     // Reading opens the file read-only: it never creates, migrates nor writes it.
@@ -45,6 +48,9 @@ private:
     int checkedVersion(const QSqlDatabase& database) const;
     // Brings a history to this program's version, in one transaction; only writes do.
     void bringUpToDate(QSqlDatabase& database);
+    // The periods of `slot` (all with 0), oldest first, their values checked; raises
+    // SqlFailure or DamagedValue.
+    std::vector<HistoryPeriod> readPeriods(const QSqlDatabase& database, int slot);
 
     QString path_;
     QString connection_;  // Qt's name of this object's connection

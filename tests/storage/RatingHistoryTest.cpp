@@ -67,6 +67,24 @@ TEST_F(RatingHistoryTest, DeletingAPeriodDeletesItsGames) {
     EXPECT_EQ(other.number("SELECT count(*) FROM game"), 2);
 }
 
+// Reopening takes the player's latest period out, with its games and their texts.
+TEST_F(RatingHistoryTest, TheLatestPeriodIsTakenOutWithItsGames) {
+    RatingHistory history(path);
+    EXPECT_FALSE(history.takeLatest(1).has_value());
+    history.add(closedPeriod("2025-06-30", 1, 1700, 1710, {1, 0}));
+    HistoryPeriod latest = closedPeriod("2025-12-31", 1, 1710, 1720, {1, 0.5});
+    latest.games[1].opponentName = "Petit, Paul";
+    latest.games[1].round = "4";
+    history.add(closedPeriod("2026-03-31", 2, 1500, 1490, {0}));
+    latest.id = history.add(latest);
+    const std::optional<HistoryPeriod> taken = history.takeLatest(1);
+    ASSERT_TRUE(taken.has_value());
+    EXPECT_EQ(*taken, latest);
+    ASSERT_EQ(history.periods(1).size(), 1u);
+    EXPECT_EQ(history.periods(1)[0].newRating, 1710);
+    EXPECT_EQ(history.periods(2).size(), 1u);
+}
+
 TEST_F(RatingHistoryTest, AnOlderHistoryIsBroughtUpToDateWithItsPeriods) {
     {
         OtherConnection older(path);

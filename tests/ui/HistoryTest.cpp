@@ -197,6 +197,43 @@ TEST_F(HistoryTest, AFirstFideRatingAddsUpAndItsClosingMakesTheK40) {
     EXPECT_EQ(periods[0].score, "4/7");
 }
 
+// The latest period reopens: its games back in the list, the rating before it current, the
+// period out of the history; never over games already listed.
+TEST_F(HistoryTest, TheLatestPeriodReopensIntoAnEmptyList) {
+    calculateFide2024Example();
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    addGame("1500", "+");
+    const auto reopenIn = [&](bool& reopenable) {
+        whenModalShown<HistoryWindow>([&](HistoryWindow* window) {
+            const auto shown = controlsOf<HistoryWindowControls>(*window);
+            shown.periodTable->selectRow(0);
+            reopenable = shown.reopenButton->isEnabled();
+            click(shown.reopenButton);
+            click(shown.closeButton);
+        });
+        activate();  // as the window manager gives the focus back after a window
+        QTest::keyClick(mainWindow.get(), Qt::Key_H, Qt::ControlModifier);
+    };
+    bool reopenable = false;
+    reopenIn(reopenable);
+    EXPECT_TRUE(reopenable);
+    EXPECT_EQ(boxes.warnings, QStringList{"Pour rouvrir la période, la liste des parties doit "
+                                          "être vide : effacez d'abord les parties listées."});
+    EXPECT_EQ(RatingHistory(historyFile()).periods(1).size(), 1u);
+
+    click(ui.clearGamesButton);
+    reopenIn(reopenable);
+    EXPECT_TRUE(RatingHistory(historyFile()).periods(1).empty());
+    EXPECT_EQ(ui.ratingEdit->text(), "1850");
+    EXPECT_EQ(mainWindow->session().games().count, 4);
+    const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
+    EXPECT_EQ(saved.rating(), 1850);
+    EXPECT_EQ(saved.games()[0].opponentRating, 2010);
+    click(ui.calculateButton);
+    EXPECT_EQ(ui.newRatingValue->text(), "1860");
+}
+
 // Another program holds the history, or it is damaged: nothing is closed, the screen, the
 // player file and the history stay as they were.
 TEST_F(HistoryTest, AHistoryThatCannotBeWrittenClosesNothing) {

@@ -52,10 +52,12 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     periodTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(periodTable, 2);
     auto* buttons = new QHBoxLayout;
+    reopenButton = new QPushButton(QStringLiteral("&Rouvrir la période"), window);
     deleteButton = new QPushButton(QStringLiteral("&Supprimer la période"), window);
     exportButton = new QPushButton(QStringLiteral("E&xporter en CSV…"), window);
     closeButton = new QPushButton(QStringLiteral("&Fermer"), window);
     closeButton->setDefault(true);
+    buttons->addWidget(reopenButton);
     buttons->addWidget(deleteButton);
     buttons->addWidget(exportButton);
     buttons->addStretch();
@@ -78,10 +80,12 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
                  {680, 560}},
                 *ui_);
     connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connectButton(ui_->reopenButton, &HistoryWindow::reopenLatestPeriod);
     connectButton(ui_->deleteButton, &HistoryWindow::deleteSelectedPeriod);
     connectButton(ui_->exportButton, &HistoryWindow::exportCsv);
     connect(ui_->periodTable, &QTableWidget::itemSelectionChanged, this, [this] {
         ui_->deleteButton->setEnabled(!ui_->periodTable->selectedItems().isEmpty());
+        showReopenable();
     });
     csvFileChooser_ = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"),
@@ -123,6 +127,7 @@ void HistoryWindow::showPeriods() {
     }
     ui_->deleteButton->setEnabled(!periods_.empty());
     ui_->exportButton->setEnabled(!periods_.empty());
+    showReopenable();
     ui_->summaryLabel->setText(
         periods_.empty()
             ? fromUtf8(messages::kHistoryEmpty)
@@ -132,6 +137,24 @@ void HistoryWindow::showPeriods() {
     QChart* replaced = ui_->ratingChart->chart();
     ui_->ratingChart->setChart(ratingChart(periods_).release());
     delete replaced;
+}
+
+// Only the latest period can be reopened: the others' ratings were followed by more.
+void HistoryWindow::showReopenable() {
+    const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
+    ui_->reopenButton->setEnabled(reopener_ && !periods_.empty() && rows.size() == 1 &&
+                                  rows.front().row() == static_cast<int>(periods_.size()) - 1);
+}
+
+void HistoryWindow::reopenLatestPeriod() {
+    if (!reopener_ || periods_.empty()) {
+        return;
+    }
+    if (const QString refusal = reopener_(); !refusal.isEmpty()) {
+        boxes_.warning(this, refusal);
+        return;
+    }
+    readPeriods();
 }
 
 void HistoryWindow::deleteSelectedPeriod() {

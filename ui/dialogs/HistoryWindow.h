@@ -30,8 +30,12 @@ public:
     void readPeriods();
     const std::vector<HistoryPeriod>& periods() const { return periods_; }
 
+    void reopenLatestPeriod();    // "Rouvrir la période"
     void deleteSelectedPeriod();  // "Supprimer la période"
-    void exportCsv();             // "Exporter en CSV…"
+    // What reopens the player's latest period (the main window's games and rating): the
+    // reason it refuses, empty when it has done it. Without one, nothing is reopened.
+    void setReopener(std::function<QString()> reopener) { reopener_ = std::move(reopener); }
+    void exportCsv();  // "Exporter en CSV…"
     // How the CSV file is chosen, from a suggested name (a save dialog by default); an empty
     // answer saves nothing.
     void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) {
@@ -40,6 +44,7 @@ public:
 
 private:
     void showPeriods();
+    void showReopenable();
     void connectButton(QPushButton* button, void (HistoryWindow::*action)());
 
     const std::unique_ptr<HistoryWindowControls> ui_;
@@ -49,6 +54,7 @@ private:
     QString playerName_;
     std::vector<HistoryPeriod> periods_;
     std::function<QString(const QString&)> csvFileChooser_;
+    std::function<QString()> reopener_;
 };
 
 }  // namespace tavolin

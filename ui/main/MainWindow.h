@@ -71,8 +71,10 @@ public:
     void showAbout();                        // "Infos" and the title: the About box
     void openTable();                        // "Tableau": the percentage table
     void openOptions();                      // "Options"
-    void showDetail();    // "Détail": how each game counted in the last calculation
-    void closePeriod();   // "Clore la période": into the history, the new rating kept
+    void showDetail();   // "Détail": how each game counted in the last calculation
+    void closePeriod();  // "Clore la période": into the history, the new rating kept
+    // "Rouvrir la période" in the history window: why it cannot, empty once done.
+    QString reopenLatestPeriod();
     void showHistory();   // "Historique": the player's closed periods and his curve
     void savePlayer();    // saves the current player
     void loadPlayer();    // loads the current player, at every activation

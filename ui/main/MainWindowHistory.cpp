@@ -152,8 +152,47 @@ void MainWindow::showHistory() {
     }
     const QString name = session_.name(slot);
     HistoryWindow window(historyPath(), slot, name, boxes_, this);
+    window.setReopener([this] { return reopenLatestPeriod(); });
     window.readPeriods();
     window.exec();
+}
+
+// The player's latest period back on screen: its games, with what a PGN file gave them, and
+// the rating before it. The history first, in one transaction; a player that cannot be
+// saved puts the period back into it.
+QString MainWindow::reopenLatestPeriod() {
+    if (session_.games().count != 0) {
+        return fromUtf8(messages::kReopenNeedsNoGames);
+    }
+    RatingHistory history(historyPath());
+    const std::optional<HistoryPeriod> period = history.takeLatest(session_.current());
+    if (!period) {
+        return {};
+    }
+    const QString ratingAfter = ui_->ratingEdit->text();
+    try {
+        ui_->ratingEdit->setText(period->ratingBefore ? QString::number(*period->ratingBefore)
+                                                      : QString());
+        for (const HistoryGame& game : period->games) {
+            session_.addPeriodGame(game);
+        }
+        showGameCount();
+        clearResults();
+        savePlayer();
+    } catch (...) {
+        session_.clearGames();
+        showGameCount();
+        ui_->ratingEdit->setText(ratingAfter);
+        saveTimer_->stop();
+        try {
+            history.add(*period);
+        } catch (...) {
+            // The save's failure is told first; the history says its own at its next use.
+        }
+        throw;
+    }
+    saveTimer_->stop();
+    return {};
 }
 
 }  // namespace tavolin
