@@ -138,7 +138,10 @@ inline constexpr std::string_view kHistoryEmpty =
 inline constexpr std::string_view kQuitWithoutSavingQuestion =
     "Les changements de %1 n'ont pas pu être enregistrés (%2). Quitter sans les enregistrer ?";
 inline constexpr std::string_view kDeletePeriodQuestion =
-    "Supprimer de l'historique la période close le %1 ? Ses parties seront effacées.";
+    "Supprimer de l'historique la période %1 ? Ses parties seront effacées.";
+// Added when the period is not the player's latest: no rating follows from the deletion.
+inline constexpr std::string_view kDeleteKeepsRating =
+    " Votre classement actuel reste tel qu'il est.";
 
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";

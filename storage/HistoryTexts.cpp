@@ -70,4 +70,35 @@ QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
            QByteArrayLiteral("\r\n");
 }
 
+QString periodName(const HistoryPeriod& period) {
+    const QString when = period.closedAt.toString(QStringLiteral("dd/MM/yyyy à HH:mm"));
+    return period.ratingBefore ? QStringLiteral("du %1, %2 → %3")
+                                     .arg(when, QString::number(*period.ratingBefore),
+                                          QString::number(period.newRating))
+                               : QStringLiteral("du %1, premier classement %2")
+                                     .arg(when, QString::number(period.newRating));
+}
+
+QString gameResultText(double score) {
+    return score == kWinScore    ? QStringLiteral("1")
+           : score == kDrawScore ? QStringLiteral("½")
+                                 : QStringLiteral("0");
+}
+
+QStringList historyGameColumnTitles() {
+    return {QStringLiteral("N°"),       QStringLiteral("Adversaire"), QStringLiteral("Elo"),
+            QStringLiteral("Résultat"), QStringLiteral("Tournoi"),    QStringLiteral("Ronde"),
+            QStringLiteral("Date")};
+}
+
+QStringList historyGameRow(int number, const HistoryGame& game) {
+    return {QString::number(number),
+            game.opponentName,
+            QString::number(game.entry.opponentRating, 'g', 15),
+            gameResultText(game.entry.score),
+            game.event,
+            game.round,
+            game.date};
+}
+
 }  // namespace tavolin

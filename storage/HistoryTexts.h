@@ -18,6 +18,19 @@ QStringList historyColumnTitles();
 // A period's row: "09/12/2026", "FIDE 2024", "4", "2,5", "1850 → 1860", "+10".
 QStringList historyRow(const HistoryPeriod& period, QChar decimalSeparator);
 
+// A game's result as the tables write it: "1", "½", "0".
+QString gameResultText(double score);
+
+// The columns of a period's games, and a game's row: its number, the opponent and his
+// rating, the result, and what an import gave it: "3", "Petit, Paul", "1850", "½",
+// "Open d'hiver", "4", "2025.12.02".
+QStringList historyGameColumnTitles();
+QStringList historyGameRow(int number, const HistoryGame& game);
+
+// A period as a message names it: "du 10/12/2026 à 12:24, 1876 → 1893", or "…, premier
+// classement 1808".
+QString periodName(const HistoryPeriod& period);
+
 // The points scored with `decimalSeparator` and no useless zero: "2,5", "3".
 QString pointsText(double points, QChar decimalSeparator);
 

@@ -47,5 +47,21 @@ TEST(HistoryTextsTest, CsvIsForAFrenchSpreadsheet) {
     EXPECT_EQ(historyCsv({first, second}), expected);
 }
 
+TEST(HistoryTextsTest, AGameRowSaysWhatTheImportGaveIt) {
+    HistoryGame imported{{1850, 0.5}, "Petit, Paul", "2025.12.02", "Open d'hiver", "4"};
+    EXPECT_EQ(historyGameRow(3, imported),
+              (QStringList{"3", "Petit, Paul", "1850", "½", "Open d'hiver", "4", "2025.12.02"}));
+    EXPECT_EQ(historyGameRow(1, HistoryGame{{1700, 1}, {}, {}, {}, {}}),
+              (QStringList{"1", "", "1700", "1", "", "", ""}));
+    EXPECT_EQ(historyGameRow(2, HistoryGame{{2010, 0}, {}, {}, {}, {}})[3], "0");
+}
+
+TEST(HistoryTextsTest, APeriodIsNamedByItsDateAndRatings) {
+    EXPECT_EQ(periodName(closedPeriod("2026-12-10", 1, 1876, 1893, {1})),
+              "du 10/12/2026 à 18:30, 1876 → 1893");
+    EXPECT_EQ(periodName(closedPeriod("2026-12-10", 1, std::nullopt, 1808, {1})),
+              "du 10/12/2026 à 18:30, premier classement 1808");
+}
+
 }  // namespace
 }  // namespace tavolin::testing

@@ -284,11 +284,13 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     QStringList rows;
     int shownPoints = 0;
     bool replacedChartDeleted = false;
+    int shownGames = 0;
     whenModalShown<HistoryWindow>([&](HistoryWindow* window) {
         const auto shown = controlsOf<HistoryWindowControls>(*window);
         shownPoints =
             static_cast<QLineSeries*>(shown.ratingChart->chart()->series().front())->count();
         const QPointer<QChart> first = shown.ratingChart->chart();
+        shownGames = shown.gameTable->rowCount();  // of the latest period, selected
         shown.periodTable->selectRow(1);
         click(shown.deleteButton);  // answered "Non"
         boxes.answer = true;
@@ -307,10 +309,11 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     QTest::keyClick(mainWindow.get(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(shownPoints, 3);
     EXPECT_TRUE(replacedChartDeleted);
+    EXPECT_EQ(shownGames, 2);
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_EQ(boxes.questions[0],
-              "Supprimer de l'historique la période close le 31/12/2025 à 18:30 ? Ses parties "
-              "seront effacées.");
+              "Supprimer de l'historique la période du 31/12/2025 à 18:30, 1779 → 1790 ? Ses "
+              "parties seront effacées. Votre classement actuel reste tel qu'il est.");
     EXPECT_EQ(rows, (QStringList{"30/06/2025", "30/06/2026"}));
     const auto left = RatingHistory(historyFile()).periods(1);
     ASSERT_EQ(left.size(), 2u);

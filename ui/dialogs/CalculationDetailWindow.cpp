@@ -10,6 +10,7 @@
 
 #include "CalculationDetailWindowControls.h"
 #include "DialogStart.h"
+#include "HistoryTexts.h"
 #include "NumberText.h"
 #include "Utf8.h"
 
@@ -21,12 +22,6 @@ enum Column { Number, Opponent, Result, Counted, Difference, Expected, Change, k
 
 QString twoDecimals(long double value, const QString& separator) {
     return fromUtf8(tavolin::twoDecimals(value, separator.toStdString()));
-}
-
-QString resultText(double score) {
-    return score == kWinScore    ? QStringLiteral("1")
-           : score == kDrawScore ? QStringLiteral("½")
-                                 : QStringLiteral("0");
 }
 
 }  // namespace
@@ -84,7 +79,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         put(row, Number, QString::number(game.number));
         put(row, Opponent,
             fromUtf8(resultFigureText(game.opponentRating, separator_.toStdString())));
-        put(row, Result, resultText(game.score));
+        put(row, Result, gameResultText(game.score));
         put(row, Counted, game.counted ? QStringLiteral("oui") : QStringLiteral("non"));
         if (game.weighed) {
             put(row, Difference,

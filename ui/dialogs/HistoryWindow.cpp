@@ -51,6 +51,13 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     periodTable->setSelectionMode(QAbstractItemView::SingleSelection);
     periodTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(periodTable, 2);
+    // The games of the period selected above.
+    gameTable = new QTableWidget(0, static_cast<int>(historyGameColumnTitles().size()), window);
+    gameTable->setHorizontalHeaderLabels(historyGameColumnTitles());
+    gameTable->verticalHeader()->hide();
+    gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(gameTable, 2);
     auto* buttons = new QHBoxLayout;
     reopenButton = new QPushButton(QStringLiteral("&Rouvrir la période"), window);
     deleteButton = new QPushButton(QStringLiteral("&Supprimer la période"), window);
@@ -86,6 +93,7 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
     connect(ui_->periodTable, &QTableWidget::itemSelectionChanged, this, [this] {
         ui_->deleteButton->setEnabled(!ui_->periodTable->selectedItems().isEmpty());
         showReopenable();
+        showSelectedGames();
     });
     csvFileChooser_ = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"),
@@ -139,6 +147,24 @@ void HistoryWindow::showPeriods() {
     delete replaced;
 }
 
+void HistoryWindow::showSelectedGames() {
+    QTableWidget* table = ui_->gameTable;
+    table->setRowCount(0);
+    const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
+    if (rows.size() != 1 || rows.front().row() >= static_cast<int>(periods_.size())) {
+        return;
+    }
+    const HistoryPeriod& period = periods_.at(static_cast<std::size_t>(rows.front().row()));
+    for (std::size_t k = 0; k < period.games.size(); ++k) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        const QStringList texts = historyGameRow(static_cast<int>(k) + 1, period.games[k]);
+        for (int column = 0; column < texts.size(); ++column) {
+            table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        }
+    }
+}
+
 // Only the latest period can be reopened: the others' ratings were followed by more.
 void HistoryWindow::showReopenable() {
     const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
@@ -162,9 +188,13 @@ void HistoryWindow::deleteSelectedPeriod() {
     if (rows.isEmpty()) {
         return;
     }
-    const HistoryPeriod& period = periods_.at(static_cast<std::size_t>(rows.front().row()));
-    const QString when = period.closedAt.toString(QStringLiteral("dd/MM/yyyy à HH:mm"));
-    if (!boxes_.question(this, fromUtf8(messages::kDeletePeriodQuestion).arg(when))) {
+    const auto row = static_cast<std::size_t>(rows.front().row());
+    const HistoryPeriod& period = periods_.at(row);
+    QString question = fromUtf8(messages::kDeletePeriodQuestion).arg(periodName(period));
+    if (row + 1 < periods_.size()) {
+        question += fromUtf8(messages::kDeleteKeepsRating);
+    }
+    if (!boxes_.question(this, question)) {
         return;
     }
     RatingHistory history(historyPath_);

@@ -45,6 +45,7 @@ public:
 private:
     void showPeriods();
     void showReopenable();
+    void showSelectedGames();
     void connectButton(QPushButton* button, void (HistoryWindow::*action)());
 
     const std::unique_ptr<HistoryWindowControls> ui_;

@@ -19,6 +19,7 @@ namespace tavolin {
     X(QChartView, ratingChart)             \
     X(QLabel, summaryLabel)                \
     X(QTableWidget, periodTable)           \
+    X(QTableWidget, gameTable)             \
     X(QPushButton, reopenButton)           \
     X(QPushButton, deleteButton)           \
     X(QPushButton, exportButton)           \
