@@ -48,6 +48,16 @@ QStringList historyRow(const HistoryPeriod& period, QChar decimalSeparator) {
             change ? signedText(*change) : QString()};
 }
 
+namespace {
+
+// A byte-order mark, so that a spreadsheet reads UTF-8, and CRLF after every line.
+QByteArray csvBytes(const QStringList& lines) {
+    return QByteArrayLiteral("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() +
+           QByteArrayLiteral("\r\n");
+}
+
+}  // namespace
+
 QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
     const QChar comma = QLatin1Char(',');
     QStringList lines{
@@ -66,8 +76,34 @@ QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
             change ? QString::number(*change) : QString()};
         lines.append(fields.join(QLatin1Char(';')));
     }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() +
-           QByteArrayLiteral("\r\n");
+    return csvBytes(lines);
+}
+
+QByteArray historyGamesCsv(const std::vector<HistoryPeriod>& periods) {
+    const QChar comma = QLatin1Char(',');
+    QStringList lines{QStringLiteral(
+        "Date;Joueur;Système;Classement avant;Nouveau classement;N°;Adversaire;Elo;Résultat;"
+        "Tournoi;Ronde;Date de la partie")};
+    for (const HistoryPeriod& period : periods) {
+        int number = 0;
+        for (const HistoryGame& game : period.games) {
+            const QStringList fields{
+                period.closedAt.toString(kDateFormat),
+                csvField(period.playerName),
+                fromUtf8(systemCaption(period.system)),
+                period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
+                QString::number(period.newRating),
+                QString::number(++number),
+                csvField(game.opponentName),
+                pointsText(game.entry.opponentRating, comma),
+                pointsText(game.entry.score, comma),
+                csvField(game.event),
+                csvField(game.round),
+                csvField(game.date)};
+            lines.append(fields.join(QLatin1Char(';')));
+        }
+    }
+    return csvBytes(lines);
 }
 
 QString periodName(const HistoryPeriod& period) {

@@ -38,5 +38,8 @@ QString pointsText(double points, QChar decimalSeparator);
 // commas, dates as "09/12/2026", the ratings before and after in columns of their own, and
 // CRLF after every line; a field holding ";", a quote or a line break is quoted.
 QByteArray historyCsv(const std::vector<HistoryPeriod>& periods);
+// The same, one line per game: the period's date, player, system and ratings, then the
+// game's number, opponent, his rating, the points (1, 0,5, 0), event, round and date.
+QByteArray historyGamesCsv(const std::vector<HistoryPeriod>& periods);
 
 }  // namespace tavolin

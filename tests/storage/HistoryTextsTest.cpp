@@ -45,6 +45,16 @@ TEST(HistoryTextsTest, CsvIsForAFrenchSpreadsheet) {
         "30/06/2025;\"Dupont; \"\"Jean\"\"\";FIDE 2024;5;3,5;;1779;\r\n"
         "31/12/2025;Joueur 3;FIDE;2;0,5;1779;1771;-8\r\n";
     EXPECT_EQ(historyCsv({first, second}), expected);
+
+    HistoryPeriod imported = closedPeriod("2025-12-31", 3, 1779, 1771, {0, 0.5});
+    imported.games[1] = {{1810, 0.5}, "Petit; Paul", "2025.12.02", "Open d'hiver", "4"};
+    EXPECT_EQ(historyGamesCsv({imported}),
+              "\xEF\xBB\xBF"
+              "Date;Joueur;Système;Classement avant;Nouveau classement;N°;Adversaire;Elo;"
+              "Résultat;Tournoi;Ronde;Date de la partie\r\n"
+              "31/12/2025;Joueur 3;FIDE 2024;1779;1771;1;;1800;0;;;\r\n"
+              "31/12/2025;Joueur 3;FIDE 2024;1779;1771;2;\"Petit; Paul\";1810;0,5;Open d'hiver;4;"
+              "2025.12.02\r\n");
 }
 
 TEST(HistoryTextsTest, AGameRowSaysWhatTheImportGaveIt) {

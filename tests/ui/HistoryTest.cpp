@@ -301,7 +301,11 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
         }
         window->setCsvFileChooser([&](const QString& suggested) {
             EXPECT_EQ(suggested, "historique joueur 1.csv");
-            return csvFile;
+            return HistoryWindow::CsvChoice{csvFile};
+        });
+        click(shown.exportButton);
+        window->setCsvFileChooser([&](const QString&) {
+            return HistoryWindow::CsvChoice{csvFile + "-parties.csv", true};
         });
         click(shown.exportButton);
         click(shown.closeButton);
@@ -318,6 +322,7 @@ TEST_F(HistoryTest, TheHistoryWindowListsDeletesAndExportsThePlayersPeriods) {
     const auto left = RatingHistory(historyFile()).periods(1);
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(readFile(csvFile + ".csv"), historyCsv(left));
+    EXPECT_EQ(readFile(csvFile + "-parties.csv"), historyGamesCsv(left));
 }
 
 // Drawn offscreen, the curve has a point of its colour where each period's rating falls.

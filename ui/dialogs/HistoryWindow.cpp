@@ -96,9 +96,13 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
         showSelectedGames();
     });
     csvFileChooser_ = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"),
-                                            QDir::home().filePath(suggested),
-                                            QStringLiteral("Fichiers CSV (*.csv)"));
+        const QString periods = QStringLiteral("Périodes, une ligne chacune (*.csv)");
+        const QString games = QStringLiteral("Parties, une ligne chacune (*.csv)");
+        QString chosen = periods;
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Exporter l'historique"), QDir::home().filePath(suggested),
+            periods + QStringLiteral(";;") + games, &chosen);
+        return CsvChoice{path, chosen == games};
     };
     showPeriods();
 }
@@ -204,8 +208,9 @@ void HistoryWindow::deleteSelectedPeriod() {
 }
 
 void HistoryWindow::exportCsv() {
-    QString path =
+    const CsvChoice choice =
         csvFileChooser_(QStringLiteral("historique %1.csv").arg(playerCalled(slot_, playerName_)));
+    QString path = choice.path;
     if (path.isEmpty()) {
         return;
     }
@@ -213,7 +218,7 @@ void HistoryWindow::exportCsv() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".csv");
     }
-    writeWholeFile(path, historyCsv(periods_));
+    writeWholeFile(path, choice.gameByGame ? historyGamesCsv(periods_) : historyCsv(periods_));
 }
 
 }  // namespace tavolin

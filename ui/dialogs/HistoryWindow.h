@@ -36,9 +36,13 @@ public:
     // reason it refuses, empty when it has done it. Without one, nothing is reopened.
     void setReopener(std::function<QString()> reopener) { reopener_ = std::move(reopener); }
     void exportCsv();  // "Exporter en CSV…"
-    // How the CSV file is chosen, from a suggested name (a save dialog by default); an empty
-    // answer saves nothing.
-    void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) {
+    // How the CSV file is chosen, from a suggested name (a save dialog by default, whose
+    // choice of file type asks for the periods or their games); an empty path saves nothing.
+    struct CsvChoice {
+        QString path;
+        bool gameByGame = false;
+    };
+    void setCsvFileChooser(std::function<CsvChoice(const QString& suggested)> chooser) {
         csvFileChooser_ = std::move(chooser);
     }
 
@@ -54,7 +58,7 @@ private:
     int slot_;
     QString playerName_;
     std::vector<HistoryPeriod> periods_;
-    std::function<QString(const QString&)> csvFileChooser_;
+    std::function<CsvChoice(const QString&)> csvFileChooser_;
     std::function<QString()> reopener_;
 };
 

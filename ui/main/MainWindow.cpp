@@ -285,23 +285,31 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 // --- Other windows -----------------------------------------------------------------------
 
-// Each opens a fresh modal window. The player is saved first, as coming back to the main
-// window reloads it; none of them depends on that save, so they open even when it fails
-// (after the error box), and the failure keeps the screen from being reloaded.
+// Each opens a fresh modal window. The player is saved first; none of them depends on that
+// save, so they open even when it fails (after the error box).
 void MainWindow::saveBeforeOpening() {
     runHandler(actionBoxes_, this, [this] { savePlayer(); });
+}
+
+// Coming back from one of the program's own windows is no return from another program:
+// nothing is reloaded, the figures stay, whenever the window manager gives the focus back.
+int MainWindow::execOwnWindow(QDialog& window) {
+    session_.focusLeftForOwnBox();
+    const int result = window.exec();
+    session_.focusLeftForOwnBox();
+    return result;
 }
 
 void MainWindow::openTable() {
     saveBeforeOpening();
     PercentageTableWindow window(this);
-    window.exec();
+    execOwnWindow(window);
 }
 
 void MainWindow::showAbout() {
     saveBeforeOpening();
     AboutBox box(this);
-    box.exec();
+    execOwnWindow(box);
 }
 
 void MainWindow::showDetail() {
@@ -310,14 +318,14 @@ void MainWindow::showDetail() {
         return;
     }
     CalculationDetailWindow window(*lastCalculation_, QLocale::system().decimalPoint(), this);
-    window.exec();
+    execOwnWindow(window);
 }
 
 void MainWindow::openOptions() {
     saveBeforeOpening();
     const auto reload = [this] { loadSettings(); };
     OptionsDialog window(files_.settings, files_.picture, boxes_, reload, this);
-    window.exec();
+    execOwnWindow(window);
 }
 
 }  // namespace tavolin

@@ -20,6 +20,7 @@
 #include "SettingsFile.h"
 #include "TrackedMessageBoxes.h"
 
+class QDialog;
 class QLabel;
 class QTimer;
 class QPushButton;
@@ -142,6 +143,7 @@ private:
     void showProgress(int percent);
     void clearProgress();
     void saveBeforeOpening();
+    int execOwnWindow(QDialog& window);
     // Saves the player on closing; when he cannot be, whether the user leaves him unsaved.
     bool savedOrLeftUnsaved();
     QRect progressArea() const;

@@ -154,7 +154,7 @@ void MainWindow::showHistory() {
     HistoryWindow window(historyPath(), slot, name, boxes_, this);
     window.setReopener([this] { return reopenLatestPeriod(); });
     window.readPeriods();
-    window.exec();
+    execOwnWindow(window);
 }
 
 // The player's latest period back on screen: its games, with what a PGN file gave them, and

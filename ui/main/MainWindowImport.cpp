@@ -142,12 +142,9 @@ void MainWindow::openPgnFile(const QString& path) {
 void MainWindow::importPgn(const QString& path) {
     const int row = std::max(ui_->playerGrid->currentRow(), 0);
     PgnImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), boxes_, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (execOwnWindow(dialog) != QDialog::Accepted) {
         return;
     }
-    // The games come while the window may be inactive (a file dialog had the focus, or the
-    // import dialog): the focus it gets back next must not reload the file over them.
-    session_.focusLeftForOwnBox();
     for (const PgnImportedGame& game : dialog.tickedGames()) {
         if (!session_.addImportedGame(game)) {
             warn(messages::kTooManyGames);
