@@ -38,6 +38,11 @@ public:
         std::fprintf(stderr, "question: %s\n", qPrintable(text));
         return false;
     }
+    std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                          const QDate&) override {
+        question(parent, text);
+        return std::nullopt;
+    }
 };
 
 bool save(QWidget& window, const QDir& folder, const char* name) {

@@ -34,11 +34,21 @@ public:
         return answer;
     }
 
+    std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                          const QDate& latest) override {
+        if (!question(parent, text)) {
+            return std::nullopt;
+        }
+        return dateAnswer.isValid() ? dateAnswer : latest;
+    }
+
     QStringList warnings;
     QStringList errors;
     QStringList questions;
     // What every question is answered.
     bool answer = false;
+    // The day a question with a date is answered with; the one it offers when invalid.
+    QDate dateAnswer;
     // Runs while a box would be on screen, as the event loop of a real box would.
     std::function<void()> whileShown;
 };

@@ -55,6 +55,8 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     const QStringList shown{ui.averageValue->text(), ui.scoreValue->text(),
                             ui.performanceValue->text(), ui.newRatingValue->text()};
     boxes.answer = true;
+    const QDate caughtUp = QDate::currentDate().addMonths(-5);  // a period entered late
+    boxes.dateAnswer = caughtUp;
     click(ui.closePeriodButton);
     EXPECT_EQ(ui.ratingEdit->text(), "1860");
     EXPECT_EQ(ui.gameCountValue->text(), "0");
@@ -64,6 +66,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     EXPECT_EQ(saved.gameCount(), 0);
     const auto periods = RatingHistory(historyFile()).periods(1);
     ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0].closedAt.date(), caughtUp);
     EXPECT_EQ(periods[0].ratingBefore, 1850);
     EXPECT_EQ(periods[0].newRating, 1860);
     EXPECT_EQ(periods[0].coefficient, 20);

@@ -5,10 +5,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
+#include "ModalHelper.h"
 
 namespace tavolin::testing {
 namespace {
@@ -80,6 +85,36 @@ TEST(MessageBoxesTest, QuestionAnswersNoByDefaultAndYesOnItsLetter) {
     showAndClose([&] { answer = boxes.question(nullptr, "Clore ?"); },
                  [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_O); });
     EXPECT_TRUE(answer);
+}
+
+// The closing's question: a date field, today by default and at the latest; Oui gives the
+// day chosen, Non and Escape nothing.
+TEST(MessageBoxesTest, AQuestionWithADateGivesTheDayChosen) {
+    DialogMessageBoxes boxes;
+    const QDate today(2026, 12, 10);
+    const auto answer = [&](const std::function<void(QDialog*, QDateEdit*)>& act) {
+        whenModalShown<QDialog>([&](QDialog* dialog) {
+            auto* date = dialog->findChild<QDateEdit*>("dateEdit");
+            ASSERT_NE(date, nullptr);
+            EXPECT_EQ(date->date(), today);
+            EXPECT_EQ(date->maximumDate(), today);
+            act(dialog, date);
+        });
+        return boxes.questionWithDate(nullptr, "Clore la période ?", today);
+    };
+    EXPECT_EQ(answer([](QDialog* dialog, QDateEdit* date) {
+                  date->setDate(QDate(2026, 6, 30));
+                  for (auto* button : dialog->findChildren<QPushButton*>()) {
+                      if (button->text() == "&Oui") {
+                          button->click();
+                      }
+                  }
+              }),
+              QDate(2026, 6, 30));
+    EXPECT_EQ(answer([](QDialog* dialog, QDateEdit*) { QTest::keyClick(dialog, Qt::Key_Escape); }),
+              std::nullopt);
+    EXPECT_EQ(answer([](QDialog* dialog, QDateEdit*) { QTest::keyClick(dialog, Qt::Key_Return); }),
+              std::nullopt);  // "Non" is the default
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "DateQuestion.h"
+
 namespace tavolin {
 
 namespace {
@@ -32,6 +34,11 @@ bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+std::optional<QDate> DialogMessageBoxes::questionWithDate(QWidget* parent, const QString& text,
+                                                          const QDate& latest) {
+    return askWithDate(parent, kQuestionTitle, text, latest);
 }
 
 }  // namespace tavolin

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +25,11 @@ public:
     // A question before an action that cannot be undone: title "Confirmation", buttons
     // "Oui" and "Non", "Non" by default and on Escape. True for "Oui".
     virtual bool question(QWidget* parent, const QString& text) = 0;
+
+    // The same question with a date field, today (`latest`) by default, for something done
+    // on a day: the day chosen for "Oui", nothing for "Non".
+    virtual std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                                  const QDate& latest) = 0;
 };
 
 // The real boxes, modal, shown one at a time.
@@ -31,6 +38,8 @@ public:
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
+    std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                          const QDate& latest) override;
 };
 
 inline const QString kWarningTitle = QStringLiteral("Avertissement");

@@ -72,7 +72,7 @@ void MainWindow::closePeriod() {
         warn(messages::kNoGameToClose);
         return;
     }
-    const HistoryPeriod period = periodOnScreen();
+    HistoryPeriod period = periodOnScreen();
     if (period.newRating <= 0) {
         warn(messages::kNoCalculationToClose);
         return;
@@ -84,16 +84,20 @@ void MainWindow::closePeriod() {
     if (firstFideRating) {
         question += fromUtf8(messages::kFirstRatingCoefficient);
     }
-    if (!actionBoxes_.question(this, question)) {
+    // The day it closed: today, or an earlier one for a period entered to catch up.
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::optional<QDate> closedOn = actionBoxes_.questionWithDate(this, question, now.date());
+    if (!closedOn) {
         return;
     }
     // Whatever happened while the question was open, only what it asked about is closed.
-    HistoryPeriod now = periodOnScreen();
-    now.closedAt = period.closedAt;
-    if (now != period || !lastCalculation_ || !resultsCurrent_) {
+    HistoryPeriod onScreen = periodOnScreen();
+    onScreen.closedAt = period.closedAt;
+    if (onScreen != period || !lastCalculation_ || !resultsCurrent_) {
         warn(messages::kPeriodChangedDuringQuestion);
         return;
     }
+    period.closedAt = QDateTime(std::min(*closedOn, now.date()), now.time());
     RatingHistory history(historyPath());
     const qint64 added = history.add(period);
     // The history and the player file never disagree: a player that cannot be saved takes

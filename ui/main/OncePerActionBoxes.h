@@ -36,6 +36,10 @@ public:
     bool question(QWidget* parent, const QString& text) override {
         return inner_.question(parent, text);
     }
+    std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                          const QDate& latest) override {
+        return inner_.questionWithDate(parent, text, latest);
+    }
 
 private:
     bool firstTime(const QString& text) {

@@ -34,4 +34,10 @@ bool TrackedMessageBoxes::question(QWidget* parent, const QString& text) {
     return inner_.question(parent, text);
 }
 
+std::optional<QDate> TrackedMessageBoxes::questionWithDate(QWidget* parent, const QString& text,
+                                                           const QDate& latest) {
+    const OpenBox open(open_);
+    return inner_.questionWithDate(parent, text, latest);
+}
+
 }  // namespace tavolin

@@ -14,6 +14,8 @@ public:
     void warning(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
+    std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
+                                          const QDate& latest) override;
 
     bool isOpen() const { return open_ > 0; }
 
