@@ -5,13 +5,21 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "Fonts.h"
 
 namespace tavolin {
+
+namespace {
+
+constexpr int kMinimumWidth = 440;
+
+}  // namespace
 
 std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QString& text,
                                  const QDate& latest) {
@@ -19,10 +27,20 @@ std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QS
     dialog.setObjectName(QStringLiteral("DateQuestion"));
     dialog.setWindowTitle(title);
     dialog.setFont(interfaceFont());
+    dialog.setMinimumWidth(kMinimumWidth);
     auto* layout = new QVBoxLayout(&dialog);
+    // As the program's other questions look: the question's icon beside its text.
+    auto* body = new QHBoxLayout;
+    auto* icon = new QLabel(&dialog);
+    const int iconSize = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    icon->setPixmap(
+        dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(iconSize, iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    body->addWidget(icon);
+    auto* texts = new QVBoxLayout;
     auto* question = new QLabel(text, &dialog);
     question->setWordWrap(true);
-    layout->addWidget(question);
+    texts->addWidget(question);
     auto* date = new QDateEdit(latest, &dialog);
     date->setObjectName(QStringLiteral("dateEdit"));
     date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -30,7 +48,9 @@ std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QS
     date->setMaximumDate(latest);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Date de clôture :"), date);
-    layout->addLayout(form);
+    texts->addLayout(form);
+    body->addLayout(texts, 1);
+    layout->addLayout(body);
     auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* yes = buttons->addButton(QStringLiteral("&Oui"), QDialogButtonBox::AcceptRole);
     QPushButton* no = buttons->addButton(QStringLiteral("&Non"), QDialogButtonBox::RejectRole);
