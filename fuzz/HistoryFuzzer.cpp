@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)historyRow(period, QLatin1Char(','));
     }
     (void)historyCsv(periods);
-    const RatingScale scale = ratingScale(periods);
+    const RatingScale scale = ratingScale(ratingPoints(periods));
     fuzzing::require(scale.step > 0 && (scale.high - scale.low) / scale.step <= 8);
     return 0;
 }

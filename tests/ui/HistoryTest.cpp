@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Closing a period from the main window, and the history window: the wiring. The history's
 // own rules are tested on the plain classes.
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -370,7 +371,7 @@ TEST(RatingChartTest, TheRatingAxisHasAFewRoundTicksWhateverTheRatings) {
         for (const int rating : c.ratings) {
             periods.push_back(closedPeriod("2025-06-30", 1, std::nullopt, rating, {1}));
         }
-        const RatingScale scale = ratingScale(periods);
+        const RatingScale scale = ratingScale(ratingPoints(periods));
         EXPECT_LE((scale.high - scale.low) / scale.step, 8) << c.ratings.back();
         EXPECT_LE(scale.low, qint64{c.ratings.front()});
         EXPECT_GE(scale.high, qint64{c.ratings.back()});
@@ -379,6 +380,37 @@ TEST(RatingChartTest, TheRatingAxisHasAFewRoundTicksWhateverTheRatings) {
             EXPECT_EQ(scale.high, c.expected.high);
         }
     }
+}
+
+// The curve starts at the rating before the first period; the date axis ticks on months,
+// or on years past three years, never more than seven; the points shrink as they grow many.
+TEST(RatingChartTest, TheCurveStartsBeforeTheFirstPeriodAndTicksOnMonthsOrYears) {
+    const std::vector<HistoryPeriod> season{closedPeriod("2026-01-31", 1, 1850, 1860, {1}),
+                                            closedPeriod("2026-02-28", 1, 1860, 1876, {1}),
+                                            closedPeriod("2026-03-31", 1, 1876, 1893, {1})};
+    const std::vector<QPointF> points = ratingPoints(season);
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_EQ(points.front().y(), 1850);
+    EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(points.front().x())).date(),
+              QDate(2026, 1, 1));
+    const auto dateLabels = [](const std::vector<HistoryPeriod>& periods) {
+        const std::unique_ptr<QChart> chart = ratingChart(periods);
+        auto* axis = static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+        return axis->categoriesLabels();
+    };
+    EXPECT_EQ(dateLabels(season), (QStringList{"01/2026", "02/2026", "03/2026", "04/2026"}));
+
+    std::vector<HistoryPeriod> decade;
+    for (int year = 2016; year <= 2026; ++year) {
+        for (const char* day : {"-03-31", "-06-30", "-09-30", "-12-31"}) {
+            decade.push_back(closedPeriod(QString::number(year) + day, 1, 1800, 1810, {1}));
+        }
+    }
+    const QStringList years = dateLabels(decade);
+    EXPECT_LE(years.size(), 8);
+    EXPECT_EQ(years.front().size(), 4) << years.front().toStdString();  // "2018"
+    EXPECT_LT(markerSize(decade.size()), markerSize(season.size()));
+    EXPECT_GE(markerSize(1000), 3);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     gameTable->verticalHeader()->hide();
     gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    layout->addWidget(gameTable, 2);
+    layout->addWidget(gameTable, 1);
     auto* buttons = new QHBoxLayout;
     reopenButton = new QPushButton(QStringLiteral("&Rouvrir la période"), window);
     deleteButton = new QPushButton(QStringLiteral("&Supprimer la période"), window);

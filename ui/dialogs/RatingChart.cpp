@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RatingChart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -13,36 +13,87 @@ namespace {
 
 constexpr qint64 kDayMs = 24 * 60 * 60 * 1000;
 constexpr int kRatingMargin = 20;
-constexpr qreal kMarkerSize = 7;
+constexpr qreal kLargestMarker = 7;
+constexpr qreal kSmallestMarker = 3;
+// The curve starts a month of play before the first closing, at the rating before it.
+constexpr int kStartBeforeFirstDays = 30;
+// Past three years the date axis ticks on years, below on months.
+constexpr int kMonthTicksUpToMonths = 36;
+constexpr int kMostDateTicks = 7;  // room for their labels in the window
 
-// Room on either side of the first and last period, so that their points are whole.
-std::pair<qint64, qint64> dateRange(const std::vector<HistoryPeriod>& periods) {
-    if (periods.empty()) {
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        return {now - 15 * kDayMs, now + 15 * kDayMs};
+qint64 msOf(const QDate& day) {
+    return day.startOfDay().toMSecsSinceEpoch();
+}
+
+// Round months on the date axis from the month of the first point to the one after the
+// last: every month, or every 2, 3, 6 of them, or every year or more past three years, so
+// that at most seven ticks stand there.
+void addDateTicks(QCategoryAxis& axis, const QDate& first, const QDate& last) {
+    const QDate start(first.year(), first.month(), 1);
+    const QDate end = QDate(last.year(), last.month(), 1).addMonths(1);
+    const int months = (end.year() - start.year()) * 12 + end.month() - start.month();
+    int step = 1;
+    if (months > kMonthTicksUpToMonths) {
+        step = 12;
+        while (months / step > kMostDateTicks) {
+            step += 12;
+        }
+    } else {
+        for (const int wider : {2, 3, 6, 12}) {
+            if (months / step <= kMostDateTicks) {
+                break;
+            }
+            step = wider;
+        }
     }
-    const auto [first, last] = std::minmax_element(
-        periods.begin(), periods.end(),
-        [](const HistoryPeriod& a, const HistoryPeriod& b) { return a.closedAt < b.closedAt; });
-    const qint64 from = first->closedAt.toMSecsSinceEpoch();
-    const qint64 to = last->closedAt.toMSecsSinceEpoch();
-    const qint64 room = std::max<qint64>((to - from) / 20, 15 * kDayMs);
-    return {from - room, to + room};
+    const bool years = step % 12 == 0;
+    const QDate from = years ? QDate(start.year(), 1, 1) : start;
+    QDate to = from;
+    while (to < end) {
+        to = to.addMonths(step);
+    }
+    // A category's label stands at its end: the first one ends where the axis starts.
+    axis.setStartValue(static_cast<qreal>(msOf(from) - 1));
+    for (QDate tick = from; tick <= to; tick = tick.addMonths(step)) {
+        // A label names the tick's own day: the first of a month, or of a year.
+        axis.append(tick.toString(years ? QStringLiteral("yyyy") : QStringLiteral("MM/yyyy")),
+                    static_cast<qreal>(msOf(tick)));
+    }
+    axis.setRange(static_cast<qreal>(msOf(from)), static_cast<qreal>(msOf(to)));
 }
 
 }  // namespace
 
+std::vector<QPointF> ratingPoints(const std::vector<HistoryPeriod>& periods) {
+    std::vector<QPointF> points;
+    if (!periods.empty() && periods.front().ratingBefore) {
+        const QDateTime start = periods.front().closedAt.addDays(-kStartBeforeFirstDays);
+        points.emplace_back(static_cast<qreal>(start.toMSecsSinceEpoch()),
+                            *periods.front().ratingBefore);
+    }
+    for (const HistoryPeriod& period : periods) {
+        points.emplace_back(static_cast<qreal>(period.closedAt.toMSecsSinceEpoch()),
+                            period.newRating);
+    }
+    return points;
+}
+
+qreal markerSize(std::size_t periods) {
+    const qreal shrunk = kLargestMarker - static_cast<qreal>(periods / 16);
+    return std::clamp(shrunk, kSmallestMarker, kLargestMarker);
+}
+
 // Whatever the ratings, the steps grow by 1, 2, 2.5 and 5 times a power of ten until at most
 // six cover them: the axis never has more than eight ticks. In 64 bits, beyond any int.
-RatingScale ratingScale(const std::vector<HistoryPeriod>& periods) {
-    if (periods.empty()) {
+RatingScale ratingScale(const std::vector<QPointF>& points) {
+    if (points.empty()) {
         return {};
     }
-    const auto [lowest, highest] = std::minmax_element(
-        periods.begin(), periods.end(),
-        [](const HistoryPeriod& a, const HistoryPeriod& b) { return a.newRating < b.newRating; });
-    const qint64 low = qint64{lowest->newRating} - kRatingMargin;
-    const qint64 high = qint64{highest->newRating} + kRatingMargin;
+    const auto [lowest, highest] =
+        std::minmax_element(points.begin(), points.end(),
+                            [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    const qint64 low = static_cast<qint64>(lowest->y()) - kRatingMargin;
+    const qint64 high = static_cast<qint64>(highest->y()) + kRatingMargin;
     qint64 step = 10;
     for (qint64 power = 10; (high - low) / step >= 6; power *= 10) {
         for (const qint64 times : {qint64{20}, qint64{25}, qint64{50}, qint64{100}}) {
@@ -60,34 +111,41 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     auto chart = std::make_unique<QChart>();
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(4, 4, 24, 4));  // room for half the last date on the right
 
+    const std::vector<QPointF> points = ratingPoints(periods);
     auto* series = new QLineSeries(chart.get());
     series->setName(QStringLiteral("Classement"));
     series->setPointsVisible(true);
-    series->setMarkerSize(kMarkerSize);
+    series->setMarkerSize(markerSize(periods.size()));
     QPen pen(kRatingCurveColor);
     pen.setWidth(2);
     series->setPen(pen);
     series->setColor(kRatingCurveColor);
-    for (const HistoryPeriod& period : periods) {
-        series->append(static_cast<qreal>(period.closedAt.toMSecsSinceEpoch()), period.newRating);
+    for (const QPointF& point : points) {
+        series->append(point);
     }
     chart->addSeries(series);
 
-    auto* dates = new QDateTimeAxis(chart.get());
-    dates->setFormat(QStringLiteral("dd/MM/yyyy"));
+    auto* dates = new QCategoryAxis(chart.get());
     dates->setTitleText(QStringLiteral("Clôture de la période"));
-    const auto [from, to] = dateRange(periods);
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
-    dates->setTickCount(std::clamp(static_cast<int>(periods.size()) + 1, 3, 6));
+    dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const QDate today = QDate::currentDate();
+    addDateTicks(
+        *dates,
+        points.empty()
+            ? today
+            : QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(points.front().x())).date(),
+        points.empty()
+            ? today
+            : QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(points.back().x())).date());
     chart->addAxis(dates, Qt::AlignBottom);
     series->attachAxis(dates);
 
     auto* ratings = new QValueAxis(chart.get());
     ratings->setTitleText(QStringLiteral("Classement"));
     ratings->setLabelFormat(QStringLiteral("%d"));
-    const RatingScale scale = ratingScale(periods);
+    const RatingScale scale = ratingScale(points);
     ratings->setRange(static_cast<qreal>(scale.low), static_cast<qreal>(scale.high));
     ratings->setTickType(QValueAxis::TicksDynamic);
     ratings->setTickAnchor(0);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QtGlobal>
 #include <memory>
 #include <vector>
@@ -17,17 +18,25 @@ namespace tavolin {
 // The colour of the curve and of its points.
 inline const QColor kRatingCurveColor{0x1f, 0x5f, 0xa8};
 
-// The player's rating after each period against the day it was closed: a line with a point
-// per period, dates as the French write them ("09/12/2026"), ratings as whole numbers.
+// The player's rating after each period against the day it was closed: a line from the
+// rating before the first period with a point per period, the date axis on months ("06/2026",
+// or years past three years), ratings as whole numbers.
 std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods);
 
+// The curve's points, in milliseconds since 1970 and ratings: the rating before the first
+// period a month before its closing (when it had one), then each period's new rating.
+std::vector<QPointF> ratingPoints(const std::vector<HistoryPeriod>& periods);
+
+// The points' size: smaller as the periods grow many, from 7 pixels down to 3.
+qreal markerSize(std::size_t periods);
+
 // The rating axis: round figures from `low` to `high` in steps of `step`, at most eight
-// ticks, around the periods' new ratings with a margin.
+// ticks, around the points' ratings with a margin.
 struct RatingScale {
     qint64 low = 1000;
     qint64 high = 2000;
     qint64 step = 250;
 };
-RatingScale ratingScale(const std::vector<HistoryPeriod>& periods);
+RatingScale ratingScale(const std::vector<QPointF>& points);
 
 }  // namespace tavolin
