@@ -85,6 +85,7 @@ TEST_F(MainWindowTest, StartsAsItAlwaysHas) {
 // Tab follows the window's reading order; the detail and the closing wait for CALCUL, and
 // the rating comes before the coefficient list.
 TEST_F(MainWindowTest, TabGoesThroughTheControlsInOrder) {
+    EXPECT_EQ(QApplication::focusWidget(), ui.ratingEdit);  // what is typed first
     click(ui.fideButton);
     const QList<QWidget*> expected{
         ui.fideButton,       ui.ratingEdit,    ui.youngBox,         ui.coefficientBox,

@@ -275,6 +275,8 @@ void MainWindowControls::setTabOrder() {
     for (int k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
+    // What the user types first is his rating, not a name in the grid.
+    ratingEdit->setFocus();
 }
 
 }  // namespace tavolin
