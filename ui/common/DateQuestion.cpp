@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DateQuestion.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Fonts.h"
 
@@ -45,7 +47,10 @@ std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QS
     date->setObjectName(QStringLiteral("dateEdit"));
     date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     date->setCalendarPopup(true);
-    date->setMaximumDate(latest);
+    // No maximum on the field: it would refuse the digits typed on the way to an earlier
+    // day ("3" of "31/01" after "10/12"); a later day is taken as `latest` below.
+    date->calendarWidget()->setMaximumDate(latest);
+    date->setCurrentSection(QDateTimeEdit::DaySection);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Date de clôture :"), date);
     texts->addLayout(form);
@@ -63,7 +68,7 @@ std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QS
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return date->date();
+    return std::min(date->date(), latest);
 }
 
 }  // namespace tavolin

@@ -139,6 +139,7 @@ void MainWindow::closePeriod() {
                                    : fromUtf8(messages::kFirstRatingClosedNote)
                                          .arg(QString::number(period.newRating), games));
     ui_->notesValue->setToolTip(ui_->notesValue->text());
+    ui_->opponentEdit->setFocus(Qt::OtherFocusReason);  // the next period's first game
 }
 
 // The K factor of the 2024 rules in force, as the coefficient box shows it.
