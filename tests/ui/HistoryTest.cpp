@@ -63,6 +63,7 @@ TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     EXPECT_EQ(ui.gameCountValue->text(), "0");
     EXPECT_EQ(ui.notesValue->text(), "Période close : 1850 → 1860 (4 parties archivées)");
     EXPECT_EQ(QApplication::focusWidget(), ui.opponentEdit);  // the next period's first game
+    EXPECT_TRUE(ui.notesValue->isEnabled());
     const PlayerRecord saved = PlayerFile(playerFile).readAll()[0];
     EXPECT_EQ(saved.rating(), 1860);
     EXPECT_EQ(saved.gameCount(), 0);

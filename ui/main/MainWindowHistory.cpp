@@ -139,6 +139,7 @@ void MainWindow::closePeriod() {
                                    : fromUtf8(messages::kFirstRatingClosedNote)
                                          .arg(QString::number(period.newRating), games));
     ui_->notesValue->setToolTip(ui_->notesValue->text());
+    ui_->notesValue->setEnabled(true);  // news of the closing, not a figure gone stale
     ui_->opponentEdit->setFocus(Qt::OtherFocusReason);  // the next period's first game
 }
 
