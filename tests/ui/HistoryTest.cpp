@@ -400,7 +400,8 @@ TEST(RatingChartTest, TheCurveStartsBeforeTheFirstPeriodAndTicksOnMonthsOrYears)
         auto* axis = static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
         return axis->categoriesLabels();
     };
-    EXPECT_EQ(dateLabels(season), (QStringList{"01/2026", "02/2026", "03/2026", "04/2026"}));
+    EXPECT_EQ(dateLabels(season),
+              (QStringList{"12/2025", "01/2026", "02/2026", "03/2026", "04/2026", "05/2026"}));
 
     std::vector<HistoryPeriod> decade;
     for (int year = 2016; year <= 2026; ++year) {

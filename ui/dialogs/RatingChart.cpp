@@ -20,6 +20,7 @@ constexpr int kStartBeforeFirstDays = 30;
 // Past three years the date axis ticks on years, below on months.
 constexpr int kMonthTicksUpToMonths = 36;
 constexpr int kMostDateTicks = 7;  // room for their labels in the window
+constexpr int kRoomDays = 15;
 
 qint64 msOf(const QDate& day) {
     return day.startOfDay().toMSecsSinceEpoch();
@@ -130,15 +131,13 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     auto* dates = new QCategoryAxis(chart.get());
     dates->setTitleText(QStringLiteral("Clôture de la période"));
     dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // Half a month of room on either side, so that no point stands on the axis's edge.
+    const auto dayOf = [](const QPointF& point) {
+        return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(point.x())).date();
+    };
     const QDate today = QDate::currentDate();
-    addDateTicks(
-        *dates,
-        points.empty()
-            ? today
-            : QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(points.front().x())).date(),
-        points.empty()
-            ? today
-            : QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(points.back().x())).date());
+    addDateTicks(*dates, (points.empty() ? today : dayOf(points.front())).addDays(-kRoomDays),
+                 (points.empty() ? today : dayOf(points.back())).addDays(kRoomDays));
     chart->addAxis(dates, Qt::AlignBottom);
     series->attachAxis(dates);
 
