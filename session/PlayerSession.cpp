@@ -35,15 +35,8 @@ bool PlayerSession::addGame(const GameEntry& game) {
 }
 
 bool PlayerSession::addImportedGame(const PgnImportedGame& game) {
-    if (!addGame(game.entry)) {
-        return false;
-    }
-    if (const auto texts = importedOf(current_); !texts.empty()) {
-        texts[games_.count - 1] =
-            HistoryGame{game.entry, fromUtf8(game.opponent), fromUtf8(game.date),
-                        fromUtf8(game.event), fromUtf8(game.round)};
-    }
-    return true;
+    return addPeriodGame(HistoryGame{game.entry, fromUtf8(game.opponent), fromUtf8(game.date),
+                                     fromUtf8(game.event), fromUtf8(game.round)});
 }
 
 bool PlayerSession::addPeriodGame(const HistoryGame& game) {

@@ -164,8 +164,7 @@ void MainWindow::runCalculation(bool pressed) {
 void MainWindow::showResultsCurrent(bool current) {
     resultsCurrent_ = current;
     const MainWindowControls& ui = *ui_;
-    for (QLabel* label :
-         {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
+    for (QLabel* label : ui.resultLabels()) {
         label->setEnabled(current);
     }
     // The detail and the closing speak of figures that match the games, or of none.
@@ -178,17 +177,17 @@ void MainWindow::showResultsCurrent(bool current) {
 }
 
 QStringList MainWindow::resultTexts() const {
-    const MainWindowControls& ui = *ui_;
-    return {ui.averageValue->text(), ui.scoreValue->text(), ui.performanceValue->text(),
-            ui.newRatingValue->text(), ui.notesValue->text()};
+    QStringList texts;
+    for (const QLabel* label : ui_->resultLabels()) {
+        texts.append(label->text());
+    }
+    return texts;
 }
 
 void MainWindow::showResults(const QStringList& texts) {
-    const MainWindowControls& ui = *ui_;
-    const QList<QLabel*> labels{ui.averageValue, ui.scoreValue, ui.performanceValue,
-                                ui.newRatingValue, ui.notesValue};
-    for (qsizetype k = 0; k < labels.size() && k < texts.size(); ++k) {
-        setResult(labels[k], texts[k]);
+    const auto labels = ui_->resultLabels();
+    for (std::size_t k = 0; k < labels.size() && k < static_cast<std::size_t>(texts.size()); ++k) {
+        setResult(labels[k], texts[static_cast<qsizetype>(k)]);
     }
     showResultsCurrent(true);
 }
@@ -199,9 +198,7 @@ void MainWindow::setResult(QLabel* label, const QString& text) {
 }
 
 void MainWindow::clearResults() {
-    const MainWindowControls& ui = *ui_;
-    for (QLabel* label :
-         {ui.averageValue, ui.scoreValue, ui.performanceValue, ui.newRatingValue, ui.notesValue}) {
+    for (QLabel* label : ui_->resultLabels()) {
         setResult(label, QString());
     }
     lastCalculation_.reset();

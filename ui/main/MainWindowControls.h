@@ -101,6 +101,10 @@ struct MainWindowControls {
         QLabel* value;
     };
     std::array<ResultControl, 4> resultControls() const;
+    // The labels under CALCUL: the four results and the notes under them.
+    std::array<QLabel*, 5> resultLabels() const {
+        return {averageValue, scoreValue, performanceValue, newRatingValue, notesValue};
+    }
 
 private:
     void createControls(QWidget* window);
