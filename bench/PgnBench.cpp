@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the tags of a large PGN file against counting its lines with memchr, the fastest a
-// reader that looks at every byte can go; and the memory the reading takes.
-// The file is made once per run, TAVOLIN_BENCH_PGN_MB megabytes (100 by default).
+// reader that looks at every byte can go; and the memory the reading takes. Two files of
+// TAVOLIN_BENCH_PGN_MB megabytes (100 by default), made once in /tmp: one between 500
+// players, two between 100,000 players with French names, where each distinct name's key
+// must not be worked out again at each of its games: met event by event as in a database,
+// and scattered through the file, the worst case for the memory's caches.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/resource.h>
 
 #include <QFile>
 #include <QString>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 
+#include "GeneratedPgn.h"
 #include "PgnFile.h"
 #include "PgnImport.h"
 #include "PlayerNames.h"
@@ -21,33 +24,23 @@ namespace {
 
 using namespace tavolin;
 
-std::string benchFile() {
-    static const std::string path = [] {
-        const char* size = std::getenv("TAVOLIN_BENCH_PGN_MB");
-        const long megabytes = size != nullptr ? std::atol(size) : 100;
-        const std::string made = "/tmp/tavolin-bench-" + std::to_string(megabytes) + "mb.pgn";
-        std::ifstream existing(made, std::ios::binary | std::ios::ate);
-        if (existing && existing.tellg() >= megabytes * 1000000L) {
-            return made;
-        }
-        std::ofstream out(made, std::ios::binary);
-        long written = 0;
-        for (int game = 0; written < megabytes * 1000000L; ++game) {
-            std::string text = "[Event \"Open " + std::to_string(game / 100) +
-                               "\"]\n[Site \"Paris\"]\n[Date \"2026.03.01\"]\n[Round \"" +
-                               std::to_string(game % 9 + 1) + "\"]\n[White \"Player " +
-                               std::to_string(game % 500) + "\"]\n[Black \"Player " +
-                               std::to_string((game * 7) % 500) +
-                               "\"]\n[Result \"1-0\"]\n[WhiteElo \"1850\"]\n[BlackElo \"2010\"]\n\n"
-                               "1. e4 {[%clk 1:30:00]} e5 2. Nf3 Nc6 (2... d6 3. d4) 3. Bb5 a6 "
-                               "4. Ba4 Nf6 5. O-O Be7 6. Re1 b5 7. Bb3 d6 8. c3 O-O $1 9. h3 Nb8 "
-                               "10. d4 Nbd7 11. c4 c6 12. cxb5 axb5 13. Nc3 Bb7 14. Bg5 b4 1-0\n\n";
-            out << text;
-            written += static_cast<long>(text.size());
-        }
-        return made;
-    }();
-    return path;
+constexpr int kFewPlayers = 500;
+constexpr int kManyPlayers = 100000;
+
+// The file of the case's two arguments: its number of players, and whether they are
+// scattered through it rather than met event by event.
+std::string benchFile(const benchmark::State& state) {
+    return bench::generatedPgnFile(
+        bench::benchPgnMegabytes(), static_cast<int>(state.range(0)),
+        state.range(1) != 0 ? bench::PgnLayout::Scattered : bench::PgnLayout::Tournaments);
+}
+
+void fileCases(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"players", "scattered"})
+        ->Args({kFewPlayers, 0})
+        ->Args({kManyPlayers, 0})
+        ->Args({kManyPlayers, 1})
+        ->Unit(benchmark::kMillisecond);
 }
 
 long maxResidentKilobytes() {
@@ -56,8 +49,19 @@ long maxResidentKilobytes() {
     return usage.ru_maxrss;
 }
 
+double heapInUseMegabytes() {
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd) / 1e6;
+}
+
+void setFileCounters(benchmark::State& state, const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    state.SetBytesProcessed(state.iterations() * file.size());
+    state.counters["file_MB"] = static_cast<double>(file.size()) / 1e6;
+}
+
 void BM_CountLinesWithMemchr(benchmark::State& state) {
-    const std::string path = benchFile();
+    const std::string path = benchFile(state);
     for (auto _ : state) {
         std::FILE* file = std::fopen(path.c_str(), "rb");
         static char buffer[64 * 1024];
@@ -74,31 +78,36 @@ void BM_CountLinesWithMemchr(benchmark::State& state) {
         std::fclose(file);
         benchmark::DoNotOptimize(lines);
     }
-    QFile file(QString::fromStdString(path));
-    state.SetBytesProcessed(state.iterations() * file.size());
+    setFileCounters(state, path);
 }
-BENCHMARK(BM_CountLinesWithMemchr)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountLinesWithMemchr)->Apply(fileCases);
 
-// The reading of the import dialog: every game's players counted.
+// The reading of the import dialog: every game's players counted. The heap the list holds
+// once the file is read grows with the players, never with the file.
 void BM_ReadPgnTags(benchmark::State& state) {
-    const std::string path = benchFile();
+    const std::string path = benchFile(state);
     const long before = maxResidentKilobytes();
+    const double heapBefore = heapInUseMegabytes();
+    double listHeap = 0;
+    std::size_t players = 0;
     for (auto _ : state) {
-        PgnPlayerList players(utf8NameKey);
-        PgnReader reader([&](const PgnGameTags& game) { players.add(game); });
+        PgnPlayerList list(utf8NameKey);
+        PgnReader reader([&](const PgnGameTags& game) { list.add(game); });
         benchmark::DoNotOptimize(readPgnFile(QString::fromStdString(path), reader));
-        benchmark::DoNotOptimize(players.players().size());
+        players = list.players().size();
+        listHeap = heapInUseMegabytes() - heapBefore;
     }
-    QFile file(QString::fromStdString(path));
-    state.SetBytesProcessed(state.iterations() * file.size());
-    state.counters["file_MB"] = static_cast<double>(file.size()) / 1e6;
-    state.counters["max_rss_growth_KB"] = static_cast<double>(maxResidentKilobytes() - before);
+    setFileCounters(state, path);
+    state.counters["players"] = static_cast<double>(players);
+    state.counters["list_heap_MB"] = listHeap;
+    state.counters["max_rss_growth_MB"] =
+        static_cast<double>(maxResidentKilobytes() - before) / 1024;
 }
-BENCHMARK(BM_ReadPgnTags)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPgnTags)->Apply(fileCases);
 
 // The reader alone, each game only counted.
 void BM_ReadPgnTagsOnly(benchmark::State& state) {
-    const std::string path = benchFile();
+    const std::string path = benchFile(state);
     for (auto _ : state) {
         long games = 0;
         PgnReader reader([&](const PgnGameTags&) { ++games; });
@@ -106,6 +115,6 @@ void BM_ReadPgnTagsOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(games);
     }
 }
-BENCHMARK(BM_ReadPgnTagsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPgnTagsOnly)->Apply(fileCases);
 
 }  // namespace

@@ -65,26 +65,27 @@ std::string_view pgnSkipReasonText(PgnSkipReason reason) {
     return kReasonTexts[static_cast<std::size_t>(reason)].one;
 }
 
-const std::string& NameKeyCache::keyOf(const std::string& rawName) {
-    constexpr std::size_t kMostKept = 4096;
-    if (const auto found = keys_.find(rawName); found != keys_.end()) {
-        return found->second;
-    }
-    if (keys_.size() >= kMostKept) {
-        keys_.clear();
-    }
-    return keys_.emplace(rawName, key_(pgnTextAsUtf8(rawName))).first->second;
-}
-
 PgnPlayerGames::PgnPlayerGames(std::string playerKey, NameKey key, std::size_t limit)
-    : playerKey_(std::move(playerKey)), names_(std::move(key)), limit_(limit) {}
+    : playerKey_(std::move(playerKey)), key_(std::move(key)), limit_(limit) {}
+
+bool PgnPlayerGames::isPlayer(const std::string& rawName, SpellingIndex::Probe probe) {
+    if (const std::uint32_t* known = isPlayer_.find(rawName, probe)) {
+        return *known != 0;
+    }
+    const bool player = key_(pgnTextAsUtf8(rawName)) == playerKey_;
+    isPlayer_.insert(rawName, player ? 1 : 0);
+    return player;
+}
 
 void PgnPlayerGames::add(const PgnGameTags& game) {
     if (full()) {
         return;
     }
-    const bool white = names_.keyOf(game.white) == playerKey_;
-    const bool black = !white && names_.keyOf(game.black) == playerKey_;
+    // Both slots are fetched from memory at once.
+    const SpellingIndex::Probe whiteProbe = isPlayer_.probe(game.white);
+    const SpellingIndex::Probe blackProbe = isPlayer_.probe(game.black);
+    const bool white = isPlayer(game.white, whiteProbe);
+    const bool black = !white && isPlayer(game.black, blackProbe);
     if (!white && !black) {
         return;
     }
@@ -146,34 +147,78 @@ std::string PgnPlayerGames::skippedSummary() const {
 }
 
 void PgnPlayerList::add(const PgnGameTags& game) {
-    count(game.white);
-    count(game.black);
+    // Both slots are fetched from memory at once.
+    const SpellingIndex::Probe white = bySpelling_.probe(game.white);
+    const SpellingIndex::Probe black = bySpelling_.probe(game.black);
+    count(game.white, white);
+    count(game.black, black);
 }
 
-void PgnPlayerList::count(const std::string& rawName) {
+void PgnPlayerList::count(const std::string& rawName, SpellingIndex::Probe probe) {
     if (!isKnownName(rawName)) {
         return;
     }
-    const std::string& key = names_.keyOf(rawName);
-    if (key.empty() || key == "?") {
-        return;  // nothing but blanks and control characters
+    if (const std::uint32_t player = playerOf(rawName, probe); player != kNoPlayer) {
+        ++players_[player].games;
     }
-    PgnPlayer& player = byKey_[key];
-    if (player.games == 0) {
-        player.name = std::string(trimmed(pgnTextAsUtf8(rawName)));  // as first written
-        player.key = key;
+}
+
+std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex::Probe probe) {
+    if (const std::uint32_t* known = bySpelling_.find(rawName, probe)) {
+        return *known;
     }
-    ++player.games;
+    const std::string name = pgnTextAsUtf8(rawName);
+    std::string key = key_(name);
+    std::uint32_t player = kNoPlayer;
+    if (!key.empty() && key != "?") {
+        if (const std::uint32_t* known = byKey_.find(key)) {
+            player = *known;
+        } else {
+            player = static_cast<std::uint32_t>(players_.size());
+            byKey_.insert(key, player);
+            // The name as first written.
+            players_.push_back({std::string(trimmed(name)), std::move(key), 0});
+        }
+    }
+    bySpelling_.insert(rawName, player);
+    return player;
 }
 
 std::vector<PgnPlayer> PgnPlayerList::players() const {
-    std::vector<PgnPlayer> players;
-    for (const auto& [key, player] : byKey_) {
-        players.push_back(player);
+    // Sorted as small records that hold what decides most comparisons, then each player
+    // copied once to his place: the names themselves lie all over memory.
+    struct SortRecord {
+        int games;
+        std::uint64_t namePrefix;  // the first 8 bytes, in the order strings compare
+        std::uint32_t player;
+    };
+    std::vector<SortRecord> records;
+    records.reserve(players_.size());
+    for (std::uint32_t k = 0; k < players_.size(); ++k) {
+        const std::string& name = players_[k].name;
+        std::uint64_t prefix = 0;
+        for (std::size_t byte = 0; byte < sizeof prefix; ++byte) {
+            const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
+            prefix = (prefix << 8) | value;
+        }
+        records.push_back({players_[k].games, prefix, k});
     }
-    std::stable_sort(players.begin(), players.end(), [](const PgnPlayer& a, const PgnPlayer& b) {
-        return a.games > b.games || (a.games == b.games && a.name < b.name);
+    std::sort(records.begin(), records.end(), [this](const SortRecord& a, const SortRecord& b) {
+        if (a.games != b.games) {
+            return a.games > b.games;
+        }
+        if (a.namePrefix != b.namePrefix) {
+            return a.namePrefix < b.namePrefix;
+        }
+        const std::string& first = players_[a.player].name;
+        const std::string& second = players_[b.player].name;
+        return first != second ? first < second : a.player < b.player;
     });
+    std::vector<PgnPlayer> players;
+    players.reserve(records.size());
+    for (const SortRecord& record : records) {
+        players.push_back(players_[record.player]);
+    }
     return players;
 }
 

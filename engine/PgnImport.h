@@ -6,12 +6,12 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "GameEntry.h"
 #include "PgnReader.h"
 #include "PgnText.h"
+#include "SpellingIndex.h"
 
 namespace tavolin {
 
@@ -40,17 +40,8 @@ struct PgnImportedGame {
 // storage/PlayerNames): the engine leaves Unicode's rules to the caller.
 using NameKey = std::function<std::string(std::string_view utf8Name)>;
 
-// Remembers the key of each raw name of a file, as names come back game after game; it
-// forgets them all when they grow too many, so that memory stays bounded.
-class NameKeyCache {
-public:
-    explicit NameKeyCache(NameKey key) : key_(std::move(key)) {}
-    const std::string& keyOf(const std::string& rawName);
-
-private:
-    NameKey key_;
-    std::unordered_map<std::string, std::string> keys_;
-};
+// Both below work out the key of each spelling of a name once, however often it comes back:
+// their memory grows with the file's players, never with its games.
 
 // Collects one player's games, in file order: those under names whose key is `playerKey`.
 class PgnPlayerGames {
@@ -72,8 +63,11 @@ public:
     std::string skippedSummary() const;
 
 private:
+    bool isPlayer(const std::string& rawName, SpellingIndex::Probe probe);
+
     std::string playerKey_;
-    NameKeyCache names_;
+    NameKey key_;
+    SpellingIndex isPlayer_;  // 1 for the player's spellings, 0 for the others
     std::size_t limit_;
     std::vector<PgnImportedGame> games_;
     std::array<int, kPgnSkipReasons> skipped_{};
@@ -88,15 +82,22 @@ struct PgnPlayer {
 
 class PgnPlayerList {
 public:
-    explicit PgnPlayerList(NameKey key) : names_(std::move(key)) {}
+    explicit PgnPlayerList(NameKey key) : key_(std::move(key)) {}
     void add(const PgnGameTags& game);
     // Most games first, then by name.
     std::vector<PgnPlayer> players() const;
 
 private:
-    void count(const std::string& rawName);
-    NameKeyCache names_;
-    std::unordered_map<std::string, PgnPlayer> byKey_;
+    static constexpr std::uint32_t kNoPlayer = std::numeric_limits<std::uint32_t>::max();
+    void count(const std::string& rawName, SpellingIndex::Probe probe);
+    // The player written `rawName`, met for the first time or not; kNoPlayer for a name of
+    // nothing but blanks and control characters.
+    std::uint32_t playerOf(const std::string& rawName, SpellingIndex::Probe probe);
+
+    NameKey key_;
+    std::vector<PgnPlayer> players_;
+    SpellingIndex bySpelling_;
+    SpellingIndex byKey_;
 };
 
 }  // namespace tavolin

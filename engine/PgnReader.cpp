@@ -14,8 +14,33 @@ namespace {
 constexpr std::size_t kLongestKept = kPgnLongestValue;
 constexpr std::array<char, 3> kByteOrderMark{'\xEF', '\xBB', '\xBF'};
 
+// What each byte is to a tag, looked up rather than compared: the tags' loops run over most
+// of a file's bytes.
+enum ByteKind : std::uint8_t {
+    kNameByte = 1,        // a letter, a digit or "_"
+    kEndsPlainValue = 2,  // '"', '\\' or a line end
+};
+
+constexpr std::array<std::uint8_t, 256> kByteKinds = [] {
+    std::array<std::uint8_t, 256> kinds{};
+    for (int c = 0; c < 256; ++c) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+            c == '_') {
+            kinds[static_cast<std::size_t>(c)] = kNameByte;
+        }
+    }
+    for (const char c : {'"', '\\', '\n'}) {
+        kinds[static_cast<unsigned char>(c)] = kEndsPlainValue;
+    }
+    return kinds;
+}();
+
 bool isNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return kByteKinds[static_cast<unsigned char>(c)] == kNameByte;
+}
+
+bool endsPlainValue(char c) {
+    return kByteKinds[static_cast<unsigned char>(c)] == kEndsPlainValue;
 }
 
 void keep(std::string& text, char c) {
@@ -81,7 +106,7 @@ void PgnReader::feed(std::string_view bytes) {
             case State::Value: {
                 // A value's plain characters, kept in one piece.
                 const char* run = at;
-                while (at < end && *at != '"' && *at != '\\' && *at != '\n') {
+                while (at < end && !endsPlainValue(*at)) {
                     ++at;
                 }
                 keepRun(tagValue_, run, at);
@@ -121,7 +146,7 @@ const char* PgnReader::wholeTag(const char* at, const char* end) {
         return nullptr;
     }
     const char* const value = ++p;
-    while (p < end && *p != '"' && *p != '\\' && *p != '\n') {
+    while (p < end && !endsPlainValue(*p)) {
         ++p;
     }
     if (p == end || *p != '"') {

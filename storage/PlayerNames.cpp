@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayerNames.h"
 
+#include <array>
+
 #include "PlayerRecord.h"
 
 namespace tavolin {
@@ -43,6 +45,82 @@ QString foldedWords(const QString& text) {
     return folded;
 }
 
+// The same folding, character by character: what it makes of each of U+0000 to U+00FF, in
+// UTF-8, its blanks as ' '. Folding, decomposition and dropping marks act on each character
+// alone, so a name of these characters folds as the concatenation of theirs; worked out once
+// by the rule above, the table cannot drift from it.
+using Latin1Folding = std::array<std::string, 256>;
+
+const Latin1Folding& latin1Folding() {
+    static const Latin1Folding table = [] {
+        Latin1Folding folding;
+        for (char16_t code = 0; code < folding.size(); ++code) {
+            QString folded;
+            const QString decomposed =
+                QString(QChar(code)).normalized(QString::NormalizationForm_KD).toCaseFolded();
+            for (const QChar c : decomposed) {
+                if (c.isSpace()) {
+                    folded += QLatin1Char(' ');
+                } else if (!c.isMark()) {
+                    folded += spelledOut(c);
+                }
+            }
+            folding[code] = folded.toStdString();
+        }
+        return folding;
+    }();
+    return table;
+}
+
+// The characters of `utf8` when all lie in U+0000 to U+00FF, none otherwise.
+bool latin1Characters(std::string_view utf8, std::string& characters) {
+    characters.clear();
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(utf8[k]);
+        if (byte < 0x80) {
+            characters += static_cast<char>(byte);
+            continue;
+        }
+        const auto next = k + 1 < utf8.size() ? static_cast<unsigned char>(utf8[k + 1]) : 0;
+        if ((byte != 0xC2 && byte != 0xC3) || (next & 0xC0) != 0x80) {
+            return false;  // beyond U+00FF, or not UTF-8: Qt's way
+        }
+        characters += static_cast<char>(((byte & 0x03) << 6) | (next & 0x3F));
+        ++k;
+    }
+    return true;
+}
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+// nameKey() of a name of characters up to U+00FF, without going through QString.
+std::string latin1NameKey(std::string_view characters) {
+    const Latin1Folding& folding = latin1Folding();
+    std::string key;
+    bool blankPending = false;
+    for (const char c : characters) {
+        for (const char folded : folding[static_cast<unsigned char>(c)]) {
+            if (folded == ' ') {
+                blankPending = !key.empty();
+                continue;
+            }
+            if (blankPending) {
+                key += ' ';
+                blankPending = false;
+            }
+            key += folded;
+        }
+    }
+    replaceAll(key, " ,", ",");
+    replaceAll(key, ", ", ",");
+    return key;
+}
+
 // The name's words in both orders around its comma; the words alone when it has none.
 QStringList wordOrders(const QString& key) {
     const qsizetype comma = key.indexOf(QLatin1Char(','));
@@ -71,6 +149,11 @@ QString nameKey(const QString& name) {
 }
 
 std::string utf8NameKey(std::string_view utf8Name) {
+    // Most names of a PGN file are written in these characters; the others take Qt's way.
+    thread_local std::string characters;
+    if (latin1Characters(utf8Name, characters)) {
+        return latin1NameKey(characters);
+    }
     return nameKey(QString::fromUtf8(utf8Name.data(), static_cast<qsizetype>(utf8Name.size())))
         .toStdString();
 }

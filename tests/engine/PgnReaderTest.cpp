@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <random>
 #include <sstream>
 #include <vector>
@@ -98,6 +100,38 @@ TEST(PgnReaderTest, TakesAPlayersGamesAndSaysWhyOthersAreLeftOut) {
     EXPECT_EQ(players[0].name, "Dupont, Jean");
     EXPECT_EQ(players[0].games, 4);
     EXPECT_EQ(players[1].name, "Blanc, Eve");  // one game each, by name
+}
+
+// A file of many players lists as fast as one of few only if each spelling's key, the costly
+// part, is worked out once however many games and players the file has.
+TEST(PgnReaderTest, EachSpellingIsKeyedOnceHoweverManyPlayersAndGames) {
+    std::map<std::string, int> keyed;
+    const NameKey countingKey = [&](std::string_view name) {
+        ++keyed[std::string(name)];
+        return simpleKey(name);
+    };
+    PgnPlayerList list(countingKey);
+    PgnPlayerGames player(simpleKey("Player 7"), countingKey);
+    constexpr int kPlayers = 6000;
+    for (int round = 0; round < 3; ++round) {
+        for (int k = 0; k < kPlayers; ++k) {
+            PgnGameTags game;
+            game.white = "Player " + std::to_string(k);
+            game.black = "PLAYER " + std::to_string((k + round + 1) % kPlayers);
+            game.result = "1-0";
+            game.whiteElo = "1900";
+            game.blackElo = "1800";
+            list.add(game);
+            player.add(game);
+        }
+    }
+    EXPECT_EQ(list.players().size(), static_cast<std::size_t>(kPlayers));
+    EXPECT_EQ(list.players().front().games, 6);
+    EXPECT_EQ(player.games().size(), 6u);
+    EXPECT_EQ(keyed.size(), 2u * kPlayers);  // the two spellings of each player
+    for (const auto& [name, times] : keyed) {
+        ASSERT_LE(times, 2) << name;  // once for the list, once for the player's games
+    }
 }
 
 TEST(PgnReaderTest, EachRuleOfTheOpponentsEloAndTheResult) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "QtPrinters.h"
 
 namespace tavolin {
@@ -22,7 +25,7 @@ TEST(PlayerNamesTest, NamesMatchAsAPersonMatchesThem) {
              Case{"Иванов, Пётр", "ИВАНОВ, ПЁТР", NameMatch::Exact},  // Cyrillic
              Case{"Παπαδόπουλος", "ΠΑΠΑΔΌΠΟΥΛΟΣ", NameMatch::Exact},  // Greek, final sigma
              Case{"Straße, Jörg", "STRAẞE, JORG", NameMatch::Exact},  // capital ẞ
-             Case{"LEBOEUF eric", "Lebœuf, Éric", NameMatch::Exact},   // ligatures typed as two
+             Case{"LEBOEUF eric", "Lebœuf, Éric", NameMatch::Exact},  // ligatures typed as two
              Case{"Laetitia Casta", "Casta, Lætitia", NameMatch::Exact},
              Case{"Strasse, Jorg", "Straße, Jörg", NameMatch::Exact},
              Case{"Lefevre, Helene", "Lefèvre, Hélène", NameMatch::Exact},
@@ -75,6 +78,49 @@ TEST(PlayerNamesTest, SpellingsOfOneNameShareTheirKey) {
     EXPECT_EQ(nameKey(QStringLiteral("  LEFÈVRE ,  Hélène ")), QStringLiteral("lefevre,helene"));
     EXPECT_EQ(utf8NameKey("Lefevre, HELENE"), "lefevre,helene");
     EXPECT_NE(nameKey(QStringLiteral("Dupont, Jean")), nameKey(QStringLiteral("Dupont, Jeanne")));
+}
+
+// The UTF-8 key takes a shortcut for names of characters up to U+00FF: it must give what
+// Qt's folding of the whole name gives.
+std::string qtNameKey(const std::string& utf8) {
+    return nameKey(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))
+        .toStdString();
+}
+
+TEST(PlayerNamesTest, EachLatin1CharacterKeysAsQtFoldsIt) {
+    for (int code = 1; code <= 0xFF; ++code) {
+        const std::string character = QString(QChar(static_cast<char16_t>(code))).toStdString();
+        for (const std::string& name :
+             {character, "a" + character + "b", "x " + character + ", y", character + character}) {
+            EXPECT_EQ(utf8NameKey(name), qtNameKey(name)) << "U+" << std::hex << code;
+        }
+    }
+}
+
+TEST(PlayerNamesTest, NamesOfLatin1AndOtherCharactersKeyAsQtFoldsThem) {
+    // Blanks, commas and the characters that decompose to blanks or several letters, mixed.
+    const std::u16string alphabet =
+        u"aZ ,,  \t\u00a0\u0085\u00a8\u00b4\u00c9\u00e9\u00df\u00e6"
+        u"\u00bd\u00b5\u00aa\u00ff\u0153\u0301\u00b8-'.19";
+    std::mt19937 random(20261210);
+    for (int trial = 0; trial < 20000; ++trial) {
+        QString name;
+        const int length = static_cast<int>(random() % 12);
+        for (int k = 0; k < length; ++k) {
+            name += QChar(alphabet[random() % alphabet.size()]);
+        }
+        const std::string utf8 = name.toStdString();
+        ASSERT_EQ(utf8NameKey(utf8), qtNameKey(utf8)) << utf8;
+    }
+    // Not UTF-8: Qt's replacement character, as before.
+    for (const std::string& bytes : {std::string("L\xe9"
+                                                 "a"),
+                                     std::string("\xc3"),
+                                     std::string("\xc0\xa0"
+                                                 "b"),
+                                     std::string("a\xc2")}) {
+        EXPECT_EQ(utf8NameKey(bytes), qtNameKey(bytes));
+    }
 }
 
 }  // namespace

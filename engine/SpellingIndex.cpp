@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SpellingIndex.h"
+
+#include <cstring>
+#include <limits>
+
+namespace tavolin {
+
+namespace {
+
+constexpr std::size_t kFirstSlotCount = 1024;
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15;  // 2^64 divided by the golden ratio
+
+std::uint64_t mixed(std::uint64_t value) {
+    value ^= value >> 32;
+    value *= kMultiplier;
+    return value ^ (value >> 29);
+}
+
+std::uint32_t storedHash(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash >> 32) | 1;
+}
+
+}  // namespace
+
+std::uint64_t SpellingIndex::hashOf(std::string_view spelling) {
+    std::uint64_t hash = spelling.size();
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= spelling.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, spelling.data() + at, sizeof word);
+        hash = mixed(hash ^ word) + at;
+    }
+    std::uint64_t tail = 0;
+    if (at < spelling.size()) {
+        std::memcpy(&tail, spelling.data() + at, spelling.size() - at);
+    }
+    return mixed(hash ^ tail ^ (tail << 7));
+}
+
+SpellingIndex::Probe SpellingIndex::probe(std::string_view spelling) const {
+    const std::uint64_t hash = hashOf(spelling);
+#if defined(__GNUC__)
+    if (!slots_.empty()) {
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    }
+#endif
+    return {hash};
+}
+
+std::string_view SpellingIndex::spellingAt(const Slot& slot) const {
+    if (slot.length <= kInlineLength) {
+        return {slot.text, slot.length};
+    }
+    std::size_t offset;
+    std::memcpy(&offset, slot.text, sizeof offset);
+    return {longSpellings_.data() + offset, slot.length};
+}
+
+// The slot that holds `spelling`, or the empty one where it belongs; slots_ is never full.
+std::size_t SpellingIndex::slotOf(std::string_view spelling, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t wanted = storedHash(hash);
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.hash == 0 || (slot.hash == wanted && spellingAt(slot) == spelling)) {
+            return at;
+        }
+    }
+}
+
+const std::uint32_t* SpellingIndex::find(std::string_view spelling, Probe probe) const {
+    if (slots_.empty()) {
+        return nullptr;
+    }
+    const Slot& slot = slots_[slotOf(spelling, probe.hash)];
+    return slot.hash == 0 ? nullptr : &slot.number;
+}
+
+const std::uint32_t* SpellingIndex::find(std::string_view spelling) const {
+    return find(spelling, Probe{hashOf(spelling)});
+}
+
+void SpellingIndex::insert(std::string_view spelling, std::uint32_t number) {
+    if (spelling.size() > std::numeric_limits<std::uint32_t>::max()) {
+        return;  // never met: a tag value has at most 255 bytes
+    }
+    if (2 * (stored_ + 1) > slots_.size()) {
+        grow();
+    }
+    const std::uint64_t hash = hashOf(spelling);
+    Slot& slot = slots_[slotOf(spelling, hash)];
+    if (slot.hash == 0) {
+        slot.hash = storedHash(hash);
+        slot.length = static_cast<std::uint32_t>(spelling.size());
+        if (spelling.size() <= kInlineLength) {
+            std::memcpy(slot.text, spelling.data(), spelling.size());
+        } else {
+            const std::size_t offset = longSpellings_.size();
+            std::memcpy(slot.text, &offset, sizeof offset);
+            longSpellings_.append(spelling);
+        }
+        ++stored_;
+    }
+    slot.number = number;
+}
+
+void SpellingIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? kFirstSlotCount : 2 * old.size(), Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.hash == 0) {
+            continue;
+        }
+        std::size_t at = hashOf(spellingAt(slot)) & mask;
+        while (slots_[at].hash != 0) {
+            at = (at + 1) & mask;
+        }
+        slots_[at] = slot;
+    }
+}
+
+}  // namespace tavolin

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolin {
+
+// A number for each distinct spelling met, looked up at every game of a file. A file of
+// 100,000 players looks its names up hundreds of thousands of times, each time most likely
+// somewhere memory has not been lately: the lookup costs what its cache misses cost. So the
+// table is flat, a spelling of up to 20 bytes (most names) lies in its slot, and a lookup
+// reads one slot of 32 bytes; the caller can start fetching a slot before it needs it.
+class SpellingIndex {
+public:
+    // Where `spelling` is looked for; its slot starts on its way from memory.
+    struct Probe {
+        std::uint64_t hash;
+    };
+    Probe probe(std::string_view spelling) const;
+
+    // The number stored for `spelling`; null when it was never stored.
+    const std::uint32_t* find(std::string_view spelling, Probe probe) const;
+    const std::uint32_t* find(std::string_view spelling) const;
+    // Stores `number` for `spelling`, in place of any number stored for it before.
+    void insert(std::string_view spelling, std::uint32_t number);
+    std::size_t size() const { return stored_; }
+
+private:
+    static constexpr std::size_t kInlineLength = 20;
+    struct alignas(32) Slot {
+        std::uint32_t hash = 0;  // 0 for an empty slot: a stored hash has its low bit set
+        std::uint32_t number = 0;
+        std::uint32_t length = 0;
+        char text[kInlineLength] = {};  // the spelling, or where it starts in longSpellings_
+    };
+    static_assert(sizeof(Slot) == 32 && sizeof(std::size_t) <= kInlineLength);
+    static std::uint64_t hashOf(std::string_view spelling);
+    std::string_view spellingAt(const Slot& slot) const;
+    std::size_t slotOf(std::string_view spelling, std::uint64_t hash) const;
+    void grow();
+
+    std::vector<Slot> slots_;    // a power of two of them, at most half used
+    std::string longSpellings_;  // those longer than a slot holds, end to end
+    std::size_t stored_ = 0;
+};
+
+}  // namespace tavolin
