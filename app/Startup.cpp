@@ -14,7 +14,6 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "PgnReading.h"
-#include "ProgramIcon.h"
 #include "SessionEnd.h"
 #include "SettingsFile.h"
 #include "StartupChecks.h"
@@ -109,7 +108,6 @@ int runTavolin(int argc, char* argv[]) {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationVersion(fromUtf8(kVersion));
     QApplication::setDesktopFileName(QStringLiteral(TAVOLIN_APP_ID));
-    QApplication::setWindowIcon(programIcon());
     // The program speaks French, and so do Qt's own dialogs and menus (file dialog, the
     // game list's menu) when Qt's translations are installed.
     QTranslator qtInFrench;

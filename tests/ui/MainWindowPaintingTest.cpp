@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The painted background of the main window, and the windows it opens from its buttons.
+#include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QTableWidget>
 
@@ -34,6 +36,20 @@ QImage markedPicture(QSize size) {
     picture.setPixelColor(2, 2, QColor(200, 0, 0));
     picture.setPixelColor(size.width() - 3, size.height() - 3, QColor(0, 0, 200));
     return picture;
+}
+
+// The icon's decoding waits until the window is on screen; then every window has it.
+TEST_F(MainWindowPaintingTest, TheWindowsTakeTheProgramIconOncePainted) {
+    mainWindow.reset();
+    QGuiApplication::setWindowIcon(QIcon());
+    MainWindow window(boxes, files());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.windowIcon().isNull());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.windowIcon().availableSizes().size(), 7);
+    EXPECT_EQ(QGuiApplication::windowIcon().availableSizes().size(), 7);
 }
 
 TEST_F(MainWindowPaintingTest, FourTilesFillTheWindowAtThePicturesOwnSize) {

@@ -5,12 +5,14 @@
 #include <QPushButton>
 
 #include "DateQuestion.h"
+#include "ProgramIcon.h"
 
 namespace tavolin {
 
 namespace {
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    giveWindowsTheProgramIcon();  // a box can come before the main window
     QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
@@ -27,6 +29,7 @@ void DialogMessageBoxes::error(QWidget* parent, const QString& text) {
 }
 
 bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
+    giveWindowsTheProgramIcon();
     QMessageBox box(QMessageBox::Question, kQuestionTitle, text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);

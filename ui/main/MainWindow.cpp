@@ -66,7 +66,6 @@ MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* pare
       session_(files_.players) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kCaptionAtStart);
-    setWindowIcon(programIcon());
     ui_->setupUi(this);
     createHelp();
     showResultsCurrent(true);  // no figures yet: nothing to detail or close
@@ -247,6 +246,10 @@ bool MainWindow::savedOrLeftUnsaved() {
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, [] { giveWindowsTheProgramIcon(); });
+    }
     if (ui_->titleLabel->text() != kVersionCaption) {
         ui_->titleLabel->setText(kVersionCaption);
         ui_->titleLabel->adjustSize();

@@ -156,6 +156,7 @@ private:
     Settings settings_;
     // The background picture, loaded once at creation; null when there is none.
     QPixmap picture_;
+    bool painted_ = false;  // the first painting gives the windows their icon
 
     // The progress text of the normal-curve scan, drawn beside the new rating until that
     // part of the window is painted again.
