@@ -156,7 +156,7 @@ std::optional<std::vector<PgnPlayer>> readPgnPlayers(const CalcOptions& options,
             options, [&](const PgnGameTags& game) { list.add(game); }, err)) {
         return std::nullopt;
     }
-    return list.players();
+    return std::move(list).players();
 }
 
 int listPgnPlayers(const CalcOptions& options, std::ostream& out, std::ostream& err) {

@@ -184,9 +184,9 @@ std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex:
     return player;
 }
 
-std::vector<PgnPlayer> PgnPlayerList::players() const {
-    // Sorted as small records that hold what decides most comparisons, then each player
-    // copied once to his place: the names themselves lie all over memory.
+std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
+    // Sorted as small records that hold what decides most comparisons: the names themselves
+    // lie all over memory.
     struct SortRecord {
         int games;
         std::uint64_t namePrefix;  // the first 8 bytes, in the order strings compare
@@ -214,11 +214,30 @@ std::vector<PgnPlayer> PgnPlayerList::players() const {
         const std::string& second = players_[b.player].name;
         return first != second ? first < second : a.player < b.player;
     });
-    std::vector<PgnPlayer> players;
-    players.reserve(records.size());
+    std::vector<std::uint32_t> order;
+    order.reserve(records.size());
     for (const SortRecord& record : records) {
-        players.push_back(players_[record.player]);
+        order.push_back(record.player);
     }
+    return order;
+}
+
+std::vector<PgnPlayer> PgnPlayerList::players() const& {
+    std::vector<PgnPlayer> players;
+    players.reserve(players_.size());
+    for (const std::uint32_t player : sortedOrder()) {
+        players.push_back(players_[player]);
+    }
+    return players;
+}
+
+std::vector<PgnPlayer> PgnPlayerList::players() && {
+    std::vector<PgnPlayer> players;
+    players.reserve(players_.size());
+    for (const std::uint32_t player : sortedOrder()) {
+        players.push_back(std::move(players_[player]));
+    }
+    players_.clear();
     return players;
 }
 

@@ -84,8 +84,9 @@ class PgnPlayerList {
 public:
     explicit PgnPlayerList(NameKey key) : key_(std::move(key)) {}
     void add(const PgnGameTags& game);
-    // Most games first, then by name.
-    std::vector<PgnPlayer> players() const;
+    // Most games first, then by name; taken out of a list read to its end, not copied.
+    std::vector<PgnPlayer> players() const&;
+    std::vector<PgnPlayer> players() &&;
 
 private:
     static constexpr std::uint32_t kNoPlayer = std::numeric_limits<std::uint32_t>::max();
@@ -93,6 +94,8 @@ private:
     // The player written `rawName`, met for the first time or not; kNoPlayer for a name of
     // nothing but blanks and control characters.
     std::uint32_t playerOf(const std::string& rawName, SpellingIndex::Probe probe);
+    // The players' numbers in the list's order.
+    std::vector<std::uint32_t> sortedOrder() const;
 
     NameKey key_;
     std::vector<PgnPlayer> players_;

@@ -173,7 +173,7 @@ void PgnImportDialog::readPlayers() {
                          ui_->skippedLabel->setText(error);
                          return;
                      }
-                     showPlayers(list->players());
+                     showPlayers(std::move(*list).players());
                  },
                  fromUtf8(messages::kPgnReadingStoppedEarly));
 }
