@@ -2,6 +2,7 @@
 #include "ProgramIcon.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace tavolin {
@@ -9,8 +10,10 @@ namespace tavolin {
 QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        // Named as PNG: guessing the format would load every image plugin Qt has.
-        icon.addPixmap(QPixmap(QStringLiteral(":/icons/tavolin-%1.png").arg(size), "png"));
+        // Read as PNG only: guessing the format would load every image plugin Qt has.
+        QImageReader reader(QStringLiteral(":/icons/tavolin-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }

@@ -58,6 +58,21 @@ constexpr int kSaveDelayMilliseconds = 1000;
 
 const QString kVersionCaption = QStringLiteral("Tavolin v") + fromUtf8(kVersion);
 
+namespace {
+
+// The picture is a BMP file and is read as one: guessing its format would load every image
+// plugin Qt has before the window shows. A picture of another kind put there is still read.
+QImage readPicture(const QString& path) {
+    QImageReader asBmp(path, "bmp");
+    asBmp.setAutoDetectImageFormat(false);
+    if (QImage image = asBmp.read(); !image.isNull()) {
+        return image;
+    }
+    return QImageReader(path).read();
+}
+
+}  // namespace
+
 MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<MainWindowControls>()),
@@ -86,8 +101,7 @@ void MainWindow::prepareWindow() {
     if (!QFile::exists(files_.picture)) {
         return;  // no picture, and nothing to say
     }
-    QImageReader reader(files_.picture);
-    const QImage image = reader.read();
+    const QImage image = readPicture(files_.picture);
     if (image.isNull()) {
         throw FileError(fromUtf8(messages::kPictureUnreadable).arg(fullPath(files_.picture)));
     }
