@@ -64,6 +64,15 @@ TEST_F(MainWindowPaintingTest, FourTilesFillTheWindowAtThePicturesOwnSize) {
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
+// The picture is read as BMP first; a PNG put in its place is still shown.
+TEST_F(MainWindowPaintingTest, APictureOfAnotherKindUnderTheNameIsShownToo) {
+    mainWindow.reset();
+    ASSERT_TRUE(markedPicture({320, 240}).save(folder.filePath("tavolin.bmp"), "PNG"));
+    openWindow();
+    EXPECT_EQ(shown().pixelColor(322, 242), QColor(200, 0, 0));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
 TEST_F(MainWindowPaintingTest, ASmallerPictureLeavesGaps) {
     startWithPicture(markedPicture({100, 80}));
     const QImage image = shown();
