@@ -15,13 +15,13 @@
 #include "FilledMessage.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
+#include "HistoryListing.h"
 #include "HistoryTexts.h"
 #include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
 #include "PgnImport.h"
 #include "PlayerNames.h"
-#include "RatingHistory.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
 #include "UserMessages.h"
@@ -280,7 +280,8 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     return kExitDone;
 }
 
-// The closed periods, a line each, fields as their columns in the history.
+// The closed periods, a line each, fields as their columns in the history. Nothing is
+// printed before the whole history is read: a damaged one is told, never listed in part.
 int listHistory(const std::string& file, int slot, const std::string& decimalSeparator,
                 std::ostream& out, std::ostream& err) {
     const QString path = QString::fromStdString(file);
@@ -288,24 +289,33 @@ int listHistory(const std::string& file, int slot, const std::string& decimalSep
         err << cannotReadText(path).toStdString() << '\n';
         return kExitRefused;
     }
+    // A chunk's summaries at a time: the history's games are never held in memory.
+    constexpr std::size_t kPeriodsPerChunk = 4096;
+    std::string lines;
     try {
         const QChar separator = QString::fromStdString(decimalSeparator).front();
-        for (const HistoryPeriod& period : RatingHistory(path).periods(slot)) {
-            const QStringList fields{
-                period.closedAt.toString(QStringLiteral("yyyy-MM-dd")),
-                QString::number(period.slot),
-                period.playerName,
-                fromUtf8(systemName(period.system)),
-                QString::number(period.games.size()),
-                pointsText(period.points(), separator),
-                period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
-                QString::number(period.newRating)};
-            out << fields.join(QLatin1Char('\t')).toStdString() << '\n';
+        const QString dateFormat = QStringLiteral("yyyy-MM-dd");
+        HistoryListing listing(path, slot);
+        while (!listing.atEnd()) {
+            for (const PeriodSummary& period : listing.next(kPeriodsPerChunk)) {
+                const QStringList fields{
+                    period.closedOn.toString(dateFormat),
+                    QString::number(period.slot),
+                    period.playerName,
+                    fromUtf8(systemName(period.system)),
+                    QString::number(period.gameCount),
+                    pointsText(period.points, separator),
+                    period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
+                    QString::number(period.newRating)};
+                lines += fields.join(QLatin1Char('\t')).toStdString();
+                lines += '\n';
+            }
         }
     } catch (const FileError& error) {
         err << error.what() << '\n';
         return kExitRefused;
     }
+    out << lines;
     return kExitDone;
 }
 
