@@ -3,7 +3,10 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <charconv>
+#include <cstdio>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -280,6 +283,42 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     return kExitDone;
 }
 
+// A period's line, "2025-06-30<TAB>3<TAB>Joueur 3<TAB>fide2024<TAB>5<TAB>3,5<TAB><TAB>1779",
+// appended field by field rather than joined from texts: a long history has a hundred
+// thousand of them.
+void appendHistoryLine(std::string& lines, const PeriodSummary& period, QChar separator) {
+    const auto appendNumber = [&lines](int number) {
+        char digits[16];
+        lines.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+    };
+    const QDate& day = period.closedOn;
+    if (day.year() >= 1 && day.year() <= 9999) {
+        char text[16];
+        lines.append(text,
+                     static_cast<std::size_t>(std::snprintf(text, sizeof text, "%04d-%02d-%02d",
+                                                            day.year(), day.month(), day.day())));
+    } else {
+        lines += day.toString(u"yyyy-MM-dd").toStdString();
+    }
+    lines += '\t';
+    appendNumber(period.slot);
+    lines += '\t';
+    lines += period.playerName.toStdString();
+    lines += '\t';
+    lines += systemName(period.system);
+    lines += '\t';
+    appendNumber(period.gameCount);
+    lines += '\t';
+    lines += pointsText(period.points, separator).toStdString();
+    lines += '\t';
+    if (period.ratingBefore) {
+        appendNumber(*period.ratingBefore);
+    }
+    lines += '\t';
+    appendNumber(period.newRating);
+    lines += '\n';
+}
+
 // The closed periods, a line each, fields as their columns in the history. Nothing is
 // printed before the whole history is read: a damaged one is told, never listed in part.
 int listHistory(const std::string& file, int slot, const std::string& decimalSeparator,
@@ -294,21 +333,10 @@ int listHistory(const std::string& file, int slot, const std::string& decimalSep
     std::string lines;
     try {
         const QChar separator = QString::fromStdString(decimalSeparator).front();
-        const QString dateFormat = QStringLiteral("yyyy-MM-dd");
         HistoryListing listing(path, slot);
         while (!listing.atEnd()) {
             for (const PeriodSummary& period : listing.next(kPeriodsPerChunk)) {
-                const QStringList fields{
-                    period.closedOn.toString(dateFormat),
-                    QString::number(period.slot),
-                    period.playerName,
-                    fromUtf8(systemName(period.system)),
-                    QString::number(period.gameCount),
-                    pointsText(period.points, separator),
-                    period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
-                    QString::number(period.newRating)};
-                lines += fields.join(QLatin1Char('\t')).toStdString();
-                lines += '\n';
+                appendHistoryLine(lines, period, separator);
             }
         }
     } catch (const FileError& error) {
