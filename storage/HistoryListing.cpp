@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+#include <sqlite3.h>
+
 #include "FileError.h"
 #include "FileFailure.h"
 #include "GameEntry.h"
@@ -17,6 +19,7 @@
 #include "LocalTimeConverter.h"
 #include "PlayerRecord.h"
 #include "RatingHistory.h"
+#include "SqliteStatement.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -24,9 +27,9 @@ namespace tavolin {
 
 namespace {
 
-// What the list shows of a period, read and checked here, and whether its other columns
-// hold values periodOfRow would accept: when not, the row is read whole, so that the history
-// is told damaged in the same words as when read whole.
+// What the list shows of a period, and whether its other columns hold values periodOfRow
+// accepts. A row with anything out of the ordinary is read again through Qt and checked as
+// the whole reading checks it, so that the history is told damaged in the same words.
 QString periodQuery(bool oneSlot) {
     return QStringLiteral(
                "SELECT id, closed_at, slot, player_name, system, rating_before, new_rating,"
@@ -39,12 +42,20 @@ QString periodQuery(bool oneSlot) {
         .arg(oneSlot ? QStringLiteral(" WHERE slot = ?") : QString());
 }
 
-enum PeriodColumn { kId, kClosedAt, kSlot, kPlayerName, kSystem, kRatingBefore, kNewRating };
-constexpr int kOthersInRange = kNewRating + 1;
+enum PeriodColumn {
+    kId,
+    kClosedAt,
+    kSlot,
+    kPlayerName,
+    kSystem,
+    kRatingBefore,
+    kNewRating,
+    kOthersInRange
+};
 
 // The games' period and score, in the order they were written: one pass over the table,
 // where asking for each period's games would look each of them up. Every player's: picking
-// one's costs SQLite more than Qt takes to hand the others over.
+// one's costs SQLite more than handing the others over.
 const QString kGameQuery = QStringLiteral("SELECT period_id, score FROM game");
 
 // A period's games counted and added up; a score other than 0, ½ and 1 has its games read
@@ -54,15 +65,15 @@ struct GameTotals {
     double points = 0;
     bool scoreOutOfRange = false;
 
-    void add(const QVariant& score) {
+    void add(const SqliteStatement& game, int column) {
         ++count;
-        const int type = score.typeId();
-        const double value = score.toDouble();
-        if ((type != QMetaType::Double && type != QMetaType::LongLong && type != QMetaType::Int) ||
-            (value != kWinScore && value != kDrawScore && value != kLossScore)) {
+        const int kind = game.kind(column);
+        const double score = game.real(column);
+        if ((kind != SQLITE_INTEGER && kind != SQLITE_FLOAT) ||
+            (score != kWinScore && score != kDrawScore && score != kLossScore)) {
             scoreOutOfRange = true;
         }
-        points += value;
+        points += score;
     }
     void add(const GameTotals& more) {
         count += more.count;
@@ -71,16 +82,21 @@ struct GameTotals {
     }
 };
 
+bool isWithin(const SqliteStatement& row, int column, qint64 lowest, qint64 highest) {
+    return row.kind(column) == SQLITE_INTEGER && row.integer(column) >= lowest &&
+           row.integer(column) <= highest;
+}
+
 }  // namespace
 
-// The history's connection, its read transaction and the queries stepping through the rows,
-// ended in the reverse order.
+// The history's connection, its read transaction and the statements stepping through the
+// rows, ended in the reverse order.
 struct HistoryListing::Reading {
     RatingHistory history;
     QSqlDatabase database;
     std::optional<Transaction> transaction;
-    std::optional<QSqlQuery> games;  // until they are all counted
-    std::optional<QSqlQuery> rows;
+    std::optional<SqliteStatement> games;  // until they are all counted
+    std::optional<SqliteStatement> rows;
     QHash<qint64, GameTotals> totals;
     LocalTimeConverter converter;
     QString lastName;  // shared by the next rows of the same name
@@ -96,22 +112,21 @@ struct HistoryListing::Reading {
     // A period's games are written together: their totals are gathered before they are
     // kept by the period's id.
     void countGames() {
-        QSqlQuery& query = *games;
+        SqliteStatement& game = *games;
         std::optional<qint64> period;
         GameTotals gathered;
-        while (nextRow(query)) {
-            const QVariant id = query.value(0);
-            if (id.typeId() != QMetaType::LongLong) {
+        while (game.next()) {
+            if (game.kind(0) != SQLITE_INTEGER) {
                 continue;  // no period's: never listed
             }
-            if (period != id.toLongLong()) {
+            if (period != game.integer(0)) {
                 if (period) {
                     totals[*period].add(gathered);
                 }
-                period = id.toLongLong();
+                period = game.integer(0);
                 gathered = GameTotals();
             }
-            gathered.add(query.value(1));
+            gathered.add(game, 1);
         }
         if (period) {
             totals[*period].add(gathered);
@@ -120,49 +135,77 @@ struct HistoryListing::Reading {
     }
 
     PeriodSummary summaryOfRow() {
-        const QSqlQuery& row = *rows;
-        const auto value = [&row](int column) { return row.value(column); };
-        if (value(kOthersInRange).toInt() != 1) {
-            checkWholeRow(value(kId));
+        std::optional<PeriodSummary> summary = plainSummary();
+        if (!summary) {
+            summary = summaryOfWholeRow(rows->integer(kId));
+        }
+        if (summary->playerName != lastName) {
+            lastName = summary->playerName;
+        }
+        summary->playerName = lastName;
+        const GameTotals played = totals.value(summary->id);
+        if (played.scoreOutOfRange) {
+            (void)RatingHistory::readGames(database, summary->id);  // raises DamagedValue
+        }
+        summary->gameCount = played.count;
+        summary->points = played.points;
+        return *summary;
+    }
+
+    // The row's summary when every value is of its column's kind and within its range, its
+    // closing in the program's or SQLite's form: what the checks of the whole reading
+    // accept without a doubt. None otherwise.
+    std::optional<PeriodSummary> plainSummary() {
+        const SqliteStatement& row = *rows;
+        const bool ratingBeforeInRange = row.kind(kRatingBefore) == SQLITE_NULL ||
+                                         isWithin(row, kRatingBefore, 0, kHighestStoredRating);
+        if (!isWithin(row, kId, 1, std::numeric_limits<qint64>::max()) ||
+            row.kind(kClosedAt) != SQLITE_TEXT || !isWithin(row, kSlot, 1, kPlayerCount) ||
+            row.kind(kPlayerName) != SQLITE_TEXT ||
+            !isWithin(row, kSystem, static_cast<int>(RatingSystem::Elo),
+                      static_cast<int>(RatingSystem::Fide2024)) ||
+            !ratingBeforeInRange || !isWithin(row, kNewRating, 0, kHighestStoredRating) ||
+            !isWithin(row, kOthersInRange, 1, 1)) {
+            return std::nullopt;
+        }
+        const std::optional<Closing> closing = plainClosing(row.text(kClosedAt), converter);
+        if (!closing) {
+            return std::nullopt;
         }
         PeriodSummary summary;
-        summary.id = checkedInteger(value(kId), 1, std::numeric_limits<qint64>::max(), "id");
-        const Closing closing = checkedClosing(value(kClosedAt), converter);
-        summary.closedOn = closing.day;
-        summary.closedAtTime = closing.time;
-        summary.closedAtMsecs = closing.msecsSinceEpoch;
-        summary.slot = static_cast<int>(checkedInteger(value(kSlot), 1, kPlayerCount, "slot"));
-        const QString name = checkedText(value(kPlayerName), "player_name");
-        if (name != lastName) {
-            lastName = name;
+        summary.id = row.integer(kId);
+        summary.closedOn = closing->day;
+        summary.closedAtTime = closing->time;
+        summary.closedAtMsecs = closing->msecsSinceEpoch;
+        summary.slot = static_cast<int>(row.integer(kSlot));
+        summary.playerName = row.text(kPlayerName);
+        summary.system = static_cast<RatingSystem>(row.integer(kSystem));
+        if (row.kind(kRatingBefore) != SQLITE_NULL) {
+            summary.ratingBefore = static_cast<int>(row.integer(kRatingBefore));
         }
-        summary.playerName = lastName;
-        summary.system = static_cast<RatingSystem>(
-            checkedInteger(value(kSystem), static_cast<int>(RatingSystem::Elo),
-                           static_cast<int>(RatingSystem::Fide2024), "system"));
-        summary.ratingBefore =
-            checkedIntegerOrNone(value(kRatingBefore), 0, kHighestStoredRating, "rating_before");
-        summary.newRating = static_cast<int>(
-            checkedInteger(value(kNewRating), 0, kHighestStoredRating, "new_rating"));
-        const GameTotals played = totals.value(summary.id);
-        if (played.scoreOutOfRange) {
-            (void)RatingHistory::readGames(database, summary.id);  // raises DamagedValue
-        }
-        summary.gameCount = played.count;
-        summary.points = played.points;
+        summary.newRating = static_cast<int>(row.integer(kNewRating));
         return summary;
     }
 
-    // The period's row read whole, each value checked in its column's order: raises the
-    // DamagedValue a whole reading would.
-    void checkWholeRow(const QVariant& id) {
+    // The period's row read whole through Qt and checked in its columns' order, as the whole
+    // reading checks it: raises its DamagedValue, or gives the summary of what it accepts.
+    PeriodSummary summaryOfWholeRow(qint64 id) {
         QSqlQuery whole(database);
         whole.prepare(QStringLiteral("SELECT %1 FROM period WHERE id = ?").arg(kPeriodColumns));
         whole.addBindValue(id);
         executeOrThrow(whole);
-        if (nextRow(whole)) {
-            (void)periodOfRow(whole, [](const QVariant& closedAt) { (void)checkedDate(closedAt); });
+        if (!nextRow(whole)) {
+            throw DamagedValue{QStringLiteral("id : %1").arg(id)};  // listed, yet not found
         }
+        Closing closing;
+        const HistoryPeriod period = periodOfRow(whole, [&](const QVariant& closedAt) {
+            closing = checkedClosing(closedAt, converter);
+        });
+        PeriodSummary summary = summaryOf(period);
+        summary.closedOn = closing.day;
+        summary.closedAtTime = closing.time;
+        summary.closedAtMsecs = closing.msecsSinceEpoch;
+        return summary;
     }
 };
 
@@ -177,18 +220,11 @@ HistoryListing::HistoryListing(const QString& path, int slot) : path_(path) {
         if (reading->history.checkedVersion(reading->database) == 0) {
             return;  // no period closed yet
         }
-        QSqlQuery& games = reading->games.emplace(reading->database);
-        games.setForwardOnly(true);
-        if (!games.exec(kGameQuery)) {
-            throw SqlFailure{games.lastError()};
-        }
-        QSqlQuery& rows = reading->rows.emplace(reading->database);
-        rows.setForwardOnly(true);
-        rows.prepare(periodQuery(slot != 0));
+        reading->games.emplace(reading->database, kGameQuery);
+        reading->rows.emplace(reading->database, periodQuery(slot != 0));
         if (slot != 0) {
-            rows.addBindValue(slot);
+            reading->rows->bind(1, slot);
         }
-        executeOrThrow(rows);
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));
     }
@@ -208,7 +244,7 @@ std::vector<PeriodSummary> HistoryListing::next(std::size_t most) {
         }
         summaries.reserve(most);
         while (summaries.size() < most) {
-            if (!nextRow(*reading_->rows)) {
+            if (!reading_->rows->next()) {
                 reading_.reset();  // the snapshot is let go: the history can be written
                 break;
             }

@@ -32,7 +32,7 @@ int digitsAt(const QString& text, int first, int count) {
 
 // "2026-12-09T18:30:00" or "2026-12-09 18:30:00", as the program and SQLite write them; none
 // for any other text, left to QDateTime's reading.
-std::optional<std::pair<QDate, QTime>> plainClosing(const QString& text) {
+std::optional<std::pair<QDate, QTime>> plainDayAndTime(const QString& text) {
     if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' ||
         (text[10] != u'T' && text[10] != u' ') || text[13] != u':' || text[16] != u':') {
         return std::nullopt;
@@ -99,12 +99,19 @@ QDateTime checkedDate(const QVariant& value) {
     return date;
 }
 
+std::optional<Closing> plainClosing(const QString& text, LocalTimeConverter& converter) {
+    if (const auto plain = plainDayAndTime(text)) {
+        if (const auto instant = converter.msecsSinceEpoch(plain->first, plain->second)) {
+            return Closing{plain->first, plain->second, *instant};
+        }
+    }
+    return std::nullopt;
+}
+
 Closing checkedClosing(const QVariant& value, LocalTimeConverter& converter) {
     if (value.typeId() == QMetaType::QString) {
-        if (const auto plain = plainClosing(value.toString())) {
-            if (const auto instant = converter.msecsSinceEpoch(plain->first, plain->second)) {
-                return {plain->first, plain->second, *instant};
-            }
+        if (const std::optional<Closing> plain = plainClosing(value.toString(), converter)) {
+            return *plain;
         }
     }
     // Any other text, or a time the clocks skipped: checkedDate decides, and names it.

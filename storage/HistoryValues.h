@@ -44,5 +44,8 @@ struct Closing {
     qint64 msecsSinceEpoch = 0;
 };
 Closing checkedClosing(const QVariant& value, LocalTimeConverter& converter);
+// The same for a text in the program's or SQLite's form whose day and time exist: none for
+// any other, which only checkedClosing reads.
+std::optional<Closing> plainClosing(const QString& text, LocalTimeConverter& converter);
 
 }  // namespace tavolin
