@@ -15,7 +15,6 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -238,6 +237,8 @@ struct ChildRun {
 };
 
 // Starts a child, its output read (or thrown away when `printed` is false), and waits for it.
+// Forked rather than spawned: a spawned child shares this process's memory until its program
+// starts, and its peak would count all of it; a forked one only the pages it copied.
 ChildRun runChild(std::vector<std::string> words, bool printed = true) {
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -248,19 +249,16 @@ ChildRun runChild(std::vector<std::string> words, bool printed = true) {
     if (pipe(pipeEnds) != 0) {
         throw std::runtime_error("no pipe");
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (printed) {
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-    } else {
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    }
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     QElapsedTimer clock;
     clock.start();
-    pid_t child = 0;
-    const int failed = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t child = fork();
+    if (child == 0) {
+        const int output = printed ? pipeEnds[1] : open("/dev/null", O_WRONLY);
+        dup2(output, 1);
+        close(pipeEnds[0]);
+        execve(argv[0], argv.data(), environ);
+        _exit(127);
+    }
     close(pipeEnds[1]);
     ChildRun run;
     char buffer[65536];
@@ -270,7 +268,7 @@ ChildRun runChild(std::vector<std::string> words, bool printed = true) {
     close(pipeEnds[0]);
     int status = 0;
     rusage usage{};
-    if (failed != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
         throw std::runtime_error("did not run: " + words.front());
     }
@@ -356,10 +354,15 @@ int main(int argc, char* argv[]) {
         const QString history = QString::fromLocal8Bit(argv[3]);
         return mode == "window" ? probeWindow(1, argv, history) : probeRead(mode, history);
     }
+    if (argc == 3 && std::strcmp(argv[1], "--make") == 0) {
+        makeHistory(std::atoi(argv[2]));
+        return 0;
+    }
     const char* calcBefore = std::getenv("TAVOLIN_CALC_BEFORE");
     const char* benchBefore = std::getenv("TAVOLIN_HISTORY_BENCH_BEFORE");
     for (const int periods : {10, 1000, 100000}) {
-        makeHistory(periods);
+        // Made by a child: this process stays small, and so do the pages its children copy.
+        runChild({thisProgram(), "--make", std::to_string(periods)});
         if (calcBefore != nullptr || benchBefore != nullptr) {
             registerCases("before/", calcBefore != nullptr ? calcBefore : "",
                           benchBefore != nullptr ? benchBefore : "", periods);
