@@ -151,11 +151,19 @@ void HistoryWindow::readPeriods() {
     ui_->periodTable->setRowCount(0);
     ui_->summaryLabel->clear();
     showButtons();
-    listing_ = std::make_unique<HistoryListing>(historyPath_, slot_);
-    // A short history is read and listed before the window shows.
-    takeReadingStep();
-    if (listing_ == nullptr) {
+    try {
+        listing_ = std::make_unique<HistoryListing>(historyPath_, slot_);
+        // A short history is read and listed before the window shows.
         takeReadingStep();
+        if (listing_ == nullptr) {
+            takeReadingStep();
+        }
+    } catch (...) {
+        stopReading();
+        periods_.clear();
+        listedRows_ = 0;
+        ui_->periodTable->setRowCount(0);
+        throw;
     }
     if (isReading()) {
         readingTimer_->start(0);
