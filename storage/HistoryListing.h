@@ -15,8 +15,9 @@ namespace tavolin {
 // the window still while it is read. They come from one snapshot of the file, opened
 // read-only (never created nor brought up to date) and held until the last summary is
 // given or the listing ends. A missing file or an empty database lists nothing.
-// Failures raise FileError with the error box's text; a value out of its range, in a period
-// or in one of its games, makes the history damaged, whether or not its summary was given.
+// Failures raise FileError with the error box's text, in the whole reading's words: a value
+// out of its range in what the list shows (a period's, a game's score) makes the history
+// damaged; the games' other values are checked when they are read (RatingHistory::games).
 class HistoryListing {
 public:
     HistoryListing(const QString& path, int slot);
