@@ -3,7 +3,10 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <charconv>
+#include <cstdio>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -15,13 +18,13 @@
 #include "FilledMessage.h"
 #include "GameEntryReading.h"
 #include "GameList.h"
+#include "HistoryListing.h"
 #include "HistoryTexts.h"
 #include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
 #include "PgnImport.h"
 #include "PlayerNames.h"
-#include "RatingHistory.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
 #include "UserMessages.h"
@@ -280,7 +283,44 @@ int calculateGames(const CalcOptions& options, std::span<const GameEntry> games,
     return kExitDone;
 }
 
-// The closed periods, a line each, fields as their columns in the history.
+// A period's line, "2025-06-30<TAB>3<TAB>Joueur 3<TAB>fide2024<TAB>5<TAB>3,5<TAB><TAB>1779",
+// appended field by field rather than joined from texts: a long history has a hundred
+// thousand of them.
+void appendHistoryLine(std::string& lines, const PeriodSummary& period, QChar separator) {
+    const auto appendNumber = [&lines](int number) {
+        char digits[16];
+        lines.append(digits, std::to_chars(std::begin(digits), std::end(digits), number).ptr);
+    };
+    const QDate& day = period.closedOn;
+    if (day.year() >= 1 && day.year() <= 9999) {
+        char text[16];
+        lines.append(text,
+                     static_cast<std::size_t>(std::snprintf(text, sizeof text, "%04d-%02d-%02d",
+                                                            day.year(), day.month(), day.day())));
+    } else {
+        lines += day.toString(u"yyyy-MM-dd").toStdString();
+    }
+    lines += '\t';
+    appendNumber(period.slot);
+    lines += '\t';
+    lines += period.playerName.toStdString();
+    lines += '\t';
+    lines += systemName(period.system);
+    lines += '\t';
+    appendNumber(period.gameCount);
+    lines += '\t';
+    lines += pointsText(period.points, separator).toStdString();
+    lines += '\t';
+    if (period.ratingBefore) {
+        appendNumber(*period.ratingBefore);
+    }
+    lines += '\t';
+    appendNumber(period.newRating);
+    lines += '\n';
+}
+
+// The closed periods, a line each, fields as their columns in the history. Nothing is
+// printed before the whole history is read: a damaged one is told, never listed in part.
 int listHistory(const std::string& file, int slot, const std::string& decimalSeparator,
                 std::ostream& out, std::ostream& err) {
     const QString path = QString::fromStdString(file);
@@ -288,24 +328,22 @@ int listHistory(const std::string& file, int slot, const std::string& decimalSep
         err << cannotReadText(path).toStdString() << '\n';
         return kExitRefused;
     }
+    // A chunk's summaries at a time: the history's games are never held in memory.
+    constexpr std::size_t kPeriodsPerChunk = 4096;
+    std::string lines;
     try {
         const QChar separator = QString::fromStdString(decimalSeparator).front();
-        for (const HistoryPeriod& period : RatingHistory(path).periods(slot)) {
-            const QStringList fields{
-                period.closedAt.toString(QStringLiteral("yyyy-MM-dd")),
-                QString::number(period.slot),
-                period.playerName,
-                fromUtf8(systemName(period.system)),
-                QString::number(period.games.size()),
-                pointsText(period.points(), separator),
-                period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
-                QString::number(period.newRating)};
-            out << fields.join(QLatin1Char('\t')).toStdString() << '\n';
+        HistoryListing listing(path, slot);
+        while (!listing.atEnd()) {
+            for (const PeriodSummary& period : listing.next(kPeriodsPerChunk)) {
+                appendHistoryLine(lines, period, separator);
+            }
         }
     } catch (const FileError& error) {
         err << error.what() << '\n';
         return kExitRefused;
     }
+    out << lines;
     return kExitDone;
 }
 

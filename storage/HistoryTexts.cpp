@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryTexts.h"
 
+#include <cmath>
+
 #include "Utf8.h"
 
 namespace tavolin {
@@ -32,20 +34,37 @@ QStringList historyColumnTitles() {
 }
 
 QString pointsText(double points, QChar decimalSeparator) {
+    // Whole numbers and halves, as points and ratings are, written without the general
+    // conversion, a hundred thousand times for a long history; the same text.
+    constexpr double kPlainBelow = 1e13;  // far within the 15 digits of the general form
+    if (points >= 0 && points < kPlainBelow && !std::signbit(points) &&
+        std::floor(points * 2) == points * 2) {
+        const auto whole = static_cast<qint64>(points);
+        QString text = QString::number(whole);
+        if (static_cast<double>(whole) != points) {
+            text += decimalSeparator;
+            text += QLatin1Char('5');
+        }
+        return text;
+    }
     QString text = QString::number(points, 'g', 15);
     text.replace(QLatin1Char('.'), decimalSeparator);
     return text;
 }
 
-QStringList historyRow(const HistoryPeriod& period, QChar decimalSeparator) {
+QStringList historyRow(const PeriodSummary& period, QChar decimalSeparator) {
     const QString before = period.ratingBefore ? QString::number(*period.ratingBefore) : kUnrated;
     const std::optional<int> change = period.change();
-    return {period.closedAt.toString(kDateFormat),
+    return {period.closedOn.toString(kDateFormat),
             fromUtf8(systemCaption(period.system)),
-            QString::number(period.games.size()),
-            pointsText(period.points(), decimalSeparator),
+            QString::number(period.gameCount),
+            pointsText(period.points, decimalSeparator),
             before + QStringLiteral(" → ") + QString::number(period.newRating),
             change ? signedText(*change) : QString()};
+}
+
+QStringList historyRow(const HistoryPeriod& period, QChar decimalSeparator) {
+    return historyRow(summaryOf(period), decimalSeparator);
 }
 
 namespace {
@@ -58,25 +77,34 @@ QByteArray csvBytes(const QStringList& lines) {
 
 }  // namespace
 
-QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
+QByteArray historyCsv(const std::vector<PeriodSummary>& periods) {
     const QChar comma = QLatin1Char(',');
     QStringList lines{
         QStringLiteral("Date;Joueur;Système;Parties;Score;Classement avant;"
                        "Nouveau classement;Variation")};
-    for (const HistoryPeriod& period : periods) {
+    for (const PeriodSummary& period : periods) {
         const std::optional<int> change = period.change();
         const QStringList fields{
-            period.closedAt.toString(kDateFormat),
+            period.closedOn.toString(kDateFormat),
             csvField(period.playerName),
             fromUtf8(systemCaption(period.system)),
-            QString::number(period.games.size()),
-            pointsText(period.points(), comma),
+            QString::number(period.gameCount),
+            pointsText(period.points, comma),
             period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
             QString::number(period.newRating),
             change ? QString::number(*change) : QString()};
         lines.append(fields.join(QLatin1Char(';')));
     }
     return csvBytes(lines);
+}
+
+QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
+    std::vector<PeriodSummary> summaries;
+    summaries.reserve(periods.size());
+    for (const HistoryPeriod& period : periods) {
+        summaries.push_back(summaryOf(period));
+    }
+    return historyCsv(summaries);
 }
 
 QByteArray historyGamesCsv(const std::vector<HistoryPeriod>& periods) {
@@ -106,13 +134,18 @@ QByteArray historyGamesCsv(const std::vector<HistoryPeriod>& periods) {
     return csvBytes(lines);
 }
 
-QString periodName(const HistoryPeriod& period) {
-    const QString when = period.closedAt.toString(QStringLiteral("dd/MM/yyyy à HH:mm"));
+QString periodName(const PeriodSummary& period) {
+    const QString when = QStringLiteral("%1 à %2").arg(period.closedOn.toString(kDateFormat),
+                                                       period.closedAtTime.toString(u"HH:mm"));
     return period.ratingBefore ? QStringLiteral("du %1, %2 → %3")
                                      .arg(when, QString::number(*period.ratingBefore),
                                           QString::number(period.newRating))
                                : QStringLiteral("du %1, premier classement %2")
                                      .arg(when, QString::number(period.newRating));
+}
+
+QString periodName(const HistoryPeriod& period) {
+    return periodName(summaryOf(period));
 }
 
 QString gameResultText(double score) {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryValues.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace tavolin {
 
 namespace {
@@ -10,6 +14,40 @@ const QString kSqliteDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 QString damagedText(const char* column, const QVariant& value) {
     return QStringLiteral("%1 : %2").arg(QLatin1String(column), value.toString());
+}
+
+// The number written by the digits of `text` from `first`, `count` of them; -1 when one is
+// not a digit.
+int digitsAt(const QString& text, int first, int count) {
+    int number = 0;
+    for (int at = first; at < first + count; ++at) {
+        const char16_t digit = text[at].unicode();
+        if (digit < u'0' || digit > u'9') {
+            return -1;
+        }
+        number = number * 10 + (digit - u'0');
+    }
+    return number;
+}
+
+// "2026-12-09T18:30:00" or "2026-12-09 18:30:00", as the program and SQLite write them; none
+// for any other text, left to QDateTime's reading.
+std::optional<std::pair<QDate, QTime>> plainDayAndTime(const QString& text) {
+    if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' ||
+        (text[10] != u'T' && text[10] != u' ') || text[13] != u':' || text[16] != u':') {
+        return std::nullopt;
+    }
+    const int fields[] = {digitsAt(text, 0, 4),  digitsAt(text, 5, 2),  digitsAt(text, 8, 2),
+                          digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2)};
+    if (std::find(std::begin(fields), std::end(fields), -1) != std::end(fields)) {
+        return std::nullopt;
+    }
+    const QDate day(fields[0], fields[1], fields[2]);
+    const QTime time(fields[3], fields[4], fields[5]);
+    if (!day.isValid() || !time.isValid()) {
+        return std::nullopt;
+    }
+    return std::pair{day, time};
 }
 
 }  // namespace
@@ -59,6 +97,26 @@ QDateTime checkedDate(const QVariant& value) {
         throw DamagedValue{QStringLiteral("closed_at : %1").arg(text)};
     }
     return date;
+}
+
+std::optional<Closing> plainClosing(const QString& text, LocalTimeConverter& converter) {
+    if (const auto plain = plainDayAndTime(text)) {
+        if (const auto instant = converter.msecsSinceEpoch(plain->first, plain->second)) {
+            return Closing{plain->first, plain->second, *instant};
+        }
+    }
+    return std::nullopt;
+}
+
+Closing checkedClosing(const QVariant& value, LocalTimeConverter& converter) {
+    if (value.typeId() == QMetaType::QString) {
+        if (const std::optional<Closing> plain = plainClosing(value.toString(), converter)) {
+            return *plain;
+        }
+    }
+    // Any other text, or a time the clocks skipped: checkedDate decides, and names it.
+    const QDateTime date = checkedDate(value);
+    return {date.date(), date.time(), date.toMSecsSinceEpoch()};
 }
 
 }  // namespace tavolin

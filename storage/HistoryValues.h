@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <optional>
 
+#include "LocalTimeConverter.h"
+
 namespace tavolin {
 
 // The values of a history as SQLite hands them over, each checked against its column's
@@ -33,5 +35,17 @@ double checkedReal(const QVariant& value, double lowest, double highest, const c
 QString checkedText(const QVariant& value, const char* column);
 // A closing date in the program's form or in SQLite's own ("2024-03-31 20:00:00").
 QDateTime checkedDate(const QVariant& value);
+
+// The same closing as its local day and time and its instant, exactly as checkedDate reads
+// it, the instant given by `converter` rather than by a look at the time zone for each.
+struct Closing {
+    QDate day;
+    QTime time;
+    qint64 msecsSinceEpoch = 0;
+};
+Closing checkedClosing(const QVariant& value, LocalTimeConverter& converter);
+// The same for a text in the program's or SQLite's form whose day and time exist: none for
+// any other, which only checkedClosing reads.
+std::optional<Closing> plainClosing(const QString& text, LocalTimeConverter& converter);
 
 }  // namespace tavolin

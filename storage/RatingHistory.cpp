@@ -8,15 +8,15 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <limits>
 
 #include <sqlite3.h>
 
 #include "FileError.h"
 #include "FileFailure.h"
+#include "HistoryRows.h"
 #include "HistorySchema.h"
+#include "HistorySql.h"
 #include "HistoryValues.h"
-#include "PlayerRecord.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -28,36 +28,7 @@ namespace {
 // busy: long enough for another program's save, short enough not to freeze the window.
 constexpr int kBusyTimeoutMs = 1000;
 
-// SQLite's primary result codes, as Qt's driver passes them on.
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteLocked = 6;
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteInputOutput = 10;
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteFull = 13;
-constexpr int kSqliteCannotOpen = 14;
-constexpr int kSqliteNotADatabase = 26;
-
 QAtomicInt connectionCount;
-
-// A statement that failed, until it becomes the error box's text.
-struct SqlFailure {
-    QSqlError error;
-};
-
-void executeOrThrow(QSqlQuery& query) {
-    if (!query.exec()) {
-        throw SqlFailure{query.lastError()};
-    }
-}
-
-QSqlQuery executeOrThrow(const QSqlDatabase& database, const QString& statement) {
-    QSqlQuery query(database);
-    if (!query.exec(statement)) {
-        throw SqlFailure{query.lastError()};
-    }
-    return query;
-}
 
 // A history file is data, never code: nothing in its schema runs with the program's rights
 // (SQLite's defensive mode, untrusted schema), and the foreign keys hold.
@@ -78,62 +49,6 @@ int userVersion(const QSqlDatabase& database) {
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-// SQLite's own words, or Qt's when SQLite gave none, as the detail after a French sentence.
-QString detailOf(const QSqlError& error) {
-    const QString database = error.databaseText().trimmed();
-    return database.isEmpty() ? error.driverText().trimmed() : database;
-}
-
-QString failureText(const QString& path, const QSqlError& error) {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    const QString file = fullPath(path);
-    switch (code) {
-        case kSqliteBusy:
-        case kSqliteLocked:
-            return fromUtf8(messages::kHistoryBusy).arg(file);
-        case kSqliteCorrupt:
-        case kSqliteNotADatabase:
-            return fromUtf8(messages::kHistoryDamaged).arg(file, detailOf(error));
-        // The file system's reason, in French: access refused, disk full…
-        case kSqliteFull:  // SQLite knows: no need to guess from the free space
-            return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
-        case kSqliteReadOnly:
-        case kSqliteInputOutput:
-        case kSqliteCannotOpen:
-            return cannotWriteText(path);
-        default:
-            return fromUtf8(messages::kHistoryFailed).arg(file, detailOf(error));
-    }
-}
-
-// One user action's writes: all of them or none. The write lock is taken at the start, so
-// a busy history is told before anything is written. A reading one sees the history as it
-// was at its first read, whatever another program writes meanwhile.
-class Transaction {
-public:
-    enum Kind { writing, reading };
-    explicit Transaction(const QSqlDatabase& database, Kind kind = writing) : database_(database) {
-        executeOrThrow(database_, kind == writing ? QStringLiteral("BEGIN IMMEDIATE")
-                                                  : QStringLiteral("BEGIN"));
-    }
-    ~Transaction() {
-        if (!committed_) {
-            QSqlQuery(database_).exec(QStringLiteral("ROLLBACK"));
-        }
-    }
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-
-    void commit() {
-        executeOrThrow(database_, QStringLiteral("COMMIT"));
-        committed_ = true;
-    }
-
-private:
-    QSqlDatabase database_;
-    bool committed_ = false;
-};
-
 // Qt binds a null QString as SQL's NULL: an empty text is stored as one.
 QString emptyIfNull(const QString& value) {
     return value.isNull() ? QStringLiteral("") : value;
@@ -141,18 +56,6 @@ QString emptyIfNull(const QString& value) {
 
 QVariant orNull(const std::optional<int>& value) {
     return value ? QVariant(*value) : QVariant();
-}
-
-// Steps through a query's rows; a step that fails (a damaged page) raises, so that a
-// history is never shown in part as if it were whole.
-bool nextRow(QSqlQuery& query) {
-    if (query.next()) {
-        return true;
-    }
-    if (query.lastError().isValid()) {
-        throw SqlFailure{query.lastError()};
-    }
-    return false;
 }
 
 }  // namespace
@@ -294,11 +197,8 @@ qint64 RatingHistory::add(const HistoryPeriod& period) {
 std::vector<HistoryPeriod> RatingHistory::readPeriods(const QSqlDatabase& database, int slot) {
     const QString where = slot == 0 ? QString() : QStringLiteral(" WHERE slot = ?");
     QSqlQuery periodQuery(database);
-    periodQuery.prepare(
-        QStringLiteral("SELECT id, closed_at, slot, player_name, system, coefficient, young,"
-                       " rating_before, average, score, performance, new_rating_text, new_rating"
-                       " FROM period%1 ORDER BY closed_at, id")
-            .arg(where));
+    periodQuery.prepare(QStringLiteral("SELECT %1 FROM period%2 ORDER BY closed_at, id")
+                            .arg(kPeriodColumns, where));
     if (slot != 0) {
         periodQuery.addBindValue(slot);
     }
@@ -306,60 +206,43 @@ std::vector<HistoryPeriod> RatingHistory::readPeriods(const QSqlDatabase& databa
     std::vector<HistoryPeriod> periods;
     QHash<qint64, std::size_t> indexOfId;
     while (nextRow(periodQuery)) {
-        const auto value = [&periodQuery](int column) { return periodQuery.value(column); };
-        HistoryPeriod period;
-        period.id = checkedInteger(value(0), 1, std::numeric_limits<qint64>::max(), "id");
-        period.closedAt = checkedDate(value(1));
-        period.slot = static_cast<int>(checkedInteger(value(2), 1, kPlayerCount, "slot"));
-        period.playerName = checkedText(value(3), "player_name");
-        period.system = static_cast<RatingSystem>(
-            checkedInteger(value(4), static_cast<int>(RatingSystem::Elo),
-                           static_cast<int>(RatingSystem::Fide2024), "system"));
-        period.coefficient = checkedIntegerOrNone(value(5), 10, 40, "coefficient");
-        period.young = checkedInteger(value(6), 0, 1, "young") == 1;
-        period.ratingBefore =
-            checkedIntegerOrNone(value(7), 0, kHighestStoredRating, "rating_before");
-        period.average = checkedText(value(8), "average");
-        period.score = checkedText(value(9), "score");
-        period.performance = checkedText(value(10), "performance");
-        period.newRatingText = checkedText(value(11), "new_rating_text");
-        period.newRating =
-            static_cast<int>(checkedInteger(value(12), 0, kHighestStoredRating, "new_rating"));
+        QDateTime closedAt;
+        HistoryPeriod period = periodOfRow(
+            periodQuery, [&closedAt](const QVariant& value) { closedAt = checkedDate(value); });
+        period.closedAt = closedAt;
         indexOfId.insert(period.id, periods.size());
         periods.push_back(std::move(period));
     }
 
     QSqlQuery gameQuery(database);
-    gameQuery.prepare(
-        QStringLiteral(
-            "SELECT game.period_id, game.opponent_rating, game.score, game.opponent_name,"
-            " game.date, game.event, game.round FROM game JOIN period ON period.id ="
-            " game.period_id%1 ORDER BY game.period_id, game.number")
-            .arg(where));
+    gameQuery.prepare(QStringLiteral("SELECT game.period_id, %1 FROM game JOIN period ON period.id"
+                                     " = game.period_id%2 ORDER BY game.period_id, game.number")
+                          .arg(kGameColumns, where));
     if (slot != 0) {
         gameQuery.addBindValue(slot);
     }
     executeOrThrow(gameQuery);
     while (nextRow(gameQuery)) {
-        const auto value = [&gameQuery](int column) { return gameQuery.value(column); };
-        HistoryGame game;
-        game.entry.opponentRating =
-            checkedReal(value(1), 0, kHighestStoredRating, "opponent_rating");
-        game.entry.score = checkedReal(value(2), 0, 1, "score");
-        if (game.entry.score != kWinScore && game.entry.score != kDrawScore &&
-            game.entry.score != kLossScore) {
-            throw DamagedValue{QStringLiteral("score : %1").arg(game.entry.score)};
-        }
-        game.opponentName = checkedText(value(3), "opponent_name");
-        game.date = checkedText(value(4), "date");
-        game.event = checkedText(value(5), "event");
-        game.round = checkedText(value(6), "round");
+        HistoryGame game = gameOfRow(gameQuery, 1);
         const auto period = indexOfId.constFind(gameQuery.value(0).toLongLong());
         if (period != indexOfId.constEnd()) {
-            periods[*period].games.push_back(game);
+            periods[*period].games.push_back(std::move(game));
         }
     }
     return periods;
+}
+
+std::vector<HistoryGame> RatingHistory::readGames(const QSqlDatabase& database, qint64 id) {
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT %1 FROM game WHERE period_id = ? ORDER BY number")
+                      .arg(kGameColumns));
+    query.addBindValue(id);
+    executeOrThrow(query);
+    std::vector<HistoryGame> games;
+    while (nextRow(query)) {
+        games.push_back(gameOfRow(query, 0));
+    }
+    return games;
 }
 
 std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
@@ -380,6 +263,24 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
     }
 }
 
+std::vector<HistoryGame> RatingHistory::games(qint64 id) {
+    if (!QFileInfo::exists(path_)) {
+        return {};
+    }
+    try {
+        QSqlDatabase database = open(Access::reading);
+        const Transaction reading(database, Transaction::reading);
+        if (checkedVersion(database) == 0) {
+            return {};
+        }
+        return readGames(database, id);
+    } catch (const SqlFailure& failure) {
+        throw FileError(failureText(path_, failure.error));
+    } catch (const DamagedValue& damaged) {
+        throw FileError(fromUtf8(messages::kHistoryDamaged).arg(fullPath(path_), damaged.what));
+    }
+}
+
 std::optional<HistoryPeriod> RatingHistory::takeLatest(int slot) {
     if (!QFileInfo::exists(path_)) {
         return std::nullopt;
@@ -388,16 +289,31 @@ std::optional<HistoryPeriod> RatingHistory::takeLatest(int slot) {
         QSqlDatabase database = open(Access::writing);
         bringUpToDate(database);
         Transaction transaction(database);
-        std::vector<HistoryPeriod> periods = readPeriods(database, slot);
-        if (periods.empty()) {
+        // The latest is the last of the list, which is in order of closing, then of id.
+        QSqlQuery latest(database);
+        latest.prepare(
+            QStringLiteral("SELECT %1 FROM period%2 ORDER BY closed_at DESC, id DESC"
+                           " LIMIT 1")
+                .arg(kPeriodColumns, slot == 0 ? QString() : QStringLiteral(" WHERE slot = ?")));
+        if (slot != 0) {
+            latest.addBindValue(slot);
+        }
+        executeOrThrow(latest);
+        if (!nextRow(latest)) {
             return std::nullopt;
         }
+        QDateTime closedAt;
+        HistoryPeriod period = periodOfRow(
+            latest, [&closedAt](const QVariant& value) { closedAt = checkedDate(value); });
+        period.closedAt = closedAt;
+        latest.finish();
+        period.games = readGames(database, period.id);
         QSqlQuery deletion(database);
         deletion.prepare(QStringLiteral("DELETE FROM period WHERE id = ?"));
-        deletion.addBindValue(periods.back().id);
+        deletion.addBindValue(period.id);
         executeOrThrow(deletion);
         transaction.commit();
-        return std::move(periods.back());
+        return period;
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));
     } catch (const DamagedValue& damaged) {

@@ -32,6 +32,8 @@ public:
     // The periods of player `slot` (1 to 10), or of all with 0, oldest first; none when the
     // file does not exist yet (reading never makes it).
     std::vector<HistoryPeriod> periods(int slot = 0);
+    // The games of period `id`, in their order; none when it is not in the history.
+    std::vector<HistoryGame> games(qint64 id);
     // Deletes a period and its games; a missing file is left missing.
     void remove(qint64 id);
     // Takes player `slot`'s latest period out of the history, in one transaction, and
@@ -39,6 +41,8 @@ public:
     std::optional<HistoryPeriod> takeLatest(int slot);
 
 private:
+    friend class HistoryListing;  // reads through this object's connection
+
     // Reading opens the file read-only: it never creates, migrates nor writes it.
     enum class Access { reading, writing };
     QSqlDatabase open(Access access);
@@ -51,6 +55,8 @@ private:
     // The periods of `slot` (all with 0), oldest first, their values checked; raises
     // SqlFailure or DamagedValue.
     std::vector<HistoryPeriod> readPeriods(const QSqlDatabase& database, int slot);
+    // The games of period `id`, in their order, their values checked.
+    static std::vector<HistoryGame> readGames(const QSqlDatabase& database, qint64 id);
 
     QString path_;
     QString connection_;  // Qt's name of this object's connection

@@ -73,5 +73,17 @@ TEST(HistoryTextsTest, APeriodIsNamedByItsDateAndRatings) {
               "du 10/12/2026 à 18:30, premier classement 1808");
 }
 
+// Points and ratings are written as the general conversion writes them, whatever the figure.
+TEST(HistoryTextsTest, PointsAreWrittenAsTheGeneralConversionWritesThem) {
+    for (const double figure : {0.0, 0.5, 1.0, 2.5, 49.5, 1850.0, 1810.5, 9999999999999.5, 1e13,
+                                1e15 + 1, 0.25, 1800.3, 1e300, -0.0, -1.5, 4e-5}) {
+        for (const QChar separator : {QChar(','), QChar('.')}) {
+            QString general = QString::number(figure, 'g', 15);
+            general.replace('.', separator);
+            EXPECT_EQ(pointsText(figure, separator), general) << figure;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tavolin::testing

@@ -416,5 +416,54 @@ TEST(RatingChartTest, TheCurveStartsBeforeTheFirstPeriodAndTicksOnMonthsOrYears)
     EXPECT_GE(markerSize(1000), 3);
 }
 
+// Past four points per column of the date axis, each column keeps its first, lowest,
+// highest and last point, in their order: the line drawn reaches the same heights.
+TEST(RatingChartTest, ManyPointsAreDrawnAsTheSameLine) {
+    std::vector<QPointF> few;
+    for (int k = 0; k < 40; ++k) {
+        few.emplace_back(k * 1000.0, 1800 + (k * 37) % 91);
+    }
+    EXPECT_EQ(drawnPoints(few, 10), few);
+
+    for (const int count : {41, 1000, 100000}) {
+        std::vector<QPointF> many;
+        for (int k = 0; k < count; ++k) {
+            // Not evenly spread: a burst of closings in the middle.
+            const qreal at = k < count / 3 || k > count / 2 ? k * 1000.0 : k * 1000.0 + 0.5;
+            many.emplace_back(at, 1800 + (k * 37) % 91 - (k == count / 2 ? 400 : 0));
+        }
+        const std::size_t columns = 10;
+        const std::vector<QPointF> drawn = drawnPoints(many, columns);
+        EXPECT_LE(drawn.size(), 4 * columns) << count;
+        EXPECT_EQ(drawn.front(), many.front());
+        EXPECT_EQ(drawn.back(), many.back());
+        const qreal width = many.back().x() - many.front().x();
+        for (std::size_t column = 0; column < columns; ++column) {
+            const auto inColumn = [&](const QPointF& point) {
+                const auto of = static_cast<std::size_t>((point.x() - many.front().x()) / width *
+                                                         static_cast<qreal>(columns));
+                return std::min(of, columns - 1) == column;
+            };
+            const auto heights = [&](const std::vector<QPointF>& points) {
+                std::pair<qreal, qreal> lowestAndHighest{1e9, -1e9};
+                for (const QPointF& point : points) {
+                    if (inColumn(point)) {
+                        lowestAndHighest.first = std::min(lowestAndHighest.first, point.y());
+                        lowestAndHighest.second = std::max(lowestAndHighest.second, point.y());
+                    }
+                }
+                return lowestAndHighest;
+            };
+            EXPECT_EQ(heights(drawn), heights(many)) << count << " column " << column;
+        }
+        // A subsequence of the points, in their order.
+        auto next = many.begin();
+        for (const QPointF& point : drawn) {
+            next = std::find(next, many.end(), point);
+            ASSERT_NE(next, many.end()) << count;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tavolin::testing

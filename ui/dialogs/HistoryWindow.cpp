@@ -11,16 +11,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "DialogStart.h"
 #include "ErrorBoundary.h"
+#include "HistoryListing.h"
 #include "HistoryTexts.h"
 #include "HistoryWindowControls.h"
 #include "MessageBoxes.h"
 #include "PlayerNames.h"
 #include "RatingChart.h"
-#include "RatingHistory.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 #include "WholeFile.h"
@@ -31,6 +32,28 @@ namespace {
 
 // The history is French whatever the desktop's language: its scores take a comma.
 const QChar kDecimalComma = QLatin1Char(',');
+
+// A cell of the period table, its text and alignment held plainly rather than in the item's
+// list of roles: a long history's rows take a third less memory and time.
+class PeriodCell : public QTableWidgetItem {
+public:
+    PeriodCell(QString text, Qt::Alignment alignment)
+        : text_(std::move(text)), alignment_(alignment) {}
+
+    QVariant data(int role) const override {
+        if (role == Qt::DisplayRole) {
+            return text_;
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return static_cast<int>(alignment_);
+        }
+        return QTableWidgetItem::data(role);
+    }
+
+private:
+    QString text_;
+    Qt::Alignment alignment_;
+};
 
 }  // namespace
 
@@ -80,7 +103,9 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
       boxes_(boxes),
       historyPath_(std::move(historyPath)),
       slot_(slot),
-      playerName_(playerName) {
+      playerName_(playerName),
+      history_(historyPath_),
+      readingTimer_(new QTimer(this)) {
     startDialog(*this,
                 {QStringLiteral("HistoryWindow"),
                  QStringLiteral("Historique de %1").arg(playerCalled(slot_, playerName_)),
@@ -91,10 +116,10 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
     connectButton(ui_->deleteButton, &HistoryWindow::deleteSelectedPeriod);
     connectButton(ui_->exportButton, &HistoryWindow::exportCsv);
     connect(ui_->periodTable, &QTableWidget::itemSelectionChanged, this, [this] {
-        ui_->deleteButton->setEnabled(!ui_->periodTable->selectedItems().isEmpty());
-        showReopenable();
-        showSelectedGames();
+        showButtons();
+        runHandler(boxes_, this, [this] { showSelectedGames(); });
     });
+    connect(readingTimer_, &QTimer::timeout, this, &HistoryWindow::continueReading);
     csvFileChooser_ = [this](const QString& suggested) {
         const QString periods = QStringLiteral("Périodes, une ligne chacune (*.csv)");
         const QString games = QStringLiteral("Parties, une ligne chacune (*.csv)");
@@ -104,7 +129,8 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
             periods + QStringLiteral(";;") + games, &chosen);
         return CsvChoice{path, chosen == games};
     };
-    showPeriods();
+    showSummary();
+    showButtons();
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -114,32 +140,100 @@ void HistoryWindow::connectButton(QPushButton* button, void (HistoryWindow::*act
             [this, action] { runHandler(boxes_, this, [this, action] { (this->*action)(); }); });
 }
 
-void HistoryWindow::readPeriods() {
-    periods_ = RatingHistory(historyPath_).periods(slot_);
-    showPeriods();
+bool HistoryWindow::isReading() const {
+    return listing_ != nullptr || listedRows_ < periods_.size();
 }
 
-void HistoryWindow::showPeriods() {
+void HistoryWindow::readPeriods() {
+    stopReading();
+    periods_.clear();
+    listedRows_ = 0;
+    ui_->periodTable->setRowCount(0);
+    ui_->summaryLabel->clear();
+    showButtons();
+    try {
+        listing_ = std::make_unique<HistoryListing>(historyPath_, slot_);
+        // A short history is read and listed before the window shows.
+        takeReadingStep();
+        if (listing_ == nullptr) {
+            takeReadingStep();
+        }
+    } catch (...) {
+        stopReading();
+        periods_.clear();
+        listedRows_ = 0;
+        ui_->periodTable->setRowCount(0);
+        throw;
+    }
+    if (isReading()) {
+        readingTimer_->start(0);
+    }
+}
+
+// Either more periods read, or, once they all are, more of them listed.
+void HistoryWindow::takeReadingStep() {
+    if (listing_ != nullptr) {
+        std::vector<PeriodSummary> more = listing_->next(readingStep_);
+        periods_.insert(periods_.end(), std::make_move_iterator(more.begin()),
+                        std::make_move_iterator(more.end()));
+        if (listing_->atEnd()) {
+            listing_.reset();
+            showSummary();
+        }
+        return;
+    }
+    listRows(std::min(readingStep_, periods_.size() - listedRows_));
+    if (!isReading()) {
+        showLatest();
+    }
+}
+
+// A failure tells the error box, and the window, which would show a history in part, closes.
+void HistoryWindow::continueReading() {
+    readingTimer_->stop();  // nothing runs again while the error box is open
+    bool failed = true;
+    runHandler(boxes_, this, [&] {
+        takeReadingStep();
+        failed = false;
+    });
+    if (failed) {
+        stopReading();
+        periods_.clear();
+        reject();
+    } else if (isReading()) {
+        readingTimer_->start(0);
+    }
+}
+
+// The history's file is let go.
+void HistoryWindow::stopReading() {
+    readingTimer_->stop();
+    listing_.reset();
+}
+
+void HistoryWindow::done(int result) {
+    stopReading();
+    QDialog::done(result);
+}
+
+void HistoryWindow::listRows(std::size_t count) {
     QTableWidget* table = ui_->periodTable;
-    table->setRowCount(0);
-    for (const HistoryPeriod& period : periods_) {
-        const int row = table->rowCount();
-        table->insertRow(row);
-        const QStringList texts = historyRow(period, kDecimalComma);
+    const auto first = static_cast<int>(listedRows_);
+    table->setRowCount(first + static_cast<int>(count));
+    for (std::size_t k = 0; k < count; ++k) {
+        const QStringList texts = historyRow(periods_[listedRows_ + k], kDecimalComma);
         for (int column = 0; column < texts.size(); ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            item->setTextAlignment(column == 0 || column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                              : Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(row, column, item);
+            table->setItem(first + static_cast<int>(k), column,
+                           new PeriodCell(texts[column], column == 0 || column == 1
+                                                             ? Qt::AlignLeft | Qt::AlignVCenter
+                                                             : Qt::AlignRight | Qt::AlignVCenter));
         }
     }
-    if (!periods_.empty()) {
-        table->selectRow(table->rowCount() - 1);
-        table->scrollToBottom();
-    }
-    ui_->deleteButton->setEnabled(!periods_.empty());
-    ui_->exportButton->setEnabled(!periods_.empty());
-    showReopenable();
+    listedRows_ += count;
+}
+
+// The line on the periods and the curve, once the periods are all read.
+void HistoryWindow::showSummary() {
     ui_->summaryLabel->setText(
         periods_.empty()
             ? fromUtf8(messages::kHistoryEmpty)
@@ -151,20 +245,37 @@ void HistoryWindow::showPeriods() {
     delete replaced;
 }
 
+// The latest period selected, with its games, once the periods are all listed.
+void HistoryWindow::showLatest() {
+    QTableWidget* table = ui_->periodTable;
+    if (!periods_.empty()) {
+        table->selectRow(table->rowCount() - 1);
+        table->scrollToBottom();
+    }
+    showButtons();
+}
+
+void HistoryWindow::showButtons() {
+    const bool listed = !isReading() && !periods_.empty();
+    ui_->deleteButton->setEnabled(listed && !ui_->periodTable->selectedItems().isEmpty());
+    ui_->exportButton->setEnabled(listed);
+    showReopenable();
+}
+
 void HistoryWindow::showSelectedGames() {
     QTableWidget* table = ui_->gameTable;
     table->setRowCount(0);
     const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
-    if (rows.size() != 1 || rows.front().row() >= static_cast<int>(periods_.size())) {
+    if (rows.size() != 1 || rows.front().row() >= static_cast<int>(listedRows_)) {
         return;
     }
-    const HistoryPeriod& period = periods_.at(static_cast<std::size_t>(rows.front().row()));
-    for (std::size_t k = 0; k < period.games.size(); ++k) {
-        const int row = table->rowCount();
-        table->insertRow(row);
-        const QStringList texts = historyGameRow(static_cast<int>(k) + 1, period.games[k]);
+    const PeriodSummary& period = periods_.at(static_cast<std::size_t>(rows.front().row()));
+    const std::vector<HistoryGame> games = history_.games(period.id);
+    table->setRowCount(static_cast<int>(games.size()));
+    for (std::size_t k = 0; k < games.size(); ++k) {
+        const QStringList texts = historyGameRow(static_cast<int>(k) + 1, games[k]);
         for (int column = 0; column < texts.size(); ++column) {
-            table->setItem(row, column, new QTableWidgetItem(texts[column]));
+            table->setItem(static_cast<int>(k), column, new QTableWidgetItem(texts[column]));
         }
     }
 }
@@ -172,12 +283,13 @@ void HistoryWindow::showSelectedGames() {
 // Only the latest period can be reopened: the others' ratings were followed by more.
 void HistoryWindow::showReopenable() {
     const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
-    ui_->reopenButton->setEnabled(reopener_ && !periods_.empty() && rows.size() == 1 &&
+    ui_->reopenButton->setEnabled(reopener_ && !isReading() && !periods_.empty() &&
+                                  rows.size() == 1 &&
                                   rows.front().row() == static_cast<int>(periods_.size()) - 1);
 }
 
 void HistoryWindow::reopenLatestPeriod() {
-    if (!reopener_ || periods_.empty()) {
+    if (!reopener_ || periods_.empty() || isReading()) {
         return;
     }
     if (const QString refusal = reopener_(); !refusal.isEmpty()) {
@@ -187,13 +299,14 @@ void HistoryWindow::reopenLatestPeriod() {
     readPeriods();
 }
 
+// The row goes, and the others stay as they were read: a long history is not read again.
 void HistoryWindow::deleteSelectedPeriod() {
     const QModelIndexList rows = ui_->periodTable->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
+    if (rows.isEmpty() || isReading()) {
         return;
     }
     const auto row = static_cast<std::size_t>(rows.front().row());
-    const HistoryPeriod& period = periods_.at(row);
+    const PeriodSummary& period = periods_.at(row);
     QString question = fromUtf8(messages::kDeletePeriodQuestion).arg(periodName(period));
     if (row + 1 < periods_.size()) {
         question += fromUtf8(messages::kDeleteKeepsRating);
@@ -201,13 +314,18 @@ void HistoryWindow::deleteSelectedPeriod() {
     if (!boxes_.question(this, question)) {
         return;
     }
-    RatingHistory history(historyPath_);
-    history.remove(period.id);
-    periods_ = history.periods(slot_);
-    showPeriods();
+    history_.remove(period.id);
+    periods_.erase(periods_.begin() + static_cast<std::ptrdiff_t>(row));
+    listedRows_ = periods_.size();
+    ui_->periodTable->removeRow(static_cast<int>(row));
+    showSummary();
+    showLatest();
 }
 
 void HistoryWindow::exportCsv() {
+    if (isReading()) {
+        return;
+    }
     const CsvChoice choice =
         csvFileChooser_(QStringLiteral("historique %1.csv").arg(playerCalled(slot_, playerName_)));
     QString path = choice.path;
@@ -218,7 +336,9 @@ void HistoryWindow::exportCsv() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".csv");
     }
-    writeWholeFile(path, choice.gameByGame ? historyGamesCsv(periods_) : historyCsv(periods_));
+    // The games are read for their lines only.
+    writeWholeFile(
+        path, choice.gameByGame ? historyGamesCsv(history_.periods(slot_)) : historyCsv(periods_));
 }
 
 }  // namespace tavolin

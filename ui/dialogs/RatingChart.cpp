@@ -21,6 +21,8 @@ constexpr int kStartBeforeFirstDays = 30;
 constexpr int kMonthTicksUpToMonths = 36;
 constexpr int kMostDateTicks = 7;  // room for their labels in the window
 constexpr int kRoomDays = 15;
+// Past the widest screen's pixels: thinning never shows.
+constexpr std::size_t kDateColumns = 2048;
 
 qint64 msOf(const QDate& day) {
     return day.startOfDay().toMSecsSinceEpoch();
@@ -65,18 +67,74 @@ void addDateTicks(QCategoryAxis& axis, const QDate& first, const QDate& last) {
 
 }  // namespace
 
-std::vector<QPointF> ratingPoints(const std::vector<HistoryPeriod>& periods) {
+std::vector<QPointF> ratingPoints(const std::vector<PeriodSummary>& periods) {
     std::vector<QPointF> points;
+    points.reserve(periods.size() + 1);
     if (!periods.empty() && periods.front().ratingBefore) {
-        const QDateTime start = periods.front().closedAt.addDays(-kStartBeforeFirstDays);
+        // A month of local days earlier, whatever the clocks did meanwhile.
+        const QDateTime start = QDateTime(periods.front().closedOn, periods.front().closedAtTime)
+                                    .addDays(-kStartBeforeFirstDays);
         points.emplace_back(static_cast<qreal>(start.toMSecsSinceEpoch()),
                             *periods.front().ratingBefore);
     }
-    for (const HistoryPeriod& period : periods) {
-        points.emplace_back(static_cast<qreal>(period.closedAt.toMSecsSinceEpoch()),
-                            period.newRating);
+    for (const PeriodSummary& period : periods) {
+        points.emplace_back(static_cast<qreal>(period.closedAtMsecs), period.newRating);
     }
     return points;
+}
+
+namespace {
+
+std::vector<PeriodSummary> summariesOf(const std::vector<HistoryPeriod>& periods) {
+    std::vector<PeriodSummary> summaries;
+    summaries.reserve(periods.size());
+    for (const HistoryPeriod& period : periods) {
+        summaries.push_back(summaryOf(period));
+    }
+    return summaries;
+}
+
+}  // namespace
+
+std::vector<QPointF> ratingPoints(const std::vector<HistoryPeriod>& periods) {
+    return ratingPoints(summariesOf(periods));
+}
+
+std::vector<QPointF> drawnPoints(const std::vector<QPointF>& points, std::size_t columns) {
+    if (points.size() <= 4 * columns) {
+        return points;
+    }
+    const auto [earliest, latest] =
+        std::minmax_element(points.begin(), points.end(),
+                            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const qreal first = earliest->x();
+    const qreal width = std::max<qreal>(latest->x() - first, 1);
+    const auto columnOf = [&](const QPointF& point) {
+        const auto column =
+            static_cast<std::size_t>((point.x() - first) / width * static_cast<qreal>(columns));
+        return std::min(column, columns - 1);
+    };
+    std::vector<QPointF> drawn;
+    // Each run of points in one column keeps its first, lowest, highest and last, in order.
+    for (std::size_t start = 0; start < points.size();) {
+        const std::size_t column = columnOf(points[start]);
+        std::size_t end = start + 1;
+        std::size_t lowest = start;
+        std::size_t highest = start;
+        for (; end < points.size() && columnOf(points[end]) == column; ++end) {
+            lowest = points[end].y() < points[lowest].y() ? end : lowest;
+            highest = points[end].y() > points[highest].y() ? end : highest;
+        }
+        std::size_t kept[] = {start, lowest, highest, end - 1};
+        std::sort(std::begin(kept), std::end(kept));
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (k == 0 || kept[k] != kept[k - 1]) {
+                drawn.push_back(points[kept[k]]);
+            }
+        }
+        start = end;
+    }
+    return drawn;
 }
 
 qreal markerSize(std::size_t periods) {
@@ -108,7 +166,7 @@ RatingScale ratingScale(const std::vector<QPointF>& points) {
     return {floorTo(low), floorTo(high) + step, step};
 }
 
-std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
+std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
     auto chart = std::make_unique<QChart>();
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -123,9 +181,8 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     pen.setWidth(2);
     series->setPen(pen);
     series->setColor(kRatingCurveColor);
-    for (const QPointF& point : points) {
-        series->append(point);
-    }
+    const std::vector<QPointF> drawn = drawnPoints(points, kDateColumns);
+    series->replace(QList<QPointF>(drawn.begin(), drawn.end()));
     chart->addSeries(series);
 
     auto* dates = new QCategoryAxis(chart.get());
@@ -152,6 +209,10 @@ std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     chart->addAxis(ratings, Qt::AlignLeft);
     series->attachAxis(ratings);
     return chart;
+}
+
+std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
+    return ratingChart(summariesOf(periods));
 }
 
 }  // namespace tavolin

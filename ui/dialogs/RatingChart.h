@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "HistoryPeriod.h"
+#include "PeriodSummary.h"
 
 QT_BEGIN_NAMESPACE
 class QChart;
@@ -21,11 +22,19 @@ inline const QColor kRatingCurveColor{0x1f, 0x5f, 0xa8};
 // The player's rating after each period against the day it was closed: a line from the
 // rating before the first period with a point per period, the date axis on months ("06/2026",
 // or years past three years), ratings as whole numbers.
+std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods);
 std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods);
 
 // The curve's points, in milliseconds since 1970 and ratings: the rating before the first
 // period a month before its closing (when it had one), then each period's new rating.
+std::vector<QPointF> ratingPoints(const std::vector<PeriodSummary>& periods);
 std::vector<QPointF> ratingPoints(const std::vector<HistoryPeriod>& periods);
+
+// The points a curve draws of `points` (in order of time): all of them up to four per
+// column of the date axis cut in `columns`; past that, in each column, the first, the
+// lowest, the highest and the last, which draw the same line to the eye: a hundred thousand
+// points would take a second to paint each time the window is drawn.
+std::vector<QPointF> drawnPoints(const std::vector<QPointF>& points, std::size_t columns);
 
 // The points' size: smaller as the periods grow many, from 7 pixels down to 3.
 qreal markerSize(std::size_t periods);

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistorySql.h"
+
+#include <QVariant>
+
+#include "FileFailure.h"
+#include "UserMessages.h"
+#include "Utf8.h"
+
+namespace tavolin {
+
+namespace {
+
+// SQLite's primary result codes, as Qt's driver passes them on.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteInputOutput = 10;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
+constexpr int kSqliteCannotOpen = 14;
+constexpr int kSqliteNotADatabase = 26;
+
+// SQLite's own words, or Qt's when SQLite gave none, as the detail after a French sentence.
+QString detailOf(const QSqlError& error) {
+    const QString database = error.databaseText().trimmed();
+    return database.isEmpty() ? error.driverText().trimmed() : database;
+}
+
+}  // namespace
+
+void executeOrThrow(QSqlQuery& query) {
+    if (!query.exec()) {
+        throw SqlFailure{query.lastError()};
+    }
+}
+
+QSqlQuery executeOrThrow(const QSqlDatabase& database, const QString& statement) {
+    QSqlQuery query(database);
+    if (!query.exec(statement)) {
+        throw SqlFailure{query.lastError()};
+    }
+    return query;
+}
+
+bool nextRow(QSqlQuery& query) {
+    if (query.next()) {
+        return true;
+    }
+    if (query.lastError().isValid()) {
+        throw SqlFailure{query.lastError()};
+    }
+    return false;
+}
+
+QString failureText(const QString& path, const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const QString file = fullPath(path);
+    switch (code) {
+        case kSqliteBusy:
+        case kSqliteLocked:
+            return fromUtf8(messages::kHistoryBusy).arg(file);
+        case kSqliteCorrupt:
+        case kSqliteNotADatabase:
+            return fromUtf8(messages::kHistoryDamaged).arg(file, detailOf(error));
+        // The file system's reason, in French: access refused, disk full…
+        case kSqliteFull:  // SQLite knows: no need to guess from the free space
+            return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
+        case kSqliteReadOnly:
+        case kSqliteInputOutput:
+        case kSqliteCannotOpen:
+            return cannotWriteText(path);
+        default:
+            return fromUtf8(messages::kHistoryFailed).arg(file, detailOf(error));
+    }
+}
+
+Transaction::Transaction(const QSqlDatabase& database, Kind kind) : database_(database) {
+    executeOrThrow(database_,
+                   kind == writing ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+}
+
+Transaction::~Transaction() {
+    if (!committed_) {
+        QSqlQuery(database_).exec(QStringLiteral("ROLLBACK"));
+    }
+}
+
+void Transaction::commit() {
+    executeOrThrow(database_, QStringLiteral("COMMIT"));
+    committed_ = true;
+}
+
+}  // namespace tavolin
