@@ -245,7 +245,8 @@ std::vector<HistoryGame> RatingHistory::readGames(const QSqlDatabase& database, 
     return games;
 }
 
-std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
+template <typename Result, typename Read>
+Result RatingHistory::readOrNothing(Read read) {
     if (!QFileInfo::exists(path_)) {
         return {};
     }
@@ -255,7 +256,7 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
         if (checkedVersion(database) == 0) {
             return {};  // no period closed yet
         }
-        return readPeriods(database, slot);
+        return read(database);
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));
     } catch (const DamagedValue& damaged) {
@@ -263,22 +264,14 @@ std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
     }
 }
 
+std::vector<HistoryPeriod> RatingHistory::periods(int slot) {
+    return readOrNothing<std::vector<HistoryPeriod>>(
+        [&](const QSqlDatabase& database) { return readPeriods(database, slot); });
+}
+
 std::vector<HistoryGame> RatingHistory::games(qint64 id) {
-    if (!QFileInfo::exists(path_)) {
-        return {};
-    }
-    try {
-        QSqlDatabase database = open(Access::reading);
-        const Transaction reading(database, Transaction::reading);
-        if (checkedVersion(database) == 0) {
-            return {};
-        }
-        return readGames(database, id);
-    } catch (const SqlFailure& failure) {
-        throw FileError(failureText(path_, failure.error));
-    } catch (const DamagedValue& damaged) {
-        throw FileError(fromUtf8(messages::kHistoryDamaged).arg(fullPath(path_), damaged.what));
-    }
+    return readOrNothing<std::vector<HistoryGame>>(
+        [&](const QSqlDatabase& database) { return readGames(database, id); });
 }
 
 std::optional<HistoryPeriod> RatingHistory::takeLatest(int slot) {

@@ -55,6 +55,10 @@ private:
     // The periods of `slot` (all with 0), oldest first, their values checked; raises
     // SqlFailure or DamagedValue.
     std::vector<HistoryPeriod> readPeriods(const QSqlDatabase& database, int slot);
+    // What `read` gives of the file opened for reading, in one transaction; nothing for a
+    // missing or empty history. Failures raise FileError with the error box's text.
+    template <typename Result, typename Read>
+    Result readOrNothing(Read read);
     // The games of period `id`, in their order, their values checked.
     static std::vector<HistoryGame> readGames(const QSqlDatabase& database, qint64 id);
 
