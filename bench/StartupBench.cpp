@@ -239,16 +239,23 @@ void BM_StartUntilMapped(benchmark::State& state, const std::vector<Program>& pr
     std::vector<std::vector<double>> processor(programs.size());
     std::vector<std::vector<double>> memory(programs.size());
     for (auto _ : state) {
-        for (const Program& program : programs) {
-            timeStart(program, watcher, environment);  // files into the page cache
-        }
-        for (int run = 0; run < runCount(); ++run) {
-            for (std::size_t k = 0; k < programs.size(); ++k) {
-                const Start start = timeStart(programs[k], watcher, environment);
-                times[k].push_back(start.milliseconds);
-                processor[k].push_back(start.processorMilliseconds);
-                memory[k].push_back(static_cast<double>(start.residentKilobytes) / 1024);
+        try {
+            for (const Program& program : programs) {
+                timeStart(program, watcher, environment);  // files into the page cache
             }
+            for (int run = 0; run < runCount(); ++run) {
+                for (std::size_t k = 0; k < programs.size(); ++k) {
+                    const Start start = timeStart(programs[k], watcher, environment);
+                    times[k].push_back(start.milliseconds);
+                    processor[k].push_back(start.processorMilliseconds);
+                    memory[k].push_back(static_cast<double>(start.residentKilobytes) / 1024);
+                }
+            }
+        } catch (const std::exception& failure) {
+            // Said, and the X server of the benchmark's own ended with it.
+            std::filesystem::remove_all(home);
+            state.SkipWithError(failure.what());
+            return;
         }
     }
     std::filesystem::remove_all(home);
