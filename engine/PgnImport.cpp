@@ -2,6 +2,7 @@
 #include "PgnImport.h"
 
 #include <algorithm>
+#include <array>
 
 #include "FilledMessage.h"
 #include "GameEntryReading.h"
@@ -189,19 +190,20 @@ std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
     // lie all over memory.
     struct SortRecord {
         int games;
-        std::uint64_t namePrefix;  // the first 8 bytes, in the order strings compare
         std::uint32_t player;
+        std::array<std::uint64_t, 2> namePrefix;  // the first 16 bytes, as strings compare
     };
     std::vector<SortRecord> records;
     records.reserve(players_.size());
     for (std::uint32_t k = 0; k < players_.size(); ++k) {
         const std::string& name = players_[k].name;
-        std::uint64_t prefix = 0;
-        for (std::size_t byte = 0; byte < sizeof prefix; ++byte) {
+        SortRecord record{players_[k].games, k, {}};
+        for (std::size_t byte = 0; byte < 2 * sizeof(std::uint64_t); ++byte) {
             const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
-            prefix = (prefix << 8) | value;
+            std::uint64_t& word = record.namePrefix[byte / sizeof(std::uint64_t)];
+            word = (word << 8) | value;
         }
-        records.push_back({players_[k].games, prefix, k});
+        records.push_back(record);
     }
     std::sort(records.begin(), records.end(), [this](const SortRecord& a, const SortRecord& b) {
         if (a.games != b.games) {
