@@ -3,6 +3,8 @@
 
 #include <QVariant>
 
+#include <sqlite3.h>
+
 #include "FileFailure.h"
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -10,16 +12,6 @@
 namespace tavolin {
 
 namespace {
-
-// SQLite's primary result codes, as Qt's driver passes them on.
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteLocked = 6;
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteInputOutput = 10;
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteFull = 13;
-constexpr int kSqliteCannotOpen = 14;
-constexpr int kSqliteNotADatabase = 26;
 
 // SQLite's own words, or Qt's when SQLite gave none, as the detail after a French sentence.
 QString detailOf(const QSqlError& error) {
@@ -54,21 +46,22 @@ bool nextRow(QSqlQuery& query) {
 }
 
 QString failureText(const QString& path, const QSqlError& error) {
+    // SQLite's primary result code, as Qt's driver passes it on.
     const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString file = fullPath(path);
     switch (code) {
-        case kSqliteBusy:
-        case kSqliteLocked:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
             return fromUtf8(messages::kHistoryBusy).arg(file);
-        case kSqliteCorrupt:
-        case kSqliteNotADatabase:
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
             return fromUtf8(messages::kHistoryDamaged).arg(file, detailOf(error));
         // The file system's reason, in French: access refused, disk full…
-        case kSqliteFull:  // SQLite knows: no need to guess from the free space
+        case SQLITE_FULL:  // SQLite knows: no need to guess from the free space
             return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
-        case kSqliteReadOnly:
-        case kSqliteInputOutput:
-        case kSqliteCannotOpen:
+        case SQLITE_READONLY:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
             return cannotWriteText(path);
         default:
             return fromUtf8(messages::kHistoryFailed).arg(file, detailOf(error));
