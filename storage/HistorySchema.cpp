@@ -119,6 +119,14 @@ const std::array<QStringList, kHistoryVersion> kSteps = {
         QStringLiteral("ALTER TABLE game_checked RENAME TO game"),
         QStringLiteral("CREATE INDEX period_by_player ON period (slot, closed_at)"),
     },
+    // 4: the entry of FIDE's rating list a player is linked to.
+    QStringList{
+        QStringLiteral(
+            "CREATE TABLE player_fide_id ("
+            " slot INTEGER PRIMARY KEY CHECK (typeof(slot) = 'integer' AND slot BETWEEN 1 AND 10),"
+            " fide_id INTEGER NOT NULL CHECK (typeof(fide_id) = 'integer'"
+            " AND fide_id BETWEEN 1 AND 4294967295))"),
+    },
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <limits>
 
 #include <sqlite3.h>
 
@@ -326,6 +327,46 @@ void RatingHistory::remove(qint64 id) {
         deletion.prepare(QStringLiteral("DELETE FROM period WHERE id = ?"));
         deletion.addBindValue(id);
         executeOrThrow(deletion);
+        transaction.commit();
+    } catch (const SqlFailure& failure) {
+        throw FileError(failureText(path_, failure.error));
+    }
+}
+
+std::optional<quint32> RatingHistory::fideId(int slot) {
+    return readOrNothing<std::optional<quint32>>(
+        [&](const QSqlDatabase& database) -> std::optional<quint32> {
+            if (checkedVersion(database) < 4) {
+                return std::nullopt;  // written before players were linked
+            }
+            QSqlQuery query(database);
+            query.prepare(QStringLiteral("SELECT fide_id FROM player_fide_id WHERE slot = ?"));
+            query.addBindValue(slot);
+            executeOrThrow(query);
+            if (!nextRow(query)) {
+                return std::nullopt;
+            }
+            return static_cast<quint32>(checkedInteger(
+                query.value(0), 1, std::numeric_limits<quint32>::max(), "fide_id"));
+        });
+}
+
+void RatingHistory::setFideId(int slot, std::optional<quint32> id) {
+    try {
+        QSqlDatabase database = open(Access::writing);
+        bringUpToDate(database);
+        Transaction transaction(database);
+        QSqlQuery change(database);
+        if (id) {
+            change.prepare(
+                QStringLiteral("INSERT OR REPLACE INTO player_fide_id (slot, fide_id) VALUES (?, ?)"));
+            change.addBindValue(slot);
+            change.addBindValue(static_cast<qlonglong>(*id));
+        } else {
+            change.prepare(QStringLiteral("DELETE FROM player_fide_id WHERE slot = ?"));
+            change.addBindValue(slot);
+        }
+        executeOrThrow(change);
         transaction.commit();
     } catch (const SqlFailure& failure) {
         throw FileError(failureText(path_, failure.error));

@@ -39,6 +39,10 @@ public:
     // Takes player `slot`'s latest period out of the history, in one transaction, and
     // gives it with its games; none when he has none.
     std::optional<HistoryPeriod> takeLatest(int slot);
+    // The FIDE ID player `slot` (1 to 10) is linked to in FIDE's rating list, if any.
+    std::optional<quint32> fideId(int slot);
+    // Links player `slot` to a FIDE ID, or takes his link away with none.
+    void setFideId(int slot, std::optional<quint32> id);
 
 private:
     friend class HistoryListing;  // reads through this object's connection

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RatingHistory.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -199,6 +200,47 @@ TEST(RatingHistoryDiskTest, AFullDiskKeepsTheHistoryAsItWas) {
     }
     EXPECT_EQ(readFile(path), before);
     EXPECT_EQ(RatingHistory(path).periods(1).size(), 1);
+}
+
+// A player's link to FIDE's list survives reopening, is his alone, can be changed and taken
+// away, and a history of an earlier version (no link table yet) reads as linking nobody.
+TEST_F(RatingHistoryTest, APlayersFideIdIsKeptChangedAndTakenAway) {
+    {
+        OtherConnection older(path);
+        for (int step = 1; step <= 3; ++step) {
+            for (const QString& statement : historySchemaStep(step)) {
+                older.run(statement);
+            }
+        }
+        older.run("PRAGMA user_version = 3");
+    }
+    EXPECT_EQ(RatingHistory(path).fideId(2), std::nullopt);
+    RatingHistory(path).setFideId(2, 1503014u);
+    RatingHistory(path).setFideId(10, 4294967295u);
+    RatingHistory reopened(path);
+    EXPECT_EQ(reopened.fideId(2), std::optional<quint32>(1503014u));
+    EXPECT_EQ(reopened.fideId(10), std::optional<quint32>(4294967295u));
+    EXPECT_EQ(reopened.fideId(1), std::nullopt);
+    reopened.setFideId(2, 3101959u);
+    EXPECT_EQ(reopened.fideId(2), std::optional<quint32>(3101959u));
+    reopened.setFideId(2, std::nullopt);
+    EXPECT_EQ(reopened.fideId(2), std::nullopt);
+    EXPECT_EQ(OtherConnection(path).number("PRAGMA user_version"), kHistoryVersion);
+}
+
+TEST_F(RatingHistoryTest, AFideIdOutOfItsRangeIsToldAsDamaged) {
+    RatingHistory(path).setFideId(3, 1u);
+    {
+        OtherConnection other(path);
+        other.run("PRAGMA ignore_check_constraints = ON");
+        other.run("UPDATE player_fide_id SET fide_id = 'x' WHERE slot = 3");
+    }
+    try {
+        RatingHistory(path).fideId(3);
+        FAIL() << "a text as FIDE ID was read";
+    } catch (const FileError& error) {
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("abîmé"));
+    }
 }
 
 }  // namespace
