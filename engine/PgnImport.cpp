@@ -148,23 +148,45 @@ std::string PgnPlayerGames::skippedSummary() const {
 }
 
 void PgnPlayerList::add(const PgnGameTags& game) {
-    // Both slots are fetched from memory at once.
-    const SpellingIndex::Probe white = bySpelling_.probe(game.white);
-    const SpellingIndex::Probe black = bySpelling_.probe(game.black);
-    count(game.white, white);
-    count(game.black, black);
+    for (const std::string* name : {&game.white, &game.black}) {
+        if (!isKnownName(*name)) {
+            continue;
+        }
+        if (pendingCount_ == kNamesBehind) {
+            countOldestPending();
+        }
+        PendingName& pending = pending_[(pendingFirst_ + pendingCount_) % kNamesBehind];
+        pending.spelling.assign(*name);
+        pending.probe = bySpelling_.probe(*name);
+        ++pendingCount_;
+        // Half way, the slot of a name read earlier has come: its spelling is fetched in
+        // turn if the slot could not hold it.
+        if (pendingCount_ > kNamesBehind / 2) {
+            bySpelling_.fetchLongSpelling(
+                pending_[(pendingFirst_ + pendingCount_ - 1 - kNamesBehind / 2) % kNamesBehind]
+                    .probe);
+        }
+    }
 }
 
-void PgnPlayerList::count(const std::string& rawName, SpellingIndex::Probe probe) {
-    if (!isKnownName(rawName)) {
-        return;
+void PgnPlayerList::countOldestPending() const {
+    const PendingName& pending = pending_[pendingFirst_];
+    if (const std::uint32_t player = playerOf(pending.spelling, pending.probe);
+        player != kNoPlayer) {
+        ++games_[player];
     }
-    if (const std::uint32_t player = playerOf(rawName, probe); player != kNoPlayer) {
-        ++players_[player].games;
+    pendingFirst_ = (pendingFirst_ + 1) % kNamesBehind;
+    --pendingCount_;
+}
+
+void PgnPlayerList::countPending() const {
+    while (pendingCount_ > 0) {
+        countOldestPending();
     }
 }
 
-std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex::Probe probe) {
+std::uint32_t PgnPlayerList::playerOf(const std::string& rawName,
+                                      SpellingIndex::Probe probe) const {
     if (const std::uint32_t* known = bySpelling_.find(rawName, probe)) {
         return *known;
     }
@@ -172,16 +194,18 @@ std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex:
     std::string key = key_(name);
     std::uint32_t player = kNoPlayer;
     if (!key.empty() && key != "?") {
-        if (const std::uint32_t* known = byKey_.find(key)) {
+        const SpellingIndex::Probe keyProbe = byKey_.probe(key);
+        if (const std::uint32_t* known = byKey_.find(key, keyProbe)) {
             player = *known;
         } else {
             player = static_cast<std::uint32_t>(players_.size());
-            byKey_.insert(key, player);
+            byKey_.insert(key, player, keyProbe);
             // The name as first written.
             players_.push_back({std::string(trimmed(name)), std::move(key), 0});
+            games_.push_back(0);
         }
     }
-    bySpelling_.insert(rawName, player);
+    bySpelling_.insert(rawName, player, probe);
     return player;
 }
 
@@ -197,7 +221,7 @@ std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
     records.reserve(players_.size());
     for (std::uint32_t k = 0; k < players_.size(); ++k) {
         const std::string& name = players_[k].name;
-        SortRecord record{players_[k].games, k, {}};
+        SortRecord record{games_[k], k, {}};
         for (std::size_t byte = 0; byte < 2 * sizeof(std::uint64_t); ++byte) {
             const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
             std::uint64_t& word = record.namePrefix[byte / sizeof(std::uint64_t)];
@@ -225,21 +249,26 @@ std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
 }
 
 std::vector<PgnPlayer> PgnPlayerList::players() const& {
+    countPending();
     std::vector<PgnPlayer> players;
     players.reserve(players_.size());
     for (const std::uint32_t player : sortedOrder()) {
         players.push_back(players_[player]);
+        players.back().games = games_[player];
     }
     return players;
 }
 
 std::vector<PgnPlayer> PgnPlayerList::players() && {
+    countPending();
     std::vector<PgnPlayer> players;
     players.reserve(players_.size());
     for (const std::uint32_t player : sortedOrder()) {
         players.push_back(std::move(players_[player]));
+        players.back().games = games_[player];
     }
     players_.clear();
+    games_.clear();
     return players;
 }
 

@@ -20,12 +20,17 @@ public:
         std::uint64_t hash;
     };
     Probe probe(std::string_view spelling) const;
+    // Once the slot has come: a spelling too long for its slot starts on its way from memory
+    // too, when the slot holds the probe's hash.
+    void fetchLongSpelling(Probe probe) const;
 
     // The number stored for `spelling`; null when it was never stored.
     const std::uint32_t* find(std::string_view spelling, Probe probe) const;
     const std::uint32_t* find(std::string_view spelling) const;
     // Stores `number` for `spelling`, in place of any number stored for it before.
     void insert(std::string_view spelling, std::uint32_t number);
+    // The same, for a spelling whose probe() is at hand: its hash is not worked out again.
+    void insert(std::string_view spelling, std::uint32_t number, Probe probe);
     std::size_t size() const { return stored_; }
 
 private:
