@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpellingIndex.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace tavolin {
 
@@ -27,7 +33,36 @@ std::size_t homeSlot(std::uint32_t stored, std::size_t mask) {
     return (stored >> 1) & mask;
 }
 
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
 }  // namespace
+
+template <typename T>
+T* SpellingIndex::LargePageAllocator<T>::allocate(std::size_t count) {
+    const std::size_t bytes = count * sizeof(T);
+    if (bytes < kLargePage) {
+        return std::allocator<T>().allocate(count);
+    }
+    const std::size_t whole = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    void* memory = std::aligned_alloc(kLargePage, whole);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+#if defined(__linux__)
+    // Only advice: without large pages the table works the same.
+    madvise(memory, whole, MADV_HUGEPAGE);
+#endif
+    return static_cast<T*>(memory);
+}
+
+template <typename T>
+void SpellingIndex::LargePageAllocator<T>::deallocate(T* at, std::size_t count) {
+    if (count * sizeof(T) < kLargePage) {
+        std::allocator<T>().deallocate(at, count);
+    } else {
+        std::free(at);
+    }
+}
 
 std::uint64_t SpellingIndex::hashOf(std::string_view spelling) {
     const char* const data = spelling.data();
@@ -150,7 +185,7 @@ void SpellingIndex::insert(std::string_view spelling, std::uint32_t number, Prob
 }
 
 void SpellingIndex::grow() {
-    std::vector<Slot> old = std::move(slots_);
+    auto old = std::move(slots_);
     slots_.assign(old.empty() ? kFirstSlotCount : 2 * old.size(), Slot{});
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
@@ -164,5 +199,7 @@ void SpellingIndex::grow() {
         slots_[at] = slot;
     }
 }
+
+template struct SpellingIndex::LargePageAllocator<SpellingIndex::Slot>;
 
 }  // namespace tavolin
