@@ -330,10 +330,11 @@ TEST(PgnReaderTest, TheFastPathsReadAsTheByteByByteReading) {
     const auto pick = [&](std::initializer_list<const char*> choices) {
         return std::string(*(choices.begin() + random() % choices.size()));
     };
+    const std::string_view runBytes = "abcdefghij KLMNOP,.-_0123\xe9\xc3";
     const auto run = [&](std::size_t length) {
         std::string text;
         for (std::size_t k = 0; k < length; ++k) {
-            text += "abcdefghij KLMNOP,.-_0123\xe9\xc3"[random() % 34];
+            text += runBytes[random() % runBytes.size()];
         }
         return text;
     };
