@@ -148,23 +148,45 @@ std::string PgnPlayerGames::skippedSummary() const {
 }
 
 void PgnPlayerList::add(const PgnGameTags& game) {
-    // Both slots are fetched from memory at once.
-    const SpellingIndex::Probe white = bySpelling_.probe(game.white);
-    const SpellingIndex::Probe black = bySpelling_.probe(game.black);
-    count(game.white, white);
-    count(game.black, black);
+    for (const std::string* name : {&game.white, &game.black}) {
+        if (!isKnownName(*name)) {
+            continue;
+        }
+        if (pendingCount_ == kNamesBehind) {
+            countOldestPending();
+        }
+        PendingName& pending = pending_[(pendingFirst_ + pendingCount_) % kNamesBehind];
+        pending.spelling.assign(*name);
+        pending.probe = bySpelling_.probe(*name);
+        ++pendingCount_;
+        // Half way, the slot of a name read earlier has come: its spelling is fetched in
+        // turn if the slot could not hold it.
+        if (pendingCount_ > kNamesBehind / 2) {
+            bySpelling_.fetchLongSpelling(
+                pending_[(pendingFirst_ + pendingCount_ - 1 - kNamesBehind / 2) % kNamesBehind]
+                    .probe);
+        }
+    }
 }
 
-void PgnPlayerList::count(const std::string& rawName, SpellingIndex::Probe probe) {
-    if (!isKnownName(rawName)) {
-        return;
+void PgnPlayerList::countOldestPending() const {
+    const PendingName& pending = pending_[pendingFirst_];
+    if (const std::uint32_t player = playerOf(pending.spelling, pending.probe);
+        player != kNoPlayer) {
+        ++games_[player];
     }
-    if (const std::uint32_t player = playerOf(rawName, probe); player != kNoPlayer) {
-        ++players_[player].games;
+    pendingFirst_ = (pendingFirst_ + 1) % kNamesBehind;
+    --pendingCount_;
+}
+
+void PgnPlayerList::countPending() const {
+    while (pendingCount_ > 0) {
+        countOldestPending();
     }
 }
 
-std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex::Probe probe) {
+std::uint32_t PgnPlayerList::playerOf(const std::string& rawName,
+                                      SpellingIndex::Probe probe) const {
     if (const std::uint32_t* known = bySpelling_.find(rawName, probe)) {
         return *known;
     }
@@ -172,45 +194,56 @@ std::uint32_t PgnPlayerList::playerOf(const std::string& rawName, SpellingIndex:
     std::string key = key_(name);
     std::uint32_t player = kNoPlayer;
     if (!key.empty() && key != "?") {
-        if (const std::uint32_t* known = byKey_.find(key)) {
+        const SpellingIndex::Probe keyProbe = byKey_.probe(key);
+        if (const std::uint32_t* known = byKey_.find(key, keyProbe)) {
             player = *known;
         } else {
             player = static_cast<std::uint32_t>(players_.size());
-            byKey_.insert(key, player);
+            byKey_.insert(key, player, keyProbe);
             // The name as first written.
-            players_.push_back({std::string(trimmed(name)), std::move(key), 0});
+            const std::string_view firstWritten = trimmed(name);
+            players_.push_back({std::string(firstWritten), std::move(key), 0});
+            games_.push_back(0);
+            namePrefixes_.push_back(namePrefixOf(firstWritten));
         }
     }
-    bySpelling_.insert(rawName, player);
+    bySpelling_.insert(rawName, player, probe);
     return player;
 }
 
+PgnPlayerList::NamePrefix PgnPlayerList::namePrefixOf(std::string_view name) {
+    NamePrefix prefix{};
+    for (std::size_t byte = 0; byte < prefix.size() * sizeof(std::uint64_t); ++byte) {
+        const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
+        std::uint64_t& word = prefix[byte / sizeof(std::uint64_t)];
+        word = (word << 8) | value;
+    }
+    return prefix;
+}
+
 std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
-    // Sorted as small records that hold what decides most comparisons: the names themselves
-    // lie all over memory.
+    // Sorted as small records that hold what decides nearly every comparison: the names
+    // themselves lie all over memory.
     struct SortRecord {
         int games;
         std::uint32_t player;
-        std::array<std::uint64_t, 2> namePrefix;  // the first 16 bytes, as strings compare
+        NamePrefix namePrefix;
     };
     std::vector<SortRecord> records;
     records.reserve(players_.size());
     for (std::uint32_t k = 0; k < players_.size(); ++k) {
-        const std::string& name = players_[k].name;
-        SortRecord record{players_[k].games, k, {}};
-        for (std::size_t byte = 0; byte < 2 * sizeof(std::uint64_t); ++byte) {
-            const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
-            std::uint64_t& word = record.namePrefix[byte / sizeof(std::uint64_t)];
-            word = (word << 8) | value;
-        }
-        records.push_back(record);
+        records.push_back({games_[k], k, namePrefixes_[k]});
     }
     std::sort(records.begin(), records.end(), [this](const SortRecord& a, const SortRecord& b) {
         if (a.games != b.games) {
             return a.games > b.games;
         }
-        if (a.namePrefix != b.namePrefix) {
-            return a.namePrefix < b.namePrefix;
+        // Word by word, never through memcmp: a call at each comparison costs more than
+        // the sort's other work.
+        for (std::size_t word = 0; word < a.namePrefix.size(); ++word) {
+            if (a.namePrefix[word] != b.namePrefix[word]) {
+                return a.namePrefix[word] < b.namePrefix[word];
+            }
         }
         const std::string& first = players_[a.player].name;
         const std::string& second = players_[b.player].name;
@@ -224,22 +257,47 @@ std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
     return order;
 }
 
+// The players are taken in the list's order, from all over players_: the one taken a few
+// steps later starts on its way from memory.
+void PgnPlayerList::fetchPlayerAhead(const std::vector<std::uint32_t>& order,
+                                     std::size_t at) const {
+#if defined(__GNUC__)
+    constexpr std::size_t kAhead = 8;
+    if (at + kAhead < order.size()) {
+        __builtin_prefetch(&players_[order[at + kAhead]]);
+    }
+#else
+    (void)order;
+    (void)at;
+#endif
+}
+
 std::vector<PgnPlayer> PgnPlayerList::players() const& {
+    countPending();
     std::vector<PgnPlayer> players;
     players.reserve(players_.size());
-    for (const std::uint32_t player : sortedOrder()) {
-        players.push_back(players_[player]);
+    const std::vector<std::uint32_t> order = sortedOrder();
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        fetchPlayerAhead(order, k);
+        players.push_back(players_[order[k]]);
+        players.back().games = games_[order[k]];
     }
     return players;
 }
 
 std::vector<PgnPlayer> PgnPlayerList::players() && {
+    countPending();
     std::vector<PgnPlayer> players;
     players.reserve(players_.size());
-    for (const std::uint32_t player : sortedOrder()) {
-        players.push_back(std::move(players_[player]));
+    const std::vector<std::uint32_t> order = sortedOrder();
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        fetchPlayerAhead(order, k);
+        players.push_back(std::move(players_[order[k]]));
+        players.back().games = games_[order[k]];
     }
     players_.clear();
+    games_.clear();
+    namePrefixes_.clear();
     return players;
 }
 

@@ -90,17 +90,39 @@ public:
 
 private:
     static constexpr std::uint32_t kNoPlayer = std::numeric_limits<std::uint32_t>::max();
-    void count(const std::string& rawName, SpellingIndex::Probe probe);
+    // A name is counted this many names after the game that brings it: its slot of the index
+    // is fetched from memory meanwhile, alongside those of the names read in between, rather
+    // than waited for. A power of two.
+    static constexpr std::size_t kNamesBehind = 32;
+    struct PendingName {
+        std::string spelling;  // its memory kept from one name to the next
+        SpellingIndex::Probe probe;
+    };
+    void countOldestPending() const;
+    void countPending() const;
     // The player written `rawName`, met for the first time or not; kNoPlayer for a name of
     // nothing but blanks and control characters.
-    std::uint32_t playerOf(const std::string& rawName, SpellingIndex::Probe probe);
+    std::uint32_t playerOf(const std::string& rawName, SpellingIndex::Probe probe) const;
     // The players' numbers in the list's order.
     std::vector<std::uint32_t> sortedOrder() const;
+    void fetchPlayerAhead(const std::vector<std::uint32_t>& order, std::size_t at) const;
+    // A name's first 24 bytes as three numbers that compare as the strings do: most names
+    // of a file are told apart by them without reading the names themselves.
+    using NamePrefix = std::array<std::uint64_t, 3>;
+    static NamePrefix namePrefixOf(std::string_view name);
 
     NameKey key_;
-    std::vector<PgnPlayer> players_;
-    SpellingIndex bySpelling_;
-    SpellingIndex byKey_;
+    // The names still waiting are counted when the players are asked for, even of a list
+    // that cannot be changed: what the list holds is the same whether they were counted
+    // already or not. Hence mutable.
+    mutable std::vector<PgnPlayer> players_;        // their games counted in games_
+    mutable std::vector<int> games_;                // small and together: counted at each name
+    mutable std::vector<NamePrefix> namePrefixes_;  // worked out while each name is at hand
+    mutable SpellingIndex bySpelling_;
+    mutable SpellingIndex byKey_;
+    mutable std::array<PendingName, kNamesBehind> pending_;
+    mutable std::size_t pendingFirst_ = 0;
+    mutable std::size_t pendingCount_ = 0;
 };
 
 }  // namespace tavolin

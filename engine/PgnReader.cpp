@@ -7,6 +7,8 @@
 #include <array>
 #include <cstring>
 
+#include "PgnScan.h"
+
 namespace tavolin {
 
 namespace {
@@ -14,33 +16,8 @@ namespace {
 constexpr std::size_t kLongestKept = kPgnLongestValue;
 constexpr std::array<char, 3> kByteOrderMark{'\xEF', '\xBB', '\xBF'};
 
-// What each byte is to a tag, looked up rather than compared: the tags' loops run over most
-// of a file's bytes.
-enum ByteKind : std::uint8_t {
-    kNameByte = 1,        // a letter, a digit or "_"
-    kEndsPlainValue = 2,  // '"', '\\' or a line end
-};
-
-constexpr std::array<std::uint8_t, 256> kByteKinds = [] {
-    std::array<std::uint8_t, 256> kinds{};
-    for (int c = 0; c < 256; ++c) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-            c == '_') {
-            kinds[static_cast<std::size_t>(c)] = kNameByte;
-        }
-    }
-    for (const char c : {'"', '\\', '\n'}) {
-        kinds[static_cast<unsigned char>(c)] = kEndsPlainValue;
-    }
-    return kinds;
-}();
-
 bool isNameCharacter(char c) {
-    return kByteKinds[static_cast<unsigned char>(c)] == kNameByte;
-}
-
-bool endsPlainValue(char c) {
-    return kByteKinds[static_cast<unsigned char>(c)] == kEndsPlainValue;
+    return pgnscan::isNameByte(c);
 }
 
 void keep(std::string& text, char c) {
@@ -84,17 +61,7 @@ void PgnReader::feed(std::string_view bytes) {
                 // Blanks and moves change nothing once the movetext has begun (or before any
                 // tag); between a game's tags the first move must be seen.
                 if (inMovetext_ || !gameHasTags_) {
-                    // The nearest of the four, each found by memchr: far faster than a
-                    // loop over the bytes, as moves run long between them.
-                    const char* next = end;
-                    for (const char wanted : {'\n', '[', '{', ';'}) {
-                        const void* found =
-                            std::memchr(at, wanted, static_cast<std::size_t>(next - at));
-                        if (found != nullptr) {
-                            next = static_cast<const char*>(found);
-                        }
-                    }
-                    at = next;
+                    at = pgnscan::movetextStop(at, end);
                 }
                 break;
             case State::LineComment:
@@ -106,17 +73,13 @@ void PgnReader::feed(std::string_view bytes) {
             case State::Value: {
                 // A value's plain characters, kept in one piece.
                 const char* run = at;
-                while (at < end && !endsPlainValue(*at)) {
-                    ++at;
-                }
+                at = pgnscan::valueStop(at, end);
                 keepRun(tagValue_, run, at);
                 break;
             }
             case State::TagName: {
                 const char* run = at;
-                while (at < end && isNameCharacter(*at)) {
-                    ++at;
-                }
+                at = pgnscan::nameStop(at, end);
                 keepRun(tagName_, run, at);
                 break;
             }
@@ -133,12 +96,9 @@ void PgnReader::feed(std::string_view bytes) {
 // most tags are. Anything else (an escape, a line end, the buffer's end) is left to the
 // byte-by-byte reading: nothing is returned.
 const char* PgnReader::wholeTag(const char* at, const char* end) {
-    const char* p = at + 1;
-    const char* const name = p;
-    while (p < end && isNameCharacter(*p)) {
-        ++p;
-    }
-    const char* const nameEnd = p;
+    const char* const name = at + 1;
+    const char* const nameEnd = pgnscan::nameStop(name, end);
+    const char* p = nameEnd;
     while (p < end && (*p == ' ' || *p == '\t')) {
         ++p;
     }
@@ -146,9 +106,7 @@ const char* PgnReader::wholeTag(const char* at, const char* end) {
         return nullptr;
     }
     const char* const value = ++p;
-    while (p < end && !endsPlainValue(*p)) {
-        ++p;
-    }
+    p = pgnscan::valueStop(p, end);
     if (p == end || *p != '"') {
         return nullptr;
     }
@@ -166,8 +124,15 @@ const char* PgnReader::wholeTag(const char* at, const char* end) {
         field->assign(value, std::min(static_cast<std::size_t>(valueEnd - value), kLongestKept));
     }
     gameHasTags_ = true;
+    ++p;
+    // The line end that follows, read here as the byte-by-byte reading would read it: the
+    // next tag is then read in the next call without a step in between.
+    if (p < end && *p == '\n') {
+        state_ = State::LineStart;
+        return p + 1;
+    }
     state_ = State::Text;
-    return p + 1;
+    return p;
 }
 
 void PgnReader::step(char c) {

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpellingIndex.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace tavolin {
 
@@ -21,19 +27,71 @@ std::uint32_t storedHash(std::uint64_t hash) {
     return static_cast<std::uint32_t>(hash >> 32) | 1;
 }
 
+// The slot a spelling is looked for from, taken from the hash its slot keeps: the table
+// grows without working any spelling's hash out again.
+std::size_t homeSlot(std::uint32_t stored, std::size_t mask) {
+    return (stored >> 1) & mask;
+}
+
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
 }  // namespace
 
-std::uint64_t SpellingIndex::hashOf(std::string_view spelling) {
-    std::uint64_t hash = spelling.size();
-    std::size_t at = 0;
-    for (; at + sizeof(std::uint64_t) <= spelling.size(); at += sizeof(std::uint64_t)) {
-        std::uint64_t word;
-        std::memcpy(&word, spelling.data() + at, sizeof word);
-        hash = mixed(hash ^ word) + at;
+template <typename T>
+T* SpellingIndex::LargePageAllocator<T>::allocate(std::size_t count) {
+    const std::size_t bytes = count * sizeof(T);
+    if (bytes < kLargePage) {
+        return std::allocator<T>().allocate(count);
     }
+    const std::size_t whole = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+    void* memory = std::aligned_alloc(kLargePage, whole);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+#if defined(__linux__)
+    // Only advice: without large pages the table works the same.
+    madvise(memory, whole, MADV_HUGEPAGE);
+#endif
+    return static_cast<T*>(memory);
+}
+
+template <typename T>
+void SpellingIndex::LargePageAllocator<T>::deallocate(T* at, std::size_t count) {
+    if (count * sizeof(T) < kLargePage) {
+        std::allocator<T>().deallocate(at, count);
+    } else {
+        std::free(at);
+    }
+}
+
+std::uint64_t SpellingIndex::hashOf(std::string_view spelling) {
+    const char* const data = spelling.data();
+    const std::size_t size = spelling.size();
+    const auto load = [](const char* at, auto word) {
+        std::memcpy(&word, at, sizeof word);
+        return static_cast<std::uint64_t>(word);
+    };
+    std::uint64_t hash = size;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= size; at += sizeof(std::uint64_t)) {
+        hash = mixed(hash ^ load(data + at, std::uint64_t{})) + at;
+    }
+    // The last bytes read whole words that may overlap what was read already, never copied
+    // byte by byte into a word: a word read just after its bytes were written one at a time
+    // waits for them. With the length in the hash, the words still tell every spelling.
     std::uint64_t tail = 0;
-    if (at < spelling.size()) {
-        std::memcpy(&tail, spelling.data() + at, spelling.size() - at);
+    if (at < size) {
+        if (size >= sizeof(std::uint64_t)) {
+            tail = load(data + size - sizeof(std::uint64_t), std::uint64_t{});
+        } else if (size >= sizeof(std::uint32_t)) {
+            tail = load(data, std::uint32_t{}) |
+                   (load(data + size - sizeof(std::uint32_t), std::uint32_t{}) << 32);
+        } else {
+            const auto byte = [&](std::size_t k) {
+                return static_cast<std::uint64_t>(static_cast<unsigned char>(data[k]));
+            };
+            tail = byte(0) | (byte(size / 2) << 8) | (byte(size - 1) << 16);
+        }
     }
     return mixed(hash ^ tail ^ (tail << 7));
 }
@@ -42,10 +100,27 @@ SpellingIndex::Probe SpellingIndex::probe(std::string_view spelling) const {
     const std::uint64_t hash = hashOf(spelling);
 #if defined(__GNUC__)
     if (!slots_.empty()) {
-        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        __builtin_prefetch(&slots_[homeSlot(storedHash(hash), slots_.size() - 1)]);
     }
 #endif
     return {hash};
+}
+
+void SpellingIndex::fetchLongSpelling(Probe probe) const {
+#if defined(__GNUC__)
+    if (slots_.empty()) {
+        return;
+    }
+    const std::uint32_t wanted = storedHash(probe.hash);
+    const Slot& slot = slots_[homeSlot(wanted, slots_.size() - 1)];
+    if (slot.hash == wanted && slot.length > kInlineLength) {
+        const std::string_view spelling = spellingAt(slot);
+        __builtin_prefetch(spelling.data());
+        __builtin_prefetch(spelling.data() + spelling.size() - 1);
+    }
+#else
+    (void)probe;
+#endif
 }
 
 std::string_view SpellingIndex::spellingAt(const Slot& slot) const {
@@ -61,7 +136,7 @@ std::string_view SpellingIndex::spellingAt(const Slot& slot) const {
 std::size_t SpellingIndex::slotOf(std::string_view spelling, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
     const std::uint32_t wanted = storedHash(hash);
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = homeSlot(wanted, mask);; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
         if (slot.hash == 0 || (slot.hash == wanted && spellingAt(slot) == spelling)) {
             return at;
@@ -82,13 +157,17 @@ const std::uint32_t* SpellingIndex::find(std::string_view spelling) const {
 }
 
 void SpellingIndex::insert(std::string_view spelling, std::uint32_t number) {
+    insert(spelling, number, Probe{hashOf(spelling)});
+}
+
+void SpellingIndex::insert(std::string_view spelling, std::uint32_t number, Probe probe) {
     if (spelling.size() > std::numeric_limits<std::uint32_t>::max()) {
         return;  // never met: a tag value has at most 255 bytes
     }
     if (2 * (stored_ + 1) > slots_.size()) {
         grow();
     }
-    const std::uint64_t hash = hashOf(spelling);
+    const std::uint64_t hash = probe.hash;
     Slot& slot = slots_[slotOf(spelling, hash)];
     if (slot.hash == 0) {
         slot.hash = storedHash(hash);
@@ -106,19 +185,21 @@ void SpellingIndex::insert(std::string_view spelling, std::uint32_t number) {
 }
 
 void SpellingIndex::grow() {
-    std::vector<Slot> old = std::move(slots_);
+    auto old = std::move(slots_);
     slots_.assign(old.empty() ? kFirstSlotCount : 2 * old.size(), Slot{});
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
         if (slot.hash == 0) {
             continue;
         }
-        std::size_t at = hashOf(spellingAt(slot)) & mask;
+        std::size_t at = homeSlot(slot.hash, mask);
         while (slots_[at].hash != 0) {
             at = (at + 1) & mask;
         }
         slots_[at] = slot;
     }
 }
+
+template struct SpellingIndex::LargePageAllocator<SpellingIndex::Slot>;
 
 }  // namespace tavolin

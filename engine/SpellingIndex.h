@@ -20,12 +20,17 @@ public:
         std::uint64_t hash;
     };
     Probe probe(std::string_view spelling) const;
+    // Once the slot has come: a spelling too long for its slot starts on its way from memory
+    // too, when the slot holds the probe's hash.
+    void fetchLongSpelling(Probe probe) const;
 
     // The number stored for `spelling`; null when it was never stored.
     const std::uint32_t* find(std::string_view spelling, Probe probe) const;
     const std::uint32_t* find(std::string_view spelling) const;
     // Stores `number` for `spelling`, in place of any number stored for it before.
     void insert(std::string_view spelling, std::uint32_t number);
+    // The same, for a spelling whose probe() is at hand: its hash is not worked out again.
+    void insert(std::string_view spelling, std::uint32_t number, Probe probe);
     std::size_t size() const { return stored_; }
 
 private:
@@ -42,7 +47,21 @@ private:
     std::size_t slotOf(std::string_view spelling, std::uint64_t hash) const;
     void grow();
 
-    std::vector<Slot> slots_;    // a power of two of them, at most half used
+    // Where the slots lie: a table of 2 MiB or more in the processor's large pages where
+    // the system has them, as its slots are read at random: one entry of the address cache
+    // then covers 2 MiB of them rather than 4 KiB.
+    template <typename T>
+    struct LargePageAllocator {
+        using value_type = T;
+        LargePageAllocator() = default;
+        template <typename U>
+        explicit LargePageAllocator(const LargePageAllocator<U>&) {}
+        T* allocate(std::size_t count);
+        void deallocate(T* at, std::size_t count);
+        bool operator==(const LargePageAllocator&) const = default;
+    };
+
+    std::vector<Slot, LargePageAllocator<Slot>> slots_;  // a power of two, at most half used
     std::string longSpellings_;  // those longer than a slot holds, end to end
     std::size_t stored_ = 0;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlayerNames.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "PlayerRecord.h"
 
@@ -72,52 +75,65 @@ const Latin1Folding& latin1Folding() {
     return table;
 }
 
-// The characters of `utf8` when all lie in U+0000 to U+00FF, none otherwise.
-bool latin1Characters(std::string_view utf8, std::string& characters) {
-    characters.clear();
-    for (std::size_t k = 0; k < utf8.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(utf8[k]);
-        if (byte < 0x80) {
-            characters += static_cast<char>(byte);
-            continue;
+// The same table packed for the key's loop: each character's folding in a few bytes beside
+// its length, read without following a pointer.
+struct PackedFolding {
+    std::uint8_t length = 0;
+    std::array<char, 7> bytes{};
+};
+
+const std::array<PackedFolding, 256>& packedLatin1Folding() {
+    static const std::array<PackedFolding, 256> table = [] {
+        std::array<PackedFolding, 256> packed{};
+        const Latin1Folding& folding = latin1Folding();
+        for (std::size_t code = 0; code < folding.size(); ++code) {
+            // Each character folds to at most a few bytes ("½" to "1⁄2", five); one that
+            // did not fit would be cut, and the tests against Qt's folding would say so.
+            const std::string& folded = folding[code];
+            packed[code].length =
+                static_cast<std::uint8_t>(std::min(folded.size(), packed[code].bytes.size()));
+            std::copy_n(folded.begin(), packed[code].length, packed[code].bytes.begin());
         }
-        const auto next = k + 1 < utf8.size() ? static_cast<unsigned char>(utf8[k + 1]) : 0;
-        if ((byte != 0xC2 && byte != 0xC3) || (next & 0xC0) != 0x80) {
-            return false;  // beyond U+00FF, or not UTF-8: Qt's way
-        }
-        characters += static_cast<char>(((byte & 0x03) << 6) | (next & 0x3F));
-        ++k;
-    }
-    return true;
+        return packed;
+    }();
+    return table;
 }
 
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-}
-
-// nameKey() of a name of characters up to U+00FF, without going through QString.
-std::string latin1NameKey(std::string_view characters) {
-    const Latin1Folding& folding = latin1Folding();
+// nameKey() of a name whose characters all lie in U+0000 to U+00FF, read from its UTF-8
+// without going through QString; nothing for any other name, or bytes that are no UTF-8.
+// Blanks fold to one, none at either end, and none beside a comma: the blank before a comma
+// and the one after it are left out as they come.
+std::optional<std::string> latin1NameKey(std::string_view utf8) {
+    const std::array<PackedFolding, 256>& folding = packedLatin1Folding();
     std::string key;
+    key.reserve(utf8.size() + 8);
     bool blankPending = false;
-    for (const char c : characters) {
-        for (const char folded : folding[static_cast<unsigned char>(c)]) {
-            if (folded == ' ') {
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        auto character = static_cast<unsigned char>(utf8[k]);
+        if (character >= 0x80) {
+            const auto next = k + 1 < utf8.size() ? static_cast<unsigned char>(utf8[k + 1]) : 0;
+            if ((character != 0xC2 && character != 0xC3) || (next & 0xC0) != 0x80) {
+                return std::nullopt;  // beyond U+00FF, or not UTF-8: Qt's way
+            }
+            character = static_cast<unsigned char>(((character & 0x03) << 6) | (next & 0x3F));
+            ++k;
+        }
+        const PackedFolding& folded = folding[character];
+        for (std::size_t byte = 0; byte < folded.length; ++byte) {
+            const char c = folded.bytes[byte];
+            if (c == ' ') {
                 blankPending = !key.empty();
                 continue;
             }
             if (blankPending) {
-                key += ' ';
+                if (c != ',' && key.back() != ',') {
+                    key += ' ';
+                }
                 blankPending = false;
             }
-            key += folded;
+            key += c;
         }
     }
-    replaceAll(key, " ,", ",");
-    replaceAll(key, ", ", ",");
     return key;
 }
 
@@ -149,10 +165,10 @@ QString nameKey(const QString& name) {
 }
 
 std::string utf8NameKey(std::string_view utf8Name) {
-    // Most names of a PGN file are written in these characters; the others take Qt's way.
-    thread_local std::string characters;
-    if (latin1Characters(utf8Name, characters)) {
-        return latin1NameKey(characters);
+    // Most names of a PGN file are written in characters up to U+00FF; the others take Qt's
+    // way.
+    if (std::optional<std::string> key = latin1NameKey(utf8Name)) {
+        return std::move(*key);
     }
     return nameKey(QString::fromUtf8(utf8Name.data(), static_cast<qsizetype>(utf8Name.size())))
         .toStdString();

@@ -321,6 +321,54 @@ TEST(PgnReaderTest, SurvivesThousandsOfMutatedFiles) {
     }
 }
 
+// A long file of varied games, as the fast paths read it whole and as the byte-by-byte
+// reading reads it a byte at a time: the same games. Names, values and moves of every length
+// around the 16 bytes read at once, tags that stop the fast path halfway (escapes, blanks,
+// a missing "]", a tag cut by a line end), CRLF and "%" lines.
+TEST(PgnReaderTest, TheFastPathsReadAsTheByteByByteReading) {
+    std::mt19937 random(20261210);
+    const auto pick = [&](std::initializer_list<const char*> choices) {
+        return std::string(*(choices.begin() + random() % choices.size()));
+    };
+    const std::string_view runBytes = "abcdefghij KLMNOP,.-_0123\xe9\xc3";
+    const auto run = [&](std::size_t length) {
+        std::string text;
+        for (std::size_t k = 0; k < length; ++k) {
+            text += runBytes[random() % runBytes.size()];
+        }
+        return text;
+    };
+    std::string file;
+    for (int game = 0; game < 400; ++game) {
+        const std::string lineEnd = random() % 5 == 0 ? "\r\n" : "\n";
+        for (const char* name : {"Event", "White", "Black", "WhiteElo", "Result", "Round", "Date",
+                                 "BlackElo", "Site", "A_Long_Tag_Name_Of_20"}) {
+            if (random() % 8 == 0) {
+                continue;
+            }
+            const std::string value = run(random() % 40);
+            file += pick({"[", "[", "[", "[", "[ "}) + name + pick({" ", " ", "  ", "\t", ""}) +
+                    "\"" + value + pick({"\"", "\"", "\"", "\\\"x\"", "\"\"", "\" \""}) +
+                    pick({"]", "]", "]", " ]", "", "]]"}) + lineEnd;
+        }
+        if (random() % 10 == 0) {
+            file += "% an escaped line [White \"Nobody\"]" + lineEnd;
+        }
+        file += lineEnd + "1. e4 {[%clk 1:30:00]} e5 " + run(random() % 80) +
+                pick({" ; [x", " (2... d6)", " $1", ""}) + lineEnd + pick({"1-0", "*"}) + lineEnd +
+                lineEnd;
+    }
+    std::vector<PgnGameTags> byByte;
+    PgnReader reader([&](const PgnGameTags& game) { byByte.push_back(game); });
+    for (const char c : file) {
+        reader.feed({&c, 1});
+    }
+    reader.finish();
+    const std::vector<PgnGameTags> whole = tagsOf(file);
+    ASSERT_GE(whole.size(), 300u);
+    EXPECT_EQ(whole, byByte);
+}
+
 TEST(PgnReaderTest, ALongValueIsKeptToPgnsLimit) {
     const auto games = tagsOf("[Event \"" + std::string(100000, 'x') + "\"]\n1. e4 *\n");
     ASSERT_EQ(games.size(), 1u);

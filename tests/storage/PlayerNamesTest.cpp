@@ -6,6 +6,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "QtPrinters.h"
 
@@ -94,6 +95,22 @@ TEST(PlayerNamesTest, EachLatin1CharacterKeysAsQtFoldsIt) {
              {character, "a" + character + "b", "x " + character + ", y", character + character}) {
             EXPECT_EQ(utf8NameKey(name), qtNameKey(name)) << "U+" << std::hex << code;
         }
+    }
+}
+
+// Long names thick with blanks and commas, those the key leaves out as it goes: each blank
+// beside a comma, around "¨" that folds to a blank, at either end, in runs.
+TEST(PlayerNamesTest, LongNamesOfBlanksAndCommasKeyAsQtFoldsThem) {
+    const std::vector<std::string> pieces{" ",        "  ",     ",",        "\t",       "\xc2\xa8",
+                                          "\xc2\xa0", "Dupont", "\xc3\xa9", "\xc5\x93", "x"};
+    std::mt19937 random(20261211);
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string name;
+        const int length = static_cast<int>(random() % 30);
+        for (int k = 0; k < length; ++k) {
+            name += pieces[random() % pieces.size()];
+        }
+        ASSERT_EQ(utf8NameKey(name), qtNameKey(name)) << name;
     }
 }
 
