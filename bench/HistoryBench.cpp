@@ -150,6 +150,10 @@ public:
     std::optional<QDate> questionWithDate(QWidget*, const QString&, const QDate& latest) override {
         return latest;
     }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                   const QString&) override {
+        return std::nullopt;
+    }
 
 private:
     static void told(const QString& text) {

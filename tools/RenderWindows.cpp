@@ -43,6 +43,10 @@ public:
         question(parent, text);
         return std::nullopt;
     }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                   const QString&) override {
+        return std::nullopt;
+    }
 };
 
 bool save(QWidget& window, const QDir& folder, const char* name) {
@@ -67,6 +71,7 @@ int main(int argc, char* argv[]) {
     PrintedBoxes boxes;
     MainWindowFiles files;
     files.settings = QDir::current().filePath(QStringLiteral("tavolin.ini"));
+    files.fideList = QDir::current().filePath(QStringLiteral("liste-fide.sqlite"));
 
     bool saved = true;
     {

@@ -66,7 +66,8 @@ protected:
     }
 
     MainWindowFiles files() const {
-        return {playerFile, settingsFile, QDir(dataFolder()).filePath("tavolin.bmp")};
+        return {playerFile, settingsFile, QDir(dataFolder()).filePath("tavolin.bmp"),
+                QDir(dataFolder()).filePath("liste-fide.sqlite")};
     }
 
     void activate() {

@@ -42,6 +42,15 @@ public:
         return dateAnswer.isValid() ? dateAnswer : latest;
     }
 
+    std::optional<QString> askText(QWidget*, const QString&, const QString& label,
+                                   const QString&) override {
+        questions.append(label);
+        if (whileShown) {
+            whileShown();
+        }
+        return textAnswer;
+    }
+
     QStringList warnings;
     QStringList errors;
     QStringList questions;
@@ -49,6 +58,8 @@ public:
     bool answer = false;
     // The day a question with a date is answered with; the one it offers when invalid.
     QDate dateAnswer;
+    // What a request for a line of text is answered; nothing is "Annuler".
+    std::optional<QString> textAnswer;
     // Runs while a box would be on screen, as the event loop of a real box would.
     std::function<void()> whileShown;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBoxes.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -42,6 +43,21 @@ bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
 std::optional<QDate> DialogMessageBoxes::questionWithDate(QWidget* parent, const QString& text,
                                                           const QDate& latest) {
     return askWithDate(parent, kQuestionTitle, text, latest);
+}
+
+std::optional<QString> DialogMessageBoxes::askText(QWidget* parent, const QString& title,
+                                                   const QString& label, const QString& initial) {
+    giveWindowsTheProgramIcon();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue();
 }
 
 }  // namespace tavolin

@@ -30,6 +30,11 @@ public:
     // on a day: the day chosen for "Oui", nothing for "Non".
     virtual std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
                                                   const QDate& latest) = 0;
+
+    // A line of text asked for, `initial` in it at first: the text for "OK", nothing for
+    // "Annuler".
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& initial) = 0;
 };
 
 // The real boxes, modal, shown one at a time.
@@ -40,6 +45,8 @@ public:
     bool question(QWidget* parent, const QString& text) override;
     std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
                                           const QDate& latest) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override;
 };
 
 inline const QString kWarningTitle = QStringLiteral("Avertissement");

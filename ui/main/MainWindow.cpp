@@ -87,6 +87,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* pare
     connectFieldsToSession();
     connectHandlers();
     connectImport();
+    connectFideList();
     runHandler(boxes_, this, [this] { prepareWindow(); });
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());

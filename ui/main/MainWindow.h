@@ -12,6 +12,7 @@
 
 #include "Calculation.h"
 #include "DataFileCheck.h"
+#include "FideList.h"
 #include "HistoryPeriod.h"
 #include "OncePerActionBoxes.h"
 #include "PlayerSession.h"
@@ -30,6 +31,7 @@ namespace tavolin {
 
 class MessageBoxes;
 struct MainWindowControls;
+class OpponentSuggestions;
 
 // The window's caption and title once the program has started.
 extern const QString kVersionCaption;
@@ -39,6 +41,7 @@ struct MainWindowFiles {
     QString players = kPlayerFileName;                // "tavo.lin", current directory
     QString settings = settingsPathOfThisProgram();   // "tavolin.ini", beside the program
     QString picture = QStringLiteral("tavolin.bmp");  // current directory, read only
+    QString fideList = defaultFideListPath();         // the user's, shared by his folders
 };
 
 // The main window: the current rating, the entry and list of games, the choice of rating
@@ -76,7 +79,12 @@ public:
     void closePeriod();  // "Clore la période": into the history, the new rating kept
     // "Rouvrir la période" in the history window: why it cannot, empty once done.
     QString reopenLatestPeriod();
-    void showHistory();   // "Historique": the player's closed periods and his curve
+    void showHistory();  // "Historique": the player's closed periods and his curve
+    void linkFideId();   // "Numéro FIDE…": links the player to an entry of FIDE's list
+    // "Mettre à jour depuis la liste FIDE": offers the linked entry's rating and K.
+    void updateFromFideList();
+    // FIDE's list was imported, replaced or taken away.
+    void fideListChanged();
     void savePlayer();    // saves the current player
     void loadPlayer();    // loads the current player, at every activation
     void switchPlayer();  // switches to the player selected in the names grid
@@ -107,6 +115,10 @@ private:
     void connectFieldsToSession();
     void connectImport();
     void connectHistory();
+    void connectFideList();
+    void showPlayerMenu(const QPoint& at);
+    // The entry of FIDE's list the current player is linked to, told when there is none.
+    std::optional<FideListPlayer> linkedFideEntry(QString& month);
     // The history file, beside the player file.
     QString historyPath() const;
     HistoryPeriod periodOnScreen() const;
@@ -149,6 +161,7 @@ private:
     QRect progressArea() const;
 
     const std::unique_ptr<MainWindowControls> ui_;
+    OpponentSuggestions* opponentSuggestions_ = nullptr;
     TrackedMessageBoxes boxes_;
     OncePerActionBoxes actionBoxes_{boxes_};
     MainWindowFiles files_;

@@ -8,6 +8,7 @@
 #include "GameEntryReading.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
+#include "OpponentSuggestions.h"
 #include "TextReading.h"
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -39,7 +40,14 @@ void MainWindow::addGameFromFields() {
         ui.resultEdit->clear();
         return;
     }
-    session_.addGame(GameEntry{*rating, *result});
+    // A player chosen from FIDE's list goes with his game to the history, by name.
+    if (const auto opponent = opponentSuggestions_->chosen()) {
+        session_.addPeriodGame(
+            HistoryGame{GameEntry{*rating, *result}, opponent->name, {}, {}, {}});
+    } else {
+        session_.addGame(GameEntry{*rating, *result});
+    }
+    opponentSuggestions_->forgetChosen();
     ui.gameList->verticalScrollBar()->setValue(ui.gameList->verticalScrollBar()->maximum());
     if (settings_.clearEntryFields) {
         ui.resultEdit->clear();

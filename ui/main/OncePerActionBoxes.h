@@ -40,6 +40,10 @@ public:
                                           const QDate& latest) override {
         return inner_.questionWithDate(parent, text, latest);
     }
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override {
+        return inner_.askText(parent, title, label, initial);
+    }
 
 private:
     bool firstTime(const QString& text) {

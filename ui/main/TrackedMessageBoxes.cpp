@@ -40,4 +40,10 @@ std::optional<QDate> TrackedMessageBoxes::questionWithDate(QWidget* parent, cons
     return inner_.questionWithDate(parent, text, latest);
 }
 
+std::optional<QString> TrackedMessageBoxes::askText(QWidget* parent, const QString& title,
+                                                    const QString& label, const QString& initial) {
+    const OpenBox open(open_);
+    return inner_.askText(parent, title, label, initial);
+}
+
 }  // namespace tavolin

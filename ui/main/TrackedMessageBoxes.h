@@ -16,6 +16,8 @@ public:
     bool question(QWidget* parent, const QString& text) override;
     std::optional<QDate> questionWithDate(QWidget* parent, const QString& text,
                                           const QDate& latest) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& initial) override;
 
     bool isOpen() const { return open_ > 0; }
 

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// FIDE's rating list in the main window: the opponents offered by name, the player's own
+// FIDE ID, and his rating offered from the list.
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "FideList.h"
+#include "FideMonthText.h"
+#include "FileError.h"
+#include "MainWindow.h"
+#include "MainWindowControls.h"
+#include "MessageBoxes.h"
+#include "OpponentSuggestions.h"
+#include "RatingHistory.h"
+
+namespace tavolin {
+
+namespace {
+
+const QString kLinkAction = QStringLiteral("Numéro FIDE…");
+const QString kUpdateAction = QStringLiteral("Mettre à jour depuis la liste FIDE");
+const QString kNoList = QStringLiteral(
+    "Aucune liste FIDE n'est installée : téléchargez-la ou importez-la dans les Options.");
+
+// A FIDE ID as typed: digits only, 1 to 4294967295.
+std::optional<quint32> fideIdOf(const QString& text) {
+    bool isNumber = false;
+    const qulonglong id = text.trimmed().toULongLong(&isNumber);
+    if (!isNumber || id == 0 || id > 4294967295ULL ||
+        !std::all_of(text.trimmed().begin(), text.trimmed().end(),
+                     [](QChar c) { return c.isDigit(); })) {
+        return std::nullopt;
+    }
+    return static_cast<quint32>(id);
+}
+
+}  // namespace
+
+void MainWindow::connectFideList() {
+    opponentSuggestions_ = new OpponentSuggestions(ui_->opponentEdit, files_.fideList, this);
+    opponentSuggestions_->setFailureHandler(
+        [this](const QString& text) { runUserAction([this, text] { boxes_.error(this, text); }); });
+    ui_->playerGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_->playerGrid, &QWidget::customContextMenuRequested, this,
+            &MainWindow::showPlayerMenu);
+}
+
+void MainWindow::showPlayerMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addAction(kLinkAction, this, [this] { runUserAction([this] { linkFideId(); }); });
+    menu.addAction(kUpdateAction, this,
+                   [this] { runUserAction([this] { updateFromFideList(); }); });
+    menu.exec(ui_->playerGrid->viewport()->mapToGlobal(at));
+}
+
+void MainWindow::fideListChanged() {
+    opponentSuggestions_->listChanged();
+}
+
+void MainWindow::linkFideId() {
+    const int slot = session_.current();
+    if (slot == 0) {
+        return;
+    }
+    RatingHistory history(historyPath());
+    const std::optional<quint32> linked = history.fideId(slot);
+    const QString name = session_.name(slot).trimmed();
+    const std::optional<QString> answer =
+        actionBoxes_.askText(this, QStringLiteral("Numéro FIDE"),
+                             QStringLiteral("Numéro FIDE de %1 (vide : aucun) :")
+                                 .arg(name.isEmpty() ? QStringLiteral("ce joueur") : name),
+                             linked ? QString::number(*linked) : QString());
+    if (!answer) {
+        return;
+    }
+    if (answer->trimmed().isEmpty()) {
+        history.setFideId(slot, std::nullopt);
+        return;
+    }
+    const std::optional<quint32> id = fideIdOf(*answer);
+    if (!id) {
+        actionBoxes_.warning(
+            this, QStringLiteral("Un numéro FIDE s'écrit en chiffres : « %1 ».").arg(*answer));
+        return;
+    }
+    FideListDatabase list(files_.fideList);
+    const std::optional<FideListSummary> summary = list.summary();
+    if (!summary) {
+        actionBoxes_.warning(this, kNoList);
+        return;
+    }
+    const std::optional<FideListPlayer> entry = list.player(*id);
+    if (!entry) {
+        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la liste "
+                                                  "FIDE de %2.")
+                                       .arg(*id)
+                                       .arg(fideMonthText(summary->month)));
+        return;
+    }
+    history.setFideId(slot, *id);
+    updateFromFideList();
+}
+
+std::optional<FideListPlayer> MainWindow::linkedFideEntry(QString& month) {
+    const int slot = session_.current();
+    if (slot == 0) {
+        return std::nullopt;
+    }
+    const std::optional<quint32> id = RatingHistory(historyPath()).fideId(slot);
+    if (!id) {
+        actionBoxes_.warning(this, QStringLiteral("Ce joueur n'a pas de numéro FIDE : donnez-le "
+                                                  "par « Numéro FIDE… » dans le menu de la "
+                                                  "liste des joueurs."));
+        return std::nullopt;
+    }
+    FideListDatabase list(files_.fideList);
+    const std::optional<FideListSummary> summary = list.summary();
+    if (!summary) {
+        actionBoxes_.warning(this, kNoList);
+        return std::nullopt;
+    }
+    month = summary->month;
+    std::optional<FideListPlayer> entry = list.player(*id);
+    if (!entry) {
+        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la liste "
+                                                  "FIDE de %2.")
+                                       .arg(*id)
+                                       .arg(fideMonthText(month)));
+    }
+    return entry;
+}
+
+void MainWindow::updateFromFideList() {
+    QString month;
+    const std::optional<FideListPlayer> entry = linkedFideEntry(month);
+    if (!entry) {
+        return;
+    }
+    const QString listName = QStringLiteral("la liste FIDE de %1").arg(fideMonthText(month));
+    if (entry->standardRating <= 0) {
+        actionBoxes_.warning(this, QStringLiteral("%1 (FIDE %2) n'a pas de classement standard "
+                                                  "dans %3.")
+                                       .arg(entry->name)
+                                       .arg(entry->id)
+                                       .arg(listName));
+        return;
+    }
+    const bool knownK = entry->standardK == 10 || entry->standardK == 20 || entry->standardK == 40;
+    QString offer = QStringLiteral("Selon %1, %2 (FIDE %3) a un Elo de %4")
+                        .arg(listName, entry->name)
+                        .arg(entry->id)
+                        .arg(entry->standardRating);
+    offer +=
+        knownK
+            ? QStringLiteral(" et un coefficient K de %1 (règles FIDE 2024).").arg(entry->standardK)
+            : QStringLiteral(".");
+    if (!actionBoxes_.question(this, offer + QStringLiteral("\nLes reprendre pour ce joueur ?"))) {
+        return;
+    }
+    ui_->ratingEdit->setText(QString::number(entry->standardRating));
+    if (knownK) {
+        if (checkedSystem() == RatingSystem::Fide2024) {
+            setFide2024Coefficient(entry->standardK);
+        } else {
+            session_.setFide2024Coefficient(entry->standardK);
+        }
+    }
+    setWindowTitle(kVersionCaption + QStringLiteral(" — Elo de ") + listName);
+    savePlayer();
+}
+
+}  // namespace tavolin
