@@ -130,4 +130,12 @@ void OptionsDialog::paintEvent(QPaintEvent* event) {
     }
 }
 
+FideListPanel* OptionsDialog::showFideList(QString listPath, FideListPanel::Actions actions) {
+    auto* panel = new FideListPanel(std::move(listPath), boxes_, std::move(actions), this);
+    panel->setGeometry(8, 212, width() - 16, 116);
+    setFixedSize(width(), 336);
+    QWidget::setTabOrder(ui_->roundToTensBox, panel);
+    return panel;
+}
+
 }  // namespace tavolin

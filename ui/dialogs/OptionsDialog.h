@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "FideListPanel.h"
 #include "Settings.h"
 
 namespace tavolin {
@@ -27,6 +28,8 @@ public:
     void showStoredSettings();
     void save();    // "Sauver"
     void cancel();  // "Annuler"
+    // Adds the part on FIDE's rating list under the switches, the window growing for it.
+    FideListPanel* showFideList(QString listPath, FideListPanel::Actions actions);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -343,6 +343,7 @@ void MainWindow::openOptions() {
     saveBeforeOpening();
     const auto reload = [this] { loadSettings(); };
     OptionsDialog window(files_.settings, files_.picture, boxes_, reload, this);
+    window.showFideList(files_.fideList, fideListActions());
     execOwnWindow(window);
 }
 

@@ -13,6 +13,7 @@
 #include "Calculation.h"
 #include "DataFileCheck.h"
 #include "FideList.h"
+#include "FideListPanel.h"
 #include "HistoryPeriod.h"
 #include "OncePerActionBoxes.h"
 #include "PlayerSession.h"
@@ -99,6 +100,10 @@ public:
     void setPgnFileChooser(std::function<QString()> chooser) {
         pgnFileChooser_ = std::move(chooser);
     }
+    // How the Options window's "Importer un fichier…" chooses FIDE's list.
+    void setFideListFileChooser(std::function<QString()> chooser) {
+        fideListFileChooser_ = std::move(chooser);
+    }
 
 protected:
     bool event(QEvent* event) override;
@@ -116,6 +121,8 @@ private:
     void connectImport();
     void connectHistory();
     void connectFideList();
+    // What the Options window's part on FIDE's list does outside it.
+    FideListPanel::Actions fideListActions();
     void showPlayerMenu(const QPoint& at);
     // The entry of FIDE's list the current player is linked to, told when there is none.
     std::optional<FideListPlayer> linkedFideEntry(QString& month);
@@ -162,6 +169,7 @@ private:
 
     const std::unique_ptr<MainWindowControls> ui_;
     OpponentSuggestions* opponentSuggestions_ = nullptr;
+    std::function<QString()> fideListFileChooser_;
     TrackedMessageBoxes boxes_;
     OncePerActionBoxes actionBoxes_{boxes_};
     MainWindowFiles files_;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // FIDE's rating list in the main window: the opponents offered by name, the player's own
 // FIDE ID, and his rating offered from the list.
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
 #include <algorithm>
 
 #include "FideList.h"
+#include "FideListImportProgress.h"
 #include "FideMonthText.h"
 #include "FileError.h"
 #include "MainWindow.h"
@@ -53,6 +55,22 @@ void MainWindow::showPlayerMenu(const QPoint& at) {
     menu.addAction(kUpdateAction, this,
                    [this] { runUserAction([this] { updateFromFideList(); }); });
     menu.exec(ui_->playerGrid->viewport()->mapToGlobal(at));
+}
+
+FideListPanel::Actions MainWindow::fideListActions() {
+    FideListPanel::Actions actions;
+    actions.chooseFile = [this] {
+        return fideListFileChooser_ ? fideListFileChooser_()
+                                    : QFileDialog::getOpenFileName(
+                                          this, QStringLiteral("Importer la liste FIDE"), {},
+                                          QStringLiteral("Liste FIDE (*.zip *.txt);;Tous les "
+                                                         "fichiers (*)"));
+    };
+    actions.importFile = [this](const QString& file) {
+        return importFideListShowingProgress(this, files_.fideList, file).has_value();
+    };
+    actions.listChanged = [this] { fideListChanged(); };
+    return actions;
 }
 
 void MainWindow::fideListChanged() {
