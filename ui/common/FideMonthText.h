@@ -17,4 +17,12 @@ inline QString fideMonthText(const QString& month) {
            QString::number(first.year());
 }
 
+// "liste FIDE d'octobre 2026", "liste FIDE de mars 2026": the list named by its month.
+inline QString fideListOfMonth(const QString& month) {
+    const QString text = fideMonthText(month);
+    const bool elided = !text.isEmpty() && QStringLiteral("aeiouyâéèêîôûh").contains(text[0]);
+    return QStringLiteral("liste FIDE ") + (elided ? QStringLiteral("d'") : QStringLiteral("de ")) +
+           text;
+}
+
 }  // namespace tavolin

@@ -61,8 +61,8 @@ void FideListPanel::refresh() {
     if (!summary) {
         return;
     }
-    descriptionLabel_->setText(QStringLiteral("Liste de %1 : %2 joueurs\n%3")
-                                   .arg(fideMonthText(summary->month),
+    descriptionLabel_->setText(QStringLiteral("L%1 : %2 joueurs\n%3")
+                                   .arg(fideListOfMonth(summary->month).mid(1),
                                         QLocale(QLocale::French).toString(summary->playerCount),
                                         QDir::toNativeSeparators(summary->path)));
     removeButton_->setEnabled(true);

@@ -111,10 +111,9 @@ void MainWindow::linkFideId() {
     }
     const std::optional<FideListPlayer> entry = list.player(*id);
     if (!entry) {
-        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la liste "
-                                                  "FIDE de %2.")
+        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la %2.")
                                        .arg(*id)
-                                       .arg(fideMonthText(summary->month)));
+                                       .arg(fideListOfMonth(summary->month)));
         return;
     }
     history.setFideId(slot, *id);
@@ -142,10 +141,9 @@ std::optional<FideListPlayer> MainWindow::linkedFideEntry(QString& month) {
     month = summary->month;
     std::optional<FideListPlayer> entry = list.player(*id);
     if (!entry) {
-        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la liste "
-                                                  "FIDE de %2.")
+        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la %2.")
                                        .arg(*id)
-                                       .arg(fideMonthText(month)));
+                                       .arg(fideListOfMonth(month)));
     }
     return entry;
 }
@@ -156,7 +154,7 @@ void MainWindow::updateFromFideList() {
     if (!entry) {
         return;
     }
-    const QString listName = QStringLiteral("la liste FIDE de %1").arg(fideMonthText(month));
+    const QString listName = QStringLiteral("la ") + fideListOfMonth(month);
     if (entry->standardRating <= 0) {
         actionBoxes_.warning(this, QStringLiteral("%1 (FIDE %2) n'a pas de classement standard "
                                                   "dans %3.")
