@@ -143,6 +143,43 @@ inline constexpr std::string_view kDeletePeriodQuestion =
 inline constexpr std::string_view kDeleteKeepsRating =
     " Votre classement actuel reste tel qu'il est.";
 
+// FIDE's rating list: "%1" is the file's full path. A list that cannot be imported leaves
+// the list in use as it was, and the message says so.
+inline constexpr std::string_view kFideListNotZip =
+    "Le fichier %1 n'est ni un fichier zip ni une liste FIDE en texte : la liste en place n'a "
+    "pas changé.";
+inline constexpr std::string_view kFideListZipWithoutList =
+    "Le zip %1 ne contient aucune liste FIDE (un fichier .txt qui commence par l'en-tête "
+    "« ID Number Name… ») : la liste en place n'a pas changé.";
+inline constexpr std::string_view kFideListNoHeader =
+    "Le fichier %1 ne commence pas par l'en-tête de la liste FIDE (« ID Number Name… ») : la "
+    "liste en place n'a pas changé.";
+// The line's number follows the path.
+inline constexpr std::string_view kFideListLineTooLong =
+    "La ligne %2 du fichier %1 est bien trop longue pour une liste FIDE : le fichier est abîmé "
+    "et la liste en place n'a pas changé.";
+// Libarchive's own words follow the path.
+inline constexpr std::string_view kFideListZipDamaged =
+    "Le zip %1 est abîmé ou incomplet (%2) : la liste en place n'a pas changé.";
+inline constexpr std::string_view kFideListNoPlayer =
+    "Le fichier %1 ne contient aucun joueur : la liste en place n'a pas changé.";
+inline constexpr std::string_view kFideListBadMonth =
+    "Le mois de la liste s'écrit AAAA-MM (2026-10), pas « %1 ».";
+inline constexpr std::string_view kFideListBusy =
+    "La liste FIDE %1 est occupée par un autre programme : réessayez quand il l'aura libérée.";
+inline constexpr std::string_view kFideListDamaged =
+    "La liste FIDE %1 est abîmée (%2) : importez-la de nouveau.";
+inline constexpr std::string_view kFideListNewer =
+    "La liste FIDE %1 a été écrite par une version plus récente de Tavolin : elle n'a pas été "
+    "modifiée.";
+inline constexpr std::string_view kFideListForeign =
+    "Le fichier %1 n'est pas une liste FIDE de Tavolin (%2) : il n'a pas été modifié.";
+inline constexpr std::string_view kFideListFailed =
+    "Impossible d'utiliser la liste FIDE %1 : la base de données a refusé l'opération (%2).";
+inline constexpr std::string_view kFideListNoDriver =
+    "Impossible d'ouvrir la liste FIDE %1 : le module SQLite de Qt (paquet libqt6sql6-sqlite) "
+    "n'est pas installé.";
+
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";
 inline constexpr std::string_view kReasonFolderNotFound = "dossier introuvable";

@@ -4,10 +4,14 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tavolin {
+
+class FideListConnection;
 
 // The file name of FIDE's rating list, in the user's data folder, shared by all his players'
 // folders.
@@ -16,13 +20,13 @@ inline const QString kFideListFileName = QStringLiteral("liste-fide.sqlite");
 // One player of FIDE's rating list. A rating of 0 is unrated in that list.
 struct FideListPlayer {
     quint32 id = 0;
-    QString name;          // "Carlsen, Magnus"; some players have one name only
-    QString federation;    // "NOR"
-    QString sex;           // "M" or "F"
-    QString title;         // GM, IM, FM, CM, WGM, ...
-    QString womanTitle;    // WGM, WIM, ...
-    QString otherTitles;   // "IA,FA", as the list writes them
-    QString onlineTitle;   // FIDE Online Arena's title
+    QString name;         // "Carlsen, Magnus"; some players have one name only
+    QString federation;   // "NOR"
+    QString sex;          // "M" or "F"
+    QString title;        // GM, IM, FM, CM, WGM, ...
+    QString womanTitle;   // WGM, WIM, ...
+    QString otherTitles;  // "IA,FA", as the list writes them
+    QString onlineTitle;  // FIDE Online Arena's title
     int standardRating = 0;
     int standardGames = 0;
     int standardK = 0;
@@ -43,10 +47,11 @@ struct FideListPlayer {
 
 // What the database holds, as the Options window and the main window tell it.
 struct FideListSummary {
-    QString month;           // the list's month, "2026-10"
-    qint64 playerCount = 0;  // players imported
-    QString path;            // the database file
-    QString lastModified;    // the server's Last-Modified of the download, raw; empty if none
+    QString month;            // the list's month, "2026-10"
+    qint64 playerCount = 0;   // players imported
+    QString path;             // the database file
+    QString lastModified;     // the server's Last-Modified of the download, raw; empty if none
+    qint64 damagedLines = 0;  // lines of the list left out: no FIDE ID, or a number that is none
 };
 
 // Where the list lives by default: liste-fide.sqlite in $XDG_DATA_HOME/tavolin/.
@@ -76,8 +81,13 @@ public:
     void remove();
 
 private:
+    // The connection for reading, opened again when the file was replaced or deleted since;
+    // none when there is no list to read.
+    const FideListConnection* readingConnection();
+
     QString path_;
-    QString connectionName_;
+    std::unique_ptr<FideListConnection> connection_;
+    std::optional<std::pair<quint64, quint64>> openedFile_;  // device and inode
 };
 
 // What an import reports as it goes: bytes of the list read, and its whole size (0 when
@@ -90,8 +100,8 @@ using FideListProgress = std::function<bool(qint64 bytesRead, qint64 totalBytes)
 // member or of the file. `lastModified` is kept for asking the server later. Bad input
 // raises FileError with a French text, the old list kept whole; a stopped import returns
 // none, the old list kept whole too.
-std::optional<FideListSummary> importFideList(const QString& databasePath,
-                                              const QString& listFile, const QString& month = {},
+std::optional<FideListSummary> importFideList(const QString& databasePath, const QString& listFile,
+                                              const QString& month = {},
                                               const FideListProgress& progress = {},
                                               const QString& lastModified = {});
 

@@ -140,25 +140,11 @@ namespace {
 // Made once per version by the steps themselves, in a database in memory: a history file's
 // schema is exactly this, or the file holds something Tavolin did not put there.
 std::vector<SchemaEntry> madeSchema(int version) {
-    static QAtomicInt made;
-    const QString connection = QStringLiteral("tavolin-schema-%1").arg(made.fetchAndAddRelaxed(1));
-    std::vector<SchemaEntry> schema;
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        database.setDatabaseName(QStringLiteral(":memory:"));
-        if (database.open()) {
-            QSqlQuery query(database);
-            for (int step = 1; step <= version; ++step) {
-                for (const QString& statement : historySchemaStep(step)) {
-                    query.exec(statement);
-                }
-            }
-            schema = schemaOf(database);
-        }
-        database.close();
+    std::vector<QStringList> steps;
+    for (int step = 1; step <= version; ++step) {
+        steps.push_back(historySchemaStep(step));
     }
-    QSqlDatabase::removeDatabase(connection);
-    return schema;
+    return schemaMadeBy(steps);
 }
 
 }  // namespace
@@ -177,12 +163,39 @@ std::vector<SchemaEntry> schemaOf(const QSqlDatabase& database) {
     return schema;
 }
 
+std::vector<SchemaEntry> schemaMadeBy(const std::vector<QStringList>& steps) {
+    static QAtomicInt made;
+    const QString connection = QStringLiteral("tavolin-schema-%1").arg(made.fetchAndAddRelaxed(1));
+    std::vector<SchemaEntry> schema;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(QStringLiteral(":memory:"));
+        if (database.open()) {
+            QSqlQuery query(database);
+            for (const QStringList& step : steps) {
+                for (const QString& statement : step) {
+                    query.exec(statement);
+                }
+            }
+            schema = schemaOf(database);
+        }
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return schema;
+}
+
 QString unexpectedInSchema(const std::vector<SchemaEntry>& schema, int version) {
     static std::array<std::vector<SchemaEntry>, kHistoryVersion> made;
     std::vector<SchemaEntry>& expected = made.at(static_cast<std::size_t>(version - 1));
     if (expected.empty()) {
         expected = madeSchema(version);
     }
+    return differenceFromSchema(schema, expected);
+}
+
+QString differenceFromSchema(const std::vector<SchemaEntry>& schema,
+                             const std::vector<SchemaEntry>& expected) {
     const auto isStatistics = [](const SchemaEntry& entry) {
         return entry.type == QLatin1String("table") &&
                entry.name.startsWith(QLatin1String("sqlite_stat"));

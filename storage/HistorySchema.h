@@ -31,4 +31,12 @@ std::vector<SchemaEntry> schemaOf(const QSqlDatabase& database);
 // with a column more), in the words of a message; empty when it is exactly theirs.
 QString unexpectedInSchema(const std::vector<SchemaEntry>& schema, int version);
 
+// The schema that `steps` make in an empty database.
+std::vector<SchemaEntry> schemaMadeBy(const std::vector<QStringList>& steps);
+
+// What `schema` holds that `expected` does not, or lacks of it, in the words of a message;
+// empty when they are the same (SQLite's statistics tables aside).
+QString differenceFromSchema(const std::vector<SchemaEntry>& schema,
+                             const std::vector<SchemaEntry>& expected);
+
 }  // namespace tavolin

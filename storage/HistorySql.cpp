@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistorySql.h"
 
+#include <QSqlDriver>
 #include <QVariant>
 
 #include <sqlite3.h>
@@ -46,16 +47,21 @@ bool nextRow(QSqlQuery& query) {
 }
 
 QString failureText(const QString& path, const QSqlError& error) {
+    return failureText(
+        path, error, {messages::kHistoryBusy, messages::kHistoryDamaged, messages::kHistoryFailed});
+}
+
+QString failureText(const QString& path, const QSqlError& error, const SqlFailureTexts& texts) {
     // SQLite's primary result code, as Qt's driver passes it on.
     const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString file = fullPath(path);
     switch (code) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return fromUtf8(messages::kHistoryBusy).arg(file);
+            return fromUtf8(texts.busy).arg(file);
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
-            return fromUtf8(messages::kHistoryDamaged).arg(file, detailOf(error));
+            return fromUtf8(texts.damaged).arg(file, detailOf(error));
         // The file system's reason, in French: access refused, disk full…
         case SQLITE_FULL:  // SQLite knows: no need to guess from the free space
             return fromUtf8(messages::kCannotWrite).arg(file, fromUtf8(messages::kReasonDiskFull));
@@ -64,8 +70,20 @@ QString failureText(const QString& path, const QSqlError& error) {
         case SQLITE_CANTOPEN:
             return cannotWriteText(path);
         default:
-            return fromUtf8(messages::kHistoryFailed).arg(file, detailOf(error));
+            return fromUtf8(texts.failed).arg(file, detailOf(error));
     }
+}
+
+void hardenConnection(const QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData())) {
+            sqlite3_db_config(connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+            sqlite3_db_config(connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        }
+    }
+    executeOrThrow(database, QStringLiteral("PRAGMA trusted_schema = OFF"));
+    executeOrThrow(database, QStringLiteral("PRAGMA foreign_keys = ON"));
 }
 
 Transaction::Transaction(const QSqlDatabase& database, Kind kind) : database_(database) {

@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <string_view>
 
 namespace tavolin {
 
@@ -25,6 +26,18 @@ bool nextRow(QSqlQuery& query);
 
 // The error box's text for a failure on the history at `path`: busy, damaged, disk full…
 QString failureText(const QString& path, const QSqlError& error);
+
+// How a file other than the history names the same failures: "%1" its path, "%2" SQLite's words.
+struct SqlFailureTexts {
+    std::string_view busy;
+    std::string_view damaged;
+    std::string_view failed;
+};
+QString failureText(const QString& path, const QSqlError& error, const SqlFailureTexts& texts);
+
+// A database file is data, never code: nothing in its schema runs with the program's rights
+// (SQLite's defensive mode, untrusted schema), and the foreign keys hold.
+void hardenConnection(const QSqlDatabase& database);
 
 // One user action's writes: all of them or none. The write lock is taken at the start, so
 // a busy history is told before anything is written. A reading one sees the history as it

@@ -4,13 +4,10 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QHash>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <limits>
-
-#include <sqlite3.h>
 
 #include "FileError.h"
 #include "FileFailure.h"
@@ -30,20 +27,6 @@ namespace {
 constexpr int kBusyTimeoutMs = 1000;
 
 QAtomicInt connectionCount;
-
-// A history file is data, never code: nothing in its schema runs with the program's rights
-// (SQLite's defensive mode, untrusted schema), and the foreign keys hold.
-void hardenConnection(const QSqlDatabase& database) {
-    const QVariant handle = database.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        if (sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData())) {
-            sqlite3_db_config(connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-            sqlite3_db_config(connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-        }
-    }
-    executeOrThrow(database, QStringLiteral("PRAGMA trusted_schema = OFF"));
-    executeOrThrow(database, QStringLiteral("PRAGMA foreign_keys = ON"));
-}
 
 int userVersion(const QSqlDatabase& database) {
     QSqlQuery query = executeOrThrow(database, QStringLiteral("PRAGMA user_version"));

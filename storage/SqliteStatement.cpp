@@ -44,6 +44,27 @@ void SqliteStatement::bind(int parameter, qint64 value) {
     }
 }
 
+void SqliteStatement::bindText(int parameter, std::string_view utf8) {
+    const int code = sqlite3_bind_text(statement_, parameter, utf8.data(),
+                                       static_cast<int>(utf8.size()), SQLITE_STATIC);
+    if (code != SQLITE_OK) {
+        fail(code);
+    }
+}
+
+void SqliteStatement::bindText(int parameter, const QString& text) {
+    const int code =
+        sqlite3_bind_text16(statement_, parameter, text.utf16(),
+                            static_cast<int>(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+    if (code != SQLITE_OK) {
+        fail(code);
+    }
+}
+
+void SqliteStatement::reset() {
+    sqlite3_reset(statement_);
+}
+
 bool SqliteStatement::next() {
     const int code = sqlite3_step(statement_);
     if (code == SQLITE_ROW) {

@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -21,6 +22,11 @@ public:
     SqliteStatement& operator=(const SqliteStatement&) = delete;
 
     void bind(int parameter, qint64 value);  // from 1, as SQLite counts them
+    // A UTF-8 text that the caller keeps until the statement next runs.
+    void bindText(int parameter, std::string_view utf8);
+    void bindText(int parameter, const QString& text);  // copied
+    // Ready to run again, with new values bound.
+    void reset();
     // The next row; false after the last. A step that fails (a damaged page) raises.
     bool next();
 
