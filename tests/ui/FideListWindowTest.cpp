@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "FideList.h"
+#include "FideListLines.h"
 #include "FideListPanel.h"
 #include "FideMonthText.h"
 #include "MainWindowFixture.h"
@@ -18,16 +19,14 @@ namespace tavolin::testing {
 namespace {
 
 // Three players of the combined list's layout: rated, rated with a long "other titles", and
-// unrated in the standard list.
-const QByteArray kList =
-    "ID Number      Name                                                         Fed Sex Tit  "
-    "WTit OTit           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag\r\n"
-    "1503014        Carlsen, Magnus                                              NOR M   GM   "
-    "                        2823  0   10 2801  12  10 2860  0   10 1990      \r\n"
-    "3101959        Cruz Arce, Francisco J.                                      PUR M        "
-    "     SI,FI,LSI,SLI,NAAFM 1938  0   20 1956  0   20 1927  0   20 1982      \r\n"
-    "99999999       Carlier, Anne                                                FRA F        "
-    "                                     1450  0   40            2001  w   \r\n";
+// unrated in every list.
+QByteArray listText() {
+    std::string text =
+        std::string(kCombinedHeader) + "\r\n" + std::string(kCarlsenLine) + "\r\n" +
+        std::string(kCruzArceLine) + "\r\n" +
+        combinedLine("99999999", "Carlier, Anne", "FRA", "F", "", "WFM", "", "2001", "w") + "\r\n";
+    return QByteArray::fromStdString(text);
+}
 
 TEST(OpponentSuggestionsTest, LettersAndFideIdsAskTheListDigitsOfARatingDoNot) {
     const struct {
@@ -73,7 +72,7 @@ protected:
         const QString text = folder.filePath("players_list_foa.txt");
         QFile file(text);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kList);
+        file.write(listText());
         file.close();
         ASSERT_TRUE(importFideList(files().fideList, text, "2026-10").has_value());
     }
@@ -102,8 +101,8 @@ protected:
 
 TEST_F(FideListWindowTest, AnOpponentChosenByNameGivesHisRatingAndGoesWithTheGameByName) {
     QTest::keyClicks(ui.opponentEdit, "carl");
-    EXPECT_EQ(offered(),
-              (QStringList{"Carlsen, Magnus  NOR  GM  2823", "Carlier, Anne  FRA  non classé"}));
+    EXPECT_EQ(offered(), (QStringList{"Carlsen, Magnus  NOR  GM  2823",
+                                      "Carlier, Anne  FRA  WFM  non classé"}));
     ui.opponentEdit->clear();
     choose("carl", 0);
     EXPECT_EQ(ui.opponentEdit->text(), "2823");

@@ -28,11 +28,14 @@ const QString kNoList = QStringLiteral(
 
 // A FIDE ID as typed: digits only, 1 to 4294967295.
 std::optional<quint32> fideIdOf(const QString& text) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() ||
+        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); })) {
+        return std::nullopt;
+    }
     bool isNumber = false;
-    const qulonglong id = text.trimmed().toULongLong(&isNumber);
-    if (!isNumber || id == 0 || id > 4294967295ULL ||
-        !std::all_of(text.trimmed().begin(), text.trimmed().end(),
-                     [](QChar c) { return c.isDigit(); })) {
+    const qulonglong id = digits.toULongLong(&isNumber);
+    if (!isNumber || id == 0 || id > 4294967295ULL) {
         return std::nullopt;
     }
     return static_cast<quint32>(id);
