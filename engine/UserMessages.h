@@ -146,7 +146,8 @@ inline constexpr std::string_view kDeleteKeepsRating =
 // Downloading FIDE's rating list: the reason follows the first text.
 inline constexpr std::string_view kFideDownloadFailed =
     "Le téléchargement de la liste FIDE a échoué : %1.";
-inline constexpr std::string_view kFideListAlreadyLatest = "La liste FIDE est déjà la plus récente.";
+inline constexpr std::string_view kFideListAlreadyLatest =
+    "La liste FIDE est déjà la plus récente.";
 // The server's status and its own words for it: "404 (Not Found)".
 inline constexpr std::string_view kFideDownloadStatus = "le serveur a répondu %1";
 inline constexpr std::string_view kFideDownloadHostNotFound = "le serveur %1 est introuvable";
@@ -161,7 +162,8 @@ inline constexpr std::string_view kFideDownloadLessSafeRedirect =
     "le serveur renvoie vers une adresse moins sûre";
 inline constexpr std::string_view kFideDownloadTooManyRedirects =
     "le serveur renvoie d'adresse en adresse sans fin";
-inline constexpr std::string_view kFideDownloadSecureFailed = "la connexion sécurisée a échoué (%1)";
+inline constexpr std::string_view kFideDownloadSecureFailed =
+    "la connexion sécurisée a échoué (%1)";
 inline constexpr std::string_view kFideDownloadProxyFailed = "le serveur mandataire a échoué (%1)";
 // Any other failure of the network: Qt's own words.
 inline constexpr std::string_view kFideDownloadNetwork = "erreur du réseau (%1)";

@@ -49,7 +49,7 @@ protected:
             ADD_FAILURE() << "the download never ended";
             return {};
         }
-        QTest::qWait(20);  // a second finished() would come now
+        QTest::qWait(20);  // time for a second finished(), which must not come
         EXPECT_EQ(ended.count(), 1);
         return ended.front().front().value<FideListDownloadResult>();
     }

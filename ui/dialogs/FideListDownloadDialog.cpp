@@ -25,11 +25,11 @@ namespace {
 constexpr int kProgressSteps = 1000;
 
 // Per mille of a whole, for a bar whose whole may pass 2^31 bytes.
-int permille(qint64 part, qint64 whole) {
+int permille(qint64 amount, qint64 whole) {
     if (whole <= 0) {
         return 0;
     }
-    return static_cast<int>(std::clamp<qint64>(part * kProgressSteps / whole, 0, kProgressSteps));
+    return static_cast<int>(std::clamp<qint64>(amount * kProgressSteps / whole, 0, kProgressSteps));
 }
 
 }  // namespace
