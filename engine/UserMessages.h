@@ -179,6 +179,30 @@ inline constexpr std::string_view kFideListFailed =
 inline constexpr std::string_view kFideListNoDriver =
     "Impossible d'ouvrir la liste FIDE %1 : le module SQLite de Qt (paquet libqt6sql6-sqlite) "
     "n'est pas installé.";
+// Downloading FIDE's rating list: the reason follows the first text.
+inline constexpr std::string_view kFideDownloadFailed =
+    "Le téléchargement de la liste FIDE a échoué : %1.";
+inline constexpr std::string_view kFideListAlreadyLatest =
+    "La liste FIDE est déjà la plus récente.";
+// The server's status and its own words for it: "404 (Not Found)".
+inline constexpr std::string_view kFideDownloadStatus = "le serveur a répondu %1";
+inline constexpr std::string_view kFideDownloadHostNotFound = "le serveur %1 est introuvable";
+inline constexpr std::string_view kFideDownloadRefused = "le serveur %1 refuse la connexion";
+inline constexpr std::string_view kFideDownloadSilent = "le serveur n'a rien envoyé pendant %1 s";
+inline constexpr std::string_view kFideDownloadNoAnswer = "le serveur %1 ne répond pas";
+// The bytes received and those announced.
+inline constexpr std::string_view kFideDownloadCut =
+    "la connexion a été coupée avant la fin (%1 octets reçus sur %2)";
+inline constexpr std::string_view kFideDownloadClosed = "la connexion a été coupée avant la fin";
+inline constexpr std::string_view kFideDownloadLessSafeRedirect =
+    "le serveur renvoie vers une adresse moins sûre";
+inline constexpr std::string_view kFideDownloadTooManyRedirects =
+    "le serveur renvoie d'adresse en adresse sans fin";
+inline constexpr std::string_view kFideDownloadSecureFailed =
+    "la connexion sécurisée a échoué (%1)";
+inline constexpr std::string_view kFideDownloadProxyFailed = "le serveur mandataire a échoué (%1)";
+// Any other failure of the network: Qt's own words.
+inline constexpr std::string_view kFideDownloadNetwork = "erreur du réseau (%1)";
 
 // Why a file could not be read or written.
 inline constexpr std::string_view kReasonNotFound = "fichier introuvable";

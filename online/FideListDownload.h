@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QUrl>
+#include <chrono>
 #include <memory>
 
 namespace tavolin {
@@ -37,11 +38,21 @@ public:
     // Stops the download; finished() then tells it stopped.
     void stop();
 
+    // How long the server may send nothing before the download fails (a minute by default:
+    // a busy server or a slow proxy may take seconds, a dead connection never ends).
+    void setSilenceLimit(std::chrono::milliseconds limit);
+    // The redirects followed at most, each to the same scheme or to https.
+    static constexpr int kMaximumRedirects = 10;
+
 signals:
     void progressed(qint64 bytesReceived, qint64 bytesTotal);  // total -1 when unknown
     void finished(const tavolin::FideListDownloadResult& result);
 
 private:
+    void receive();
+    void end();
+    void finishLater(FideListDownloadResult result);
+
     struct State;
     std::unique_ptr<State> state_;
 };
