@@ -27,6 +27,13 @@ Settings readSettings(const QString& path) {
     return settings;
 }
 
+QString readFideListAddress(const QString& path, const QString& fallback) {
+    const std::optional<QByteArray> value =
+        ProfileFile(path).readValue(kSettingsSection, QStringLiteral("adresse_liste_fide"));
+    const QString address = value ? QString::fromUtf8(*value).trimmed() : QString();
+    return address.isEmpty() ? fallback : address;
+}
+
 void writeSettings(const Settings& settings, const SettingWriter& writeKey) {
     auto value = [](bool on) { return on ? QByteArray("1") : QByteArray("0"); };
     writeKey(QStringLiteral("aide"), value(settings.showHelp));

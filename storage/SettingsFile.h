@@ -20,6 +20,9 @@ QString settingsPathOfThisProgram();
 
 // The switches the file holds; each is off when the file, its key or a number is missing.
 Settings readSettings(const QString& path);
+// The address FIDE's list is downloaded from: the key "adresse_liste_fide" of the settings
+// file (a mirror's, a test server's), or `fallback` when it is missing or blank.
+QString readFideListAddress(const QString& path, const QString& fallback);
 
 // Writes one key of section "programme".
 using SettingWriter = std::function<void(const QString& key, const QByteArray& value)>;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "PlayerFiles.h"  // writeFile
+
 namespace tavolin::testing {
 
 // A member of a zip made for a test.
@@ -40,12 +42,6 @@ inline void writeZip(const QString& path, const std::vector<ZipMember>& members)
     }
     ASSERT_EQ(archive_write_close(zip), ARCHIVE_OK);
     archive_write_free(zip);
-}
-
-inline void writeFile(const QString& path, const QByteArray& contents) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(contents), contents.size());
 }
 
 inline QByteArray contentsOf(const QString& path) {

@@ -7,9 +7,11 @@
 #include <QSignalSpy>
 
 #include "FideList.h"
+#include "FideListFiles.h"
 #include "FideListLines.h"
 #include "FideListPanel.h"
 #include "FideMonthText.h"
+#include "LocalHttpServer.h"
 #include "MainWindowFixture.h"
 #include "OpponentSuggestions.h"
 #include "OptionsDialog.h"
@@ -199,6 +201,37 @@ TEST_F(FideListWindowTest, TheOptionsWindowShowsTheListAndDeletesIt) {
     mainWindow->fideListChanged();
     EXPECT_EQ(ui.opponentEdit->completer(), nullptr);
     EXPECT_EQ(ui.opponentEdit->maxLength(), 4);
+}
+
+// "Télécharger" fetches the zip from the address of the settings file, imports it, and
+// asks the server again with the list's date: an unchanged list is told, and kept.
+TEST_F(FideListWindowTest, TheListIsDownloadedFromTheSettingsAddressThenToldTheLatest) {
+    const QString zip = folder.filePath("served.zip");
+    writeZip(zip, {{"players_list_foa.txt", listText().toStdString()}});
+    QFile served(zip);
+    ASSERT_TRUE(served.open(QIODevice::ReadOnly));
+    LocalHttpServer server;
+    LocalHttpServer::Answer answer;
+    answer.body = served.readAll();
+    answer.lastModified = "Thu, 01 Oct 2026 08:00:00 GMT";
+    server.answer("/players_list.zip", answer);
+    writeFile(settingsFile, "[programme]\r\nadresse_liste_fide=" +
+                                server.url("/players_list.zip").toEncoded() + "\r\n");
+    FideListDatabase(files().fideList).remove();
+
+    EXPECT_TRUE(mainWindow->downloadFideList());
+    const auto summary = FideListDatabase(files().fideList).summary();
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->playerCount, 3);
+    EXPECT_EQ(summary->lastModified, "Thu, 01 Oct 2026 08:00:00 GMT");
+
+    EXPECT_FALSE(mainWindow->downloadFideList());
+    EXPECT_EQ(boxes.warnings, QStringList{"La liste FIDE est déjà la plus récente."});
+    EXPECT_EQ(server.requests().size(), 2);
+    EXPECT_EQ(server.requests().at(1).headers.value("if-modified-since"),
+              "Thu, 01 Oct 2026 08:00:00 GMT");
+    EXPECT_EQ(FideListDatabase(files().fideList).summary()->playerCount, 3);
+    EXPECT_EQ(QDir(folder.path()).entryList({"*.zip"}), QStringList{"served.zip"});
 }
 
 }  // namespace

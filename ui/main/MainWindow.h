@@ -86,6 +86,9 @@ public:
     void updateFromFideList();
     // FIDE's list was imported, replaced or taken away.
     void fideListChanged();
+    // "Télécharger" of the Options window: downloads and imports the list; true once a new
+    // one is in place.
+    bool downloadFideList();
     void savePlayer();    // saves the current player
     void loadPlayer();    // loads the current player, at every activation
     void switchPlayer();  // switches to the player selected in the names grid

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // FIDE's rating list in the main window: the opponents offered by name, the player's own
 // FIDE ID, and his rating offered from the list.
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
+#include <QUrl>
 #include <algorithm>
 
 #include "FideList.h"
+#include "FideListDownloadDialog.h"
 #include "FideListImportProgress.h"
 #include "FideMonthText.h"
 #include "FileError.h"
@@ -16,6 +21,7 @@
 #include "MessageBoxes.h"
 #include "OpponentSuggestions.h"
 #include "RatingHistory.h"
+#include "SettingsFile.h"
 
 namespace tavolin {
 
@@ -72,8 +78,29 @@ FideListPanel::Actions MainWindow::fideListActions() {
     actions.importFile = [this](const QString& file) {
         return importFideListShowingProgress(this, files_.fideList, file).has_value();
     };
+    actions.download = [this] { return downloadFideList(); };
     actions.listChanged = [this] { fideListChanged(); };
     return actions;
+}
+
+bool MainWindow::downloadFideList() {
+    const std::optional<FideListSummary> inUse = FideListDatabase(files_.fideList).summary();
+    const QFileInfo list(files_.fideList);
+    QDir().mkpath(list.absolutePath());
+    // The zip lies beside the list while it is imported, then goes.
+    const QString zip = list.absoluteDir().filePath(QStringLiteral("liste-fide-telechargee.zip"));
+    const QString listPath = files_.fideList;
+    FideListDownloadDialog dialog(
+        QUrl(readFideListAddress(files_.settings, kFideListAddress)),
+        inUse ? inUse->lastModified : QString(), zip,
+        [listPath](const QString& zipFile, const QString& lastModified,
+                   const FideListProgress& progress) {
+            importFideList(listPath, zipFile, {}, progress, lastModified);
+        },
+        boxes_, this);
+    const bool imported = dialog.run();
+    QFile::remove(zip);
+    return imported;
 }
 
 void MainWindow::fideListChanged() {
