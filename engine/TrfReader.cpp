@@ -147,11 +147,14 @@ std::optional<TrfLineDamage> readPlayerLine(std::string_view line, bool characte
         return TrfLineDamage::NoStartingRank;
     }
     player.startingRank = *startingRank;
+    // The blanks between the fields tell whether the columns were counted the writer's way.
+    if (!isAllBlank(columns.field(9, 9))) {
+        return TrfLineDamage::UnreadableFields;
+    }
     const std::string_view sex = columns.field(10, 10);
     player.sex = sex.size() == 1 ? sex[0] : ' ';
     player.title = trimmed(columns.field(11, 13));
     const std::string_view name = columns.field(15, 47);
-    // The blanks around the rating tell whether the columns were counted the writer's way.
     if (!isAllBlank(columns.field(48, 48))) {
         return TrfLineDamage::UnreadableFields;
     }
