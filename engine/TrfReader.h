@@ -33,6 +33,7 @@ struct TrfPlayer {
     std::string federation, fideId, birth, points;  // as written, without blanks
     int rank = 0;                                   // 0 when blank
     std::vector<TrfRound> rounds;
+    bool operator==(const TrfPlayer&) const = default;
 };
 
 // Why a player line is left out.
