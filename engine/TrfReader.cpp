@@ -56,7 +56,8 @@ std::optional<int> rightAlignedNumber(std::string_view field) {
 }
 
 bool isResultCode(char c) {
-    return std::strchr("10=+-WDLHFUZwdlhfuz ", c) != nullptr && c != '\0';
+    constexpr std::string_view kCodes = "10=+-WDLHFUZwdlhfuz ";
+    return kCodes.find(c) != std::string_view::npos;
 }
 
 char colourOf(char c) {
@@ -254,7 +255,6 @@ TrfEvent readTrf(std::string_view bytes) {
     TrfLines lines(bytes);
     std::string_view line;
     std::size_t lineNumber = 0;
-    TrfPlayer player;
     bool nameRead = false, startRead = false, endRead = false;
     const auto damaged = [&](TrfLineDamage damage) {
         ++event.damagedLines[static_cast<std::size_t>(damage)];
@@ -275,6 +275,8 @@ TrfEvent readTrf(std::string_view bytes) {
             event.endDate = recordText(line);
             endRead = true;
         } else if (code == "001") {
+            // Read in place: a damaged line's player is taken back.
+            TrfPlayer& player = event.players.emplace_back();
             std::optional<TrfLineDamage> damage;
             // A name in UTF-8 may have been padded by characters or by bytes.
             if (hasNonAscii(line) && isUtf8(line)) {
@@ -293,11 +295,11 @@ TrfEvent readTrf(std::string_view bytes) {
                 if (event.indexByRank[rank] != 0) {
                     damage = TrfLineDamage::RankUsedTwice;
                 } else {
-                    event.players.push_back(player);
                     event.indexByRank[rank] = static_cast<int>(event.players.size());
                 }
             }
             if (damage) {
+                event.players.pop_back();
                 damaged(*damage);
             }
         }
