@@ -143,8 +143,9 @@ TEST(TrfReaderTest, ADamagedPlayerLineLosesOnlyItself) {
         trfPlayerLine(6, "Couleur, Fausse", "2000", {"   1 x 1"}),  // colour
         trfPlayerLine(7, "Code, Faux", "2000", {"   1 w Q"}),       // result code
         trfPlayerLine(8, "Adversaire, Faux", "2000", {"  1x w 1"}),
-        trfPlayerLine(9, "Decale, Rond", "2000", {"  1  w 1"}),   // a round shifted right
-        "001    10 m    Decalee, Ligne                    2000",  // everything shifted
+        trfPlayerLine(9, "Decale, Rond", "2000", {"  1  w 1"}),             // a round shifted right
+        "001    10 m    Decalee, Ligne                    2000",            // everything shifted
+        trfPlayerLine(1000, "Rang, Trop Long", "2000").replace(8, 1, "0"),  // "10000"
         "\x01\x02garbage",
         trfPlayerLine(4, "Bon, Second", "1900", {"   1 b 0"}),
     };
@@ -158,12 +159,13 @@ TEST(TrfReaderTest, ADamagedPlayerLineLosesOnlyItself) {
     EXPECT_EQ(event.players[1].name, "Bon, Second");
     EXPECT_EQ(event.damaged(TrfLineDamage::NoStartingRank), 2);
     EXPECT_EQ(event.damaged(TrfLineDamage::RankUsedTwice), 1);
-    EXPECT_EQ(event.damaged(TrfLineDamage::UnreadableFields), 6);
+    EXPECT_EQ(event.damaged(TrfLineDamage::UnreadableFields), 7);
     EXPECT_EQ(event.damaged(TrfLineDamage::TooManyRounds), 0);
     EXPECT_EQ(event.firstDamagedLine, 2u);
     EXPECT_EQ(event.playerRanked(4)->name, "Bon, Second");
     EXPECT_EQ(event.playerRanked(5), nullptr);
     EXPECT_EQ(event.playerRanked(0), nullptr);
+    EXPECT_EQ(event.playerRanked(1000), nullptr);
     EXPECT_EQ(event.playerRanked(10000), nullptr);
 }
 
