@@ -47,17 +47,6 @@ std::size_t utf8SequenceAt(std::string_view text, std::size_t at) {
     return length;
 }
 
-bool isUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8SequenceAt(text, at);
-        if (length == 0) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
 // The length of `text` without an incomplete UTF-8 sequence at its end, such as the cut of
 // a long value leaves; `text` itself when it ends whole.
 std::size_t withoutCutSequence(std::string_view text) {
@@ -102,6 +91,17 @@ std::string withoutControls(std::string text) {
 }
 
 }  // namespace
+
+bool isUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8SequenceAt(text, at);
+        if (length == 0) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
 
 std::string pgnTextAsUtf8(std::string_view raw) {
     if (isUtf8(raw)) {

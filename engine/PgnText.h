@@ -11,6 +11,9 @@ namespace tavolin {
 // A blank between PGN's tokens: space, tab, a line end, vertical tab, form feed.
 bool isPgnBlank(char c);
 
+// Whether the bytes are valid UTF-8 (shortest forms, no surrogates, nothing past U+10FFFF).
+bool isUtf8(std::string_view text);
+
 // A tag value as UTF-8 text: its bytes when they are valid UTF-8 (a value cut at PGN's
 // limit loses the incomplete character at its end), Windows-1252 otherwise, the code page
 // Latin-1 files are written in. Control characters become blanks.

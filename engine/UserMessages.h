@@ -91,6 +91,10 @@ inline constexpr std::string_view kPgnSeveralPlayers =
 inline constexpr std::string_view kPgnSeveralPlayersNamed =
     "Plusieurs joueurs de %2 peuvent être %1 : %3";
 
+// Tournament report import: the rounds that are no rated game.
+inline constexpr std::string_view kTrfSkippedOne = "1 ronde non prise : %1";  // the reason
+inline constexpr std::string_view kTrfSkippedMany = "%1 rondes non prises : %2";
+
 // The history of closed periods: "%1" is its full path.
 inline constexpr std::string_view kHistoryBusy =
     "L'historique %1 est occupé par un autre programme : réessayez quand il l'aura libéré.";

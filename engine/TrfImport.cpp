@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TrfImport.h"
+
+#include "FilledMessage.h"
+#include "GameEntryReading.h"
+#include "UserMessages.h"
+
+namespace tavolin {
+
+namespace {
+
+struct ReasonText {
+    std::string_view one, several;
+};
+constexpr std::array<ReasonText, kTrfSkipReasons> kReasonTexts{{
+    {"forfait", "forfaits"},
+    {"partie de moins d'un coup", "parties de moins d'un coup"},
+    {"exempt ou absence", "exempts ou absences"},
+    {"adversaire non classé", "adversaires non classés"},
+    {"adversaire classé hors de 1000 à 3000", "adversaires classés hors de 1000 à 3000"},
+    {"numéro d'adversaire inconnu", "numéros d'adversaire inconnus"},
+}};
+
+// The score of a played game's code, or why the round is no rated game before its
+// opponent is looked at.
+struct RoundReading {
+    double score = 0;
+    std::optional<TrfSkipReason> reason;
+};
+
+RoundReading readResult(char code) {
+    switch (code) {
+        case '1':
+            return {kWinScore, std::nullopt};
+        case '=':
+            return {kDrawScore, std::nullopt};
+        case '0':
+            return {kLossScore, std::nullopt};
+        case '+':
+        case '-':
+            return {0, TrfSkipReason::Forfeit};
+        case 'W':
+        case 'w':
+        case 'D':
+        case 'd':
+        case 'L':
+        case 'l':
+            return {0, TrfSkipReason::ShortGame};
+        default:  // H, F, U, Z, blank
+            return {0, TrfSkipReason::ByeOrAbsence};
+    }
+}
+
+}  // namespace
+
+std::string_view trfSkipReasonText(TrfSkipReason reason) {
+    return kReasonTexts[static_cast<std::size_t>(reason)].one;
+}
+
+int TrfPlayerGames::skippedTotal() const {
+    int total = 0;
+    for (const int count : skippedRounds) {
+        total += count;
+    }
+    return total;
+}
+
+std::string TrfPlayerGames::skippedText() const {
+    std::string text;
+    for (std::size_t k = 0; k < kTrfSkipReasons; ++k) {
+        if (skippedRounds[k] == 0) {
+            continue;
+        }
+        if (!text.empty()) {
+            text += ", ";
+        }
+        const ReasonText& reason = kReasonTexts[k];
+        text += std::to_string(skippedRounds[k]) + ' ' +
+                std::string(skippedRounds[k] == 1 ? reason.one : reason.several);
+    }
+    return text;
+}
+
+std::string TrfPlayerGames::skippedSummary() const {
+    const int total = skippedTotal();
+    if (total == 0) {
+        return {};
+    }
+    return total == 1
+               ? filledMessage(messages::kTrfSkippedOne, skippedText())
+               : filledMessage(messages::kTrfSkippedMany, std::to_string(total), skippedText());
+}
+
+TrfPlayerGames trfPlayerGames(const TrfEvent& event, const TrfPlayer& player) {
+    TrfPlayerGames games;
+    games.ownRating = player.rating;
+    const auto skip = [&](TrfSkipReason reason) {
+        ++games.skippedRounds[static_cast<std::size_t>(reason)];
+    };
+    for (std::size_t round = 0; round < player.rounds.size(); ++round) {
+        const TrfRound& played = player.rounds[round];
+        RoundReading reading = readResult(played.result);
+        if (!reading.reason && played.opponent == 0) {
+            reading.reason = TrfSkipReason::ByeOrAbsence;
+        }
+        if (reading.reason) {
+            skip(*reading.reason);
+            continue;
+        }
+        const TrfPlayer* opponent = event.playerRanked(played.opponent);
+        if (opponent == nullptr) {
+            skip(TrfSkipReason::UnknownOpponent);
+            continue;
+        }
+        if (!opponent->rating) {
+            skip(TrfSkipReason::UnratedOpponent);
+            continue;
+        }
+        if (*opponent->rating < kLowestOpponentRating ||
+            *opponent->rating > kHighestOpponentRating) {
+            skip(TrfSkipReason::OpponentOutOfRange);
+            continue;
+        }
+        games.games.push_back({event.startDate, event.name, std::to_string(round + 1),
+                               opponent->name,
+                               GameEntry{static_cast<double>(*opponent->rating), reading.score}});
+    }
+    return games;
+}
+
+std::vector<const TrfPlayer*> trfPlayersWithKey(const TrfEvent& event, std::string_view playerKey,
+                                                const NameKey& key) {
+    std::vector<const TrfPlayer*> players;
+    for (const TrfPlayer& player : event.players) {
+        if (key(player.name) == playerKey) {
+            players.push_back(&player);
+        }
+    }
+    return players;
+}
+
+}  // namespace tavolin
