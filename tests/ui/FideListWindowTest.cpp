@@ -83,17 +83,19 @@ protected:
     void choose(const QString& text, int row) {
         ui.opponentEdit->setFocus();
         QTest::keyClicks(ui.opponentEdit, text);
-        QCompleter* completer = ui.opponentEdit->completer();
-        ASSERT_NE(completer, nullptr);
+        QCompleter* completer = offer();
+        ASSERT_NE(completer->widget(), nullptr);
         QAbstractItemView* popup = completer->popup();
         ASSERT_TRUE(popup->isVisible());
         popup->setCurrentIndex(completer->completionModel()->index(row, 0));
         QTest::keyClick(popup, Qt::Key_Return);
     }
 
+    QCompleter* offer() const { return mainWindow->findChild<QCompleter*>(); }
+
     QStringList offered() const {
         QStringList lines;
-        const QAbstractItemModel* model = ui.opponentEdit->completer()->completionModel();
+        const QAbstractItemModel* model = offer()->completionModel();
         for (int row = 0; row < model->rowCount(); ++row) {
             lines.append(model->index(row, 0).data().toString());
         }
@@ -136,6 +138,19 @@ TEST_F(FideListWindowTest, AChoiceRetypedIsNoLongerTheChosenPlayer) {
     ui.resultEdit->setText("-");
     mainWindow->addGame();
     EXPECT_EQ(mainWindow->session().periodGames().at(0).opponentName, "");
+}
+
+// Enter in the offer chooses the player; the game waits for an Enter of its own, even with
+// its result typed already.
+TEST_F(FideListWindowTest, EnterInTheOfferChoosesWithoutEnteringTheGame) {
+    ui.resultEdit->setText("=");
+    choose("carlsen", 0);
+    EXPECT_EQ(ui.opponentEdit->text(), "2823");
+    EXPECT_TRUE(mainWindow->session().periodGames().empty());
+    EXPECT_TRUE(boxes.warnings.isEmpty());
+    QTest::keyClick(ui.opponentEdit, Qt::Key_Return);
+    ASSERT_EQ(mainWindow->session().periodGames().size(), 1u);
+    EXPECT_EQ(mainWindow->session().periodGames()[0].opponentName, "Carlsen, Magnus");
 }
 
 TEST_F(FideListWindowTest, APlayerUnratedInTheStandardListPutsNothingInTheField) {
@@ -199,7 +214,7 @@ TEST_F(FideListWindowTest, TheOptionsWindowShowsTheListAndDeletesIt) {
     EXPECT_EQ(panel->description(), "Aucune liste FIDE n'est installée.");
     EXPECT_EQ(changes, 1);
     mainWindow->fideListChanged();
-    EXPECT_EQ(ui.opponentEdit->completer(), nullptr);
+    EXPECT_EQ(offer()->widget(), nullptr);
     EXPECT_EQ(ui.opponentEdit->maxLength(), 4);
 }
 

@@ -27,6 +27,7 @@
 #include "FileFailure.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
+#include "OpponentSuggestions.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
 #include "PlayerNames.h"
@@ -142,7 +143,8 @@ void MainWindow::connectHandlers() {
     connect(ui.resultEdit, &QLineEdit::returnPressed, this,
             [this] { runUserAction([this] { addGame(); }); });
     connect(ui.opponentEdit, &QLineEdit::returnPressed, this, [this] {
-        if (!ui_->resultEdit->text().isEmpty()) {
+        // Enter in FIDE's list offered under the field chooses a player, and only that.
+        if (!ui_->resultEdit->text().isEmpty() && !opponentSuggestions_->offering()) {
             runUserAction([this] { addGame(); });
         }
     });

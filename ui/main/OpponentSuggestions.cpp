@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <algorithm>
 
 #include "FileError.h"
@@ -21,6 +22,7 @@ constexpr int kRowRole = Qt::UserRole + 2;
 constexpr int kSearchLength = 60;
 constexpr int kLeastIdDigits = 5;
 constexpr int kOffered = 20;
+constexpr int kPopupMargin = 8;
 
 }  // namespace
 
@@ -36,6 +38,7 @@ OpponentSuggestions::OpponentSuggestions(QLineEdit* field, QString listPath, QOb
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setCompletionRole(kFieldTextRole);
     completer_->setMaxVisibleItems(10);
+    completer_->popup()->setFont(field_->font());
     connect(field_, &QLineEdit::textEdited, this, &OpponentSuggestions::search);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { choose(index.data(kRowRole).toInt()); });
@@ -70,6 +73,10 @@ std::optional<FideListPlayer> OpponentSuggestions::chosen() const {
     return std::nullopt;
 }
 
+bool OpponentSuggestions::offering() const {
+    return completer_->popup()->isVisible();
+}
+
 void OpponentSuggestions::forgetChosen() {
     chosen_.reset();
 }
@@ -81,7 +88,9 @@ void OpponentSuggestions::listChanged() {
 
 void OpponentSuggestions::applyFieldLength() {
     const bool listThere = QFileInfo::exists(listPath_);
-    field_->setCompleter(listThere ? completer_ : nullptr);
+    // Tied to the field but not its own completer: the field's would narrow the offer to
+    // its width and write the line's text itself.
+    completer_->setWidget(listThere ? field_ : nullptr);
     field_->setMaxLength(listThere ? std::max(kSearchLength, ratingLength_) : ratingLength_);
 }
 
@@ -114,7 +123,11 @@ void OpponentSuggestions::search(const QString& text) {
         item->setToolTip(QStringLiteral("FIDE %1").arg(player.id));
         model_->appendRow(item);
     }
-    completer_->complete();
+    // The field is a rating's width: the offer takes the width of its longest line.
+    QAbstractItemView* popup = completer_->popup();
+    const int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth() +
+                      popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kPopupMargin;
+    completer_->complete(QRect(0, 0, std::max(width, field_->width()), field_->height()));
 }
 
 void OpponentSuggestions::choose(int row) {
@@ -124,8 +137,6 @@ void OpponentSuggestions::choose(int row) {
     chosen_ = offered_[static_cast<std::size_t>(row)];
     chosenText_ =
         chosen_->standardRating > 0 ? QString::number(chosen_->standardRating) : QString();
-    // The completer writes the chosen line's text; it is written here again for a choice
-    // made by a test or a screen reader through the model.
     field_->setText(chosenText_);
     emit playerChosen(*chosen_);
 }

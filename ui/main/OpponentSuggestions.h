@@ -30,6 +30,8 @@ public:
     std::optional<FideListPlayer> chosen() const;
     // Forgets the player chosen, as a game entered or a field cleared does.
     void forgetChosen();
+    // Whether players are offered under the field at this moment.
+    bool offering() const;
     // The list was imported, replaced or taken away: the field follows it.
     void listChanged();
     // Searches the list's failures are told through (a damaged list, one busy elsewhere).
