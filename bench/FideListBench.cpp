@@ -43,9 +43,11 @@ constexpr std::string_view kHeader =
     "ID Number      Name                                                         Fed Sex Tit  "
     "WTit OTit           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag";
 
-constexpr std::array<std::string_view, 24> kSyllables = {
-    "car", "lsen", "mag", "nus",  "lef", "èv",  "re", "du",   "pont", "mar",  "tin", "ko",
-    "vač", "ić",   "ber", "nard", "sch", "mid", "ö",  "ller", "ga",   "rcía", "nak", "amura"};
+constexpr std::array<std::string_view, 48> kSyllables = {
+    "car", "lsen", "mag", "nus",  "lef", "èv",  "re",  "du",   "pont", "mar",  "tin", "ko",
+    "vač", "ić",   "ber", "nard", "sch", "mid", "ö",   "ller", "ga",   "rcía", "nak", "amura",
+    "ali", "moh",  "am",  "med",  "kum", "sin", "gh",  "iva",  "nov",  "pet",  "ros", "yan",
+    "che", "ng",   "wa",  "li",   "zhu", "an",  "der", "son",  "hu",   "ber",  "ñez", "lo"};
 constexpr std::array<std::string_view, 8> kFederations = {"FRA", "GER", "IND", "RUS",
                                                           "USA", "ESP", "NOR", "SRB"};
 
@@ -56,17 +58,22 @@ std::string capitalised(std::string word) {
     return word;
 }
 
-// Player `index`'s surname and given name, three and two syllables picked by its number.
+std::string syllables(std::uint64_t n, int count) {
+    std::string word;
+    for (int i = 0; i < count; ++i, n /= kSyllables.size()) {
+        word += kSyllables[n % kSyllables.size()];
+    }
+    return capitalised(word);
+}
+
+// Player `index`'s name: a quarter of the players share 300 common surnames, as families and
+// countries make some names frequent; the others have names of two to four syllables, and
+// given names are of some 2,300 kinds.
 std::string nameOf(std::uint64_t index) {
-    std::uint64_t n = index * 2654435761u;
-    std::string surname, given;
-    for (int i = 0; i < 3; ++i, n /= kSyllables.size()) {
-        surname += kSyllables[n % kSyllables.size()];
-    }
-    for (int i = 0; i < 2; ++i, n /= kSyllables.size()) {
-        given += kSyllables[n % kSyllables.size()];
-    }
-    return capitalised(surname) + ", " + capitalised(given);
+    const std::uint64_t n = index * 2654435761u % 1'000'000'007u;
+    const std::string surname = n % 4 == 0 ? syllables(n / 4 % 300 * 7919, 2)
+                                           : syllables(n / 4, 2 + static_cast<int>(n % 3));
+    return surname + ", " + syllables(n / 5 % 2304, 2);
 }
 
 quint32 idOf(int index) {
