@@ -26,7 +26,11 @@ enum class Option {
     Version,
     Detail,
     History,
-    Slot
+    Slot,
+    FideDatabase,
+    FideFind,
+    FideListImport,
+    Month
 };
 
 struct KnownOption {
@@ -53,7 +57,22 @@ constexpr KnownOption kOptions[] = {
     {Option::Detail, 0, "detail", false},
     {Option::History, 0, "history", true},
     {Option::Slot, 0, "slot", true},
+    {Option::FideDatabase, 0, "fide-db", true},
+    {Option::FideFind, 0, "fide-find", true},
+    {Option::FideListImport, 0, "fide-list-import", true},
+    {Option::Month, 0, "month", true},
 };
+
+// "2026-10": four digits, a dash, a month from 01 to 12.
+bool isListMonth(std::string_view text) {
+    const auto digit = [&text](std::size_t at) { return text[at] >= '0' && text[at] <= '9'; };
+    if (text.size() != 7 || text[4] != '-' || !digit(0) || !digit(1) || !digit(2) || !digit(3) ||
+        !digit(5) || !digit(6)) {
+        return false;
+    }
+    const int month = (text[5] - '0') * 10 + (text[6] - '0');
+    return month >= 1 && month <= 12;
+}
 
 const KnownOption* findLong(std::string_view name) {
     for (const KnownOption& spec : kOptions) {
@@ -189,6 +208,22 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
                                   " »"};
             }
             break;
+        case Option::FideDatabase:
+            options.fideDatabase = std::string(value);
+            break;
+        case Option::FideFind:
+            options.fideFind = std::string(value);
+            break;
+        case Option::FideListImport:
+            options.fideListImport = std::string(value);
+            break;
+        case Option::Month:
+            if (!isListMonth(value)) {
+                return UsageError{"--month prend un mois AAAA-MM (2026-10), pas « " +
+                                  std::string(value) + " »"};
+            }
+            options.month = std::string(value);
+            break;
     }
     return std::nullopt;
 }
@@ -281,6 +316,22 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     if (options.history &&
         (!options.games.empty() || options.pgn || options.table || options.difference)) {
         return UsageError{"--history ne prend ni PARTIE, ni --pgn, ni --table, ni --difference"};
+    }
+    const bool fideList = options.fideFind || options.fideListImport;
+    if (options.fideFind && options.fideListImport) {
+        return UsageError{"--fide-find et --fide-list-import ne vont pas ensemble"};
+    }
+    if (options.fideDatabase && !fideList) {
+        return UsageError{"--fide-db demande --fide-find TEXTE ou --fide-list-import FICHIER"};
+    }
+    if (options.month && !options.fideListImport) {
+        return UsageError{"--month demande --fide-list-import FICHIER"};
+    }
+    if (fideList && (!options.games.empty() || options.pgn || options.table || options.difference ||
+                     options.history)) {
+        return UsageError{
+            "--fide-find et --fide-list-import ne prennent ni PARTIE, ni --pgn, ni --table, ni "
+            "--difference, ni --history"};
     }
     if (options.player && !options.pgn) {
         return UsageError{"--player demande --pgn FICHIER"};

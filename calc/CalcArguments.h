@@ -34,6 +34,11 @@ struct CalcOptions {
     // The periods of a history file instead of a calculation, all or one player's (1 to 10).
     std::optional<std::string> history;
     std::optional<int> slot;
+    // FIDE's rating list: its database (the user's by default), a search in it, an import.
+    std::optional<std::string> fideDatabase;
+    std::optional<std::string> fideFind;
+    std::optional<std::string> fideListImport;
+    std::optional<std::string> month;  // "2026-10", the month of the imported list
     std::vector<std::string_view> games;
 };
 

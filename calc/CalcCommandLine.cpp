@@ -13,6 +13,7 @@
 
 #include "CalcArguments.h"
 #include "Calculation.h"
+#include "FideListCommands.h"
 #include "FileError.h"
 #include "FileFailure.h"
 #include "FilledMessage.h"
@@ -37,6 +38,8 @@ const std::string_view kCalcUsage =
     "Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"
     "              tavolin-calc [OPTIONS] --pgn FICHIER [--player NOM]\n"
     "              tavolin-calc [-d C] --history FICHIER [--slot N]\n"
+    "              tavolin-calc [--fide-db FICHIER] --fide-find TEXTE\n"
+    "              tavolin-calc [--fide-db FICHIER] --fide-list-import FICHIER [--month AAAA-MM]\n"
     "Calcule le nouveau classement d'un joueur d'échecs à partir des parties d'une période.\n"
     "\n"
     "  PARTIE                    le classement de l'adversaire suivi du signe du résultat : "
@@ -71,6 +74,20 @@ const std::string_view kCalcUsage =
     "de la plus ancienne à la plus récente, une ligne chacune : date de clôture AAAA-MM-JJ, "
     "joueur (1 à 10), nom, système, parties, score, classement avant, nouveau classement\n"
     "      --slot N              avec --history : les périodes du joueur N seulement\n"
+    "      --fide-db FICHIER     la base de la liste FIDE (par défaut liste-fide.sqlite dans "
+    "le dossier des données de l'utilisateur, $XDG_DATA_HOME/tavolin)\n"
+    "      --fide-find TEXTE     cherche dans la liste FIDE : un nombre de 5 chiffres ou plus "
+    "est un identifiant FIDE, des mots sont des débuts de mots du nom, dans n'importe quel ordre, "
+    "sans compter ni la casse ni les accents ; au plus 20 lignes, les joueurs actifs d'abord puis "
+    "du mieux classé au moins bien classé : "
+    "\"ID<TAB>NOM<TAB>FÉD<TAB>TITRE<TAB>STANDARD<TAB>K<TAB>RAPIDE<TAB>BLITZ<TAB>NAISSANCE<TAB>"
+    "DRAPEAU\" ; un champ vide pour un joueur non classé, un K ou une année inconnus ; aucune "
+    "ligne quand aucun joueur ne convient\n"
+    "      --fide-list-import FICHIER  importe la liste FIDE de son zip (players_list.zip) ou de "
+    "son texte, à la place de la liste en place, qui reste entière si l'import échoue ; affiche "
+    "\"JOUEURS<TAB>MOIS\" ; les lignes abîmées sont comptées sur la sortie d'erreur\n"
+    "      --month AAAA-MM       avec --fide-list-import : le mois de la liste (par défaut celui "
+    "de son en-tête, sinon la date du fichier de la liste)\n"
     "  -h, --help                cette aide\n"
     "      --version             la version du programme\n";
 
@@ -383,6 +400,13 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
         return listHistory(*options.history, options.slot.value_or(0),
                            options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
                            out, err);
+    }
+    // FIDE's list: a download of it would go beside these.
+    if (options.fideFind) {
+        return findInFideList(options, out, err);
+    }
+    if (options.fideListImport) {
+        return importFideListFile(options, out, err);
     }
     if (options.pgn && !options.player) {
         return listPgnPlayers(options, out, err);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FideListReader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace tavolin {
 
@@ -84,16 +86,34 @@ std::optional<std::uint32_t> numberOf(std::string_view text, std::size_t longest
 }  // namespace
 
 std::optional<FideListLine> readFideListLine(std::string_view line, const FideListLayout& layout) {
+    // Columns count characters: a name written in UTF-8 takes more bytes than columns.
+    std::vector<std::size_t> characterStarts;
+    const bool ascii = std::all_of(line.begin(), line.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && isUtf8(line)) {
+        for (std::size_t at = 0; at < line.size(); ++at) {
+            if ((static_cast<unsigned char>(line[at]) & 0xC0) != 0x80) {
+                characterStarts.push_back(at);
+            }
+        }
+    }
+    const std::size_t columns = characterStarts.empty() ? line.size() : characterStarts.size();
+    const auto byteOf = [&](std::size_t column) {
+        if (characterStarts.empty() || column == std::string_view::npos) {
+            return column;
+        }
+        return column < characterStarts.size() ? characterStarts[column] : line.size();
+    };
     // Other titles that run past their column push the fields after them to the right.
-    const std::size_t overflow = line.size() > layout.width() ? line.size() - layout.width() : 0;
+    const std::size_t overflow = columns > layout.width() ? columns - layout.width() : 0;
     const FideListLayout::Columns& otherTitles = layout.columns(FideListField::otherTitles);
     const auto field = [&](FideListField which) -> std::string_view {
-        const FideListLayout::Columns& columns = layout.columns(which);
-        if (!columns.present) {
+        const FideListLayout::Columns& placed = layout.columns(which);
+        if (!placed.present) {
             return {};
         }
-        std::size_t start = columns.start;
-        std::size_t end = columns.end;
+        std::size_t start = placed.start;
+        std::size_t end = placed.end;
         if (overflow > 0 && otherTitles.present) {
             if (which == FideListField::otherTitles) {
                 end = end == std::string_view::npos ? end : end + overflow;
@@ -102,6 +122,8 @@ std::optional<FideListLine> readFideListLine(std::string_view line, const FideLi
                 end = end == std::string_view::npos ? end : end + overflow;
             }
         }
+        start = byteOf(start);
+        end = byteOf(end);
         if (start >= line.size()) {
             return {};
         }

@@ -167,6 +167,10 @@ inline constexpr std::string_view kFideListZipDamaged =
     "Le zip %1 est abîmé ou incomplet (%2) : la liste en place n'a pas changé.";
 inline constexpr std::string_view kFideListNoPlayer =
     "Le fichier %1 ne contient aucun joueur : la liste en place n'a pas changé.";
+// After an import: the lines left out (no FIDE ID, a number that is none, a player twice).
+inline constexpr std::string_view kFideListDamagedLinesOne = "1 ligne de la liste ignorée (abîmée)";
+inline constexpr std::string_view kFideListDamagedLinesMany =
+    "%1 lignes de la liste ignorées (abîmées)";
 inline constexpr std::string_view kFideListBadMonth =
     "Le mois de la liste s'écrit AAAA-MM (2026-10), pas « %1 ».";
 inline constexpr std::string_view kFideListBusy =

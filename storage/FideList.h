@@ -75,7 +75,7 @@ public:
     std::optional<FideListPlayer> player(quint32 id);
     // A number of five digits or more is a FIDE ID; words find the players whose names hold
     // them as word beginnings, in any order, accents and case ignored. Active players first,
-    // then by standard rating, highest first; at most `limit`.
+    // then by standard rating, highest first, then by FIDE ID; at most `limit`.
     std::vector<FideListPlayer> find(const QString& text, int limit = 20);
     // Takes the list out (the file is deleted); nothing happens without one.
     void remove();

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include "FideList.h"
 #include "FideListConnection.h"
 #include "FideListRows.h"
@@ -129,11 +131,14 @@ std::vector<FideListPlayer> FideListDatabase::find(const QString& text, int limi
         return {};
     }
     try {
-        SqliteStatement rows(connection->database(),
-                             QStringLiteral("SELECT %1 FROM player WHERE id IN (SELECT rowid FROM"
-                                            " player_name WHERE player_name MATCH ?)")
-                                     .arg(kFideListPlayerColumns) +
-                                 kSearchOrder);
+        // The index's rows are in the order of the list: its first rows found are the ones.
+        SqliteStatement rows(
+            connection->database(),
+            QStringLiteral("SELECT %1 FROM (SELECT rowid AS place FROM player_name WHERE"
+                           " player_name MATCH ? ORDER BY rowid LIMIT ?) AS found JOIN player"
+                           " ON player.id = found.place & %2 ORDER BY found.place")
+                .arg(kFideListPlayerColumns)
+                .arg(kFideIdOfOrderKey));
         rows.bindText(1, query);
         rows.bind(2, limit);
         std::vector<FideListPlayer> found;
@@ -142,6 +147,11 @@ std::vector<FideListPlayer> FideListDatabase::find(const QString& text, int limi
         }
         return found;
     } catch (const SqlFailure& failure) {
+        // A word the index would cut in two (a letter its Unicode tables do not know) makes a
+        // phrase, which it cannot match: no name has it. A busy or damaged file is told.
+        if ((failure.error.nativeErrorCode().toInt() & 0xff) == SQLITE_ERROR) {
+            return {};
+        }
         throw FileError(fideListFailureText(path_, failure.error));
     }
 }

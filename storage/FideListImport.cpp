@@ -91,6 +91,8 @@ std::optional<FideListSummary> importInto(const QSqlDatabase& database, const QS
     }
     executeOrThrow(database, QStringLiteral("DELETE FROM meta"));
     executeOrThrow(database, QStringLiteral("DELETE FROM player"));
+    executeOrThrow(database,
+                   QStringLiteral("INSERT INTO player_name (player_name) VALUES ('delete-all')"));
     FideListReading reading;
     {
         PlayerInsertion insertion(database);
@@ -100,9 +102,11 @@ std::optional<FideListSummary> importInto(const QSqlDatabase& database, const QS
     if (reading.stopped) {
         return std::nullopt;
     }
-    // The index of the names is made once from the whole table: far faster than row by row.
-    executeOrThrow(database,
-                   QStringLiteral("INSERT INTO player_name (player_name) VALUES ('rebuild')"));
+    // The index of the names is made once from the whole table, in the order of its rows:
+    // the index writes its words in bulk only while rows come in increasing order.
+    executeOrThrow(database, QStringLiteral("INSERT INTO player_name (rowid, name) SELECT %1,"
+                                            " name FROM player ORDER BY 1")
+                                 .arg(kFideListOrderKey));
     FideListSummary summary;
     summary.month = month.isEmpty() ? reading.month : month;
     summary.playerCount = countOf(database, QStringLiteral("SELECT count(*) FROM player"));

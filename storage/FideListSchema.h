@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace tavolin {
 
@@ -12,6 +13,12 @@ namespace tavolin {
 inline constexpr int kFideListVersion = 1;
 
 const QStringList& fideListSchemaStep(int version);
+
+// A player's row in the index of the names, from the player table's columns: active players
+// first, then by standard rating, highest first, then by FIDE ID, which is the low 30 bits.
+inline const QString kFideListOrderKey =
+    QStringLiteral("((instr(flag, 'i') > 0) << 44) | ((9999 - standard_rating) << 30) | id");
+inline constexpr qint64 kFideIdOfOrderKey = (qint64(1) << 30) - 1;
 
 // The file's version, 0 for a database with nothing in it. A file that holds anything else
 // than the steps made, or was written by a later version, raises FileError and is left as it

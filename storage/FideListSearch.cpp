@@ -19,22 +19,20 @@ std::optional<quint32> fideIdOfSearch(const QString& text) {
 }
 
 QString fideListMatchQuery(const QString& text) {
-    // Composed, an accent typed as a mark of its own stays in its word.
+    // Composed first, an accent typed as a mark of its own stays in its letter. Each word is
+    // then one of the index's words: the index keeps no positions, so it matches no phrase.
     const QString composed = text.normalized(QString::NormalizationForm_C);
     QStringList phrases;
     QString word;
-    bool wordHasLetter = false;  // a mark alone is no word for the index
     const auto endWord = [&] {
-        if (wordHasLetter) {
+        if (!word.isEmpty()) {
             phrases.append(QLatin1Char('"') + word + QStringLiteral("\"*"));
+            word.clear();
         }
-        word.clear();
-        wordHasLetter = false;
     };
-    for (const QChar c : composed) {
-        if (c.isLetterOrNumber() || c.isMark() || c.isSurrogate()) {
-            word += c;
-            wordHasLetter = wordHasLetter || c.isLetterOrNumber();
+    for (const char32_t c : composed.toUcs4()) {
+        if (QChar::isLetterOrNumber(c)) {
+            word += QString::fromUcs4(&c, 1);
         } else {
             endWord();
         }

@@ -14,7 +14,8 @@ namespace tavolin {
 std::optional<quint32> fideIdOfSearch(const QString& text);
 
 // The full-text query of the words of `text`: each one a prefix ("word"*), all of them
-// required, in any order. Words are runs of letters and digits, as the index cuts names, so
+// required, in any order. Words are runs of letters and digits, as the index cuts names (an
+// accent's mark left alone after composing ends a word), so
 // quotes, stars, dashes, parentheses and the index's operators (OR, NOT, NEAR) typed by the
 // user are words or blanks, never syntax. Empty when the text has no word.
 QString fideListMatchQuery(const QString& text);

@@ -252,6 +252,29 @@ TEST(FideListReaderTest, DamagedLinesAreSkippedAndCounted) {
     EXPECT_EQ(blanks.damaged, 0u);
 }
 
+TEST(FideListReaderTest, ColumnsCountTheCharactersOfAUtf8Line) {
+    // "Lefèvre, Zoé" is 12 characters and 14 bytes: its line is padded to the columns.
+    std::string line = "2000004        Lefèvre, Zoé";
+    line += std::string(76 - 15 - 12, ' ');
+    line += "FRA F   IM   WGM  IA             WFM 2310  5   20 2200  0   20 2150  0   20 1988  w";
+    const Reading reading = readList(crlfList({line}));
+    ASSERT_EQ(reading.players.size(), 1u);
+    const FideListLine& player = reading.players[0];
+    EXPECT_EQ(player.name, "Lefèvre, Zoé");
+    EXPECT_EQ(player.federation, "FRA");
+    EXPECT_EQ(player.sex, "F");
+    EXPECT_EQ(player.title, "IM");
+    EXPECT_EQ(player.womanTitle, "WGM");
+    EXPECT_EQ(player.otherTitles, "IA");
+    EXPECT_EQ(player.onlineTitle, "WFM");
+    EXPECT_EQ(player.standardRating, 2310);
+    EXPECT_EQ(player.standardGames, 5);
+    EXPECT_EQ(player.blitzRating, 2150);
+    EXPECT_EQ(player.birthYear, 1988);
+    EXPECT_EQ(player.flag, "w");
+    EXPECT_EQ(reading.damaged, 0u);
+}
+
 TEST(FideListReaderTest, ALatin1NameComesOutInUtf8) {
     const Reading reading = readList(
         crlfList({combinedLine("2000003", "M\xFCller, J\xF6rg", "GER", "M", "", "", "", "", "")}));

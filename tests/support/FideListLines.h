@@ -24,16 +24,23 @@ inline std::string withoutFoa(std::string_view line) {
     return std::string(line.substr(0, 109)) + std::string(line.substr(113));
 }
 
-// A line of the combined list from its fields, each padded to its column.
+// A line of the combined list from its fields, each padded to its column; columns count
+// characters, as in a list written in UTF-8.
 inline std::string combinedLine(std::string_view id, std::string_view name,
                                 std::string_view federation, std::string_view sex,
                                 std::string_view title, std::string_view womanTitle,
                                 std::string_view ratings, std::string_view birthYear,
                                 std::string_view flag) {
     std::string line;
-    const auto put = [&line](std::string_view text, std::size_t end) {
+    std::size_t columns = 0;
+    const auto put = [&](std::string_view text, std::size_t end) {
         line += text;
-        line.resize(end, ' ');
+        for (const char c : text) {
+            columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }
+        for (; columns < end; ++columns) {
+            line += ' ';
+        }
     };
     put(id, 15);
     put(name, 76);
