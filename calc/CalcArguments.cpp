@@ -30,6 +30,7 @@ enum class Option {
     FideDatabase,
     FideFind,
     FideListImport,
+    FideListDownload,
     Month
 };
 
@@ -60,6 +61,7 @@ constexpr KnownOption kOptions[] = {
     {Option::FideDatabase, 0, "fide-db", true},
     {Option::FideFind, 0, "fide-find", true},
     {Option::FideListImport, 0, "fide-list-import", true},
+    {Option::FideListDownload, 0, "fide-list-download", false},
     {Option::Month, 0, "month", true},
 };
 
@@ -217,6 +219,9 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
         case Option::FideListImport:
             options.fideListImport = std::string(value);
             break;
+        case Option::FideListDownload:
+            options.fideListDownload = true;
+            break;
         case Option::Month:
             if (!isListMonth(value)) {
                 return UsageError{"--month prend un mois AAAA-MM (2026-10), pas « " +
@@ -317,12 +322,24 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
         (!options.games.empty() || options.pgn || options.table || options.difference)) {
         return UsageError{"--history ne prend ni PARTIE, ni --pgn, ni --table, ni --difference"};
     }
-    const bool fideList = options.fideFind || options.fideListImport;
-    if (options.fideFind && options.fideListImport) {
-        return UsageError{"--fide-find et --fide-list-import ne vont pas ensemble"};
+    // --fide-list-download's address, when given, is the one argument after the options.
+    if (options.fideListDownload && !options.fideFind && !options.fideListImport &&
+        options.games.size() == 1 && !options.pgn && !options.table && !options.difference &&
+        !options.history) {
+        options.fideListAddress = std::string(options.games.front());
+        options.games.clear();
+    }
+    const bool fideList = options.fideFind || options.fideListImport || options.fideListDownload;
+    if (int(options.fideFind.has_value()) + int(options.fideListImport.has_value()) +
+            int(options.fideListDownload) >
+        1) {
+        return UsageError{
+            "--fide-find, --fide-list-import et --fide-list-download ne vont pas ensemble"};
     }
     if (options.fideDatabase && !fideList) {
-        return UsageError{"--fide-db demande --fide-find TEXTE ou --fide-list-import FICHIER"};
+        return UsageError{
+            "--fide-db demande --fide-find TEXTE, --fide-list-import FICHIER ou "
+            "--fide-list-download"};
     }
     if (options.month && !options.fideListImport) {
         return UsageError{"--month demande --fide-list-import FICHIER"};
@@ -330,7 +347,8 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     if (fideList && (!options.games.empty() || options.pgn || options.table || options.difference ||
                      options.history)) {
         return UsageError{
-            "--fide-find et --fide-list-import ne prennent ni PARTIE, ni --pgn, ni --table, ni "
+            "--fide-find, --fide-list-import et --fide-list-download ne prennent ni PARTIE, ni "
+            "--pgn, ni --table, ni "
             "--difference, ni --history"};
     }
     if (options.player && !options.pgn) {

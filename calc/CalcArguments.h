@@ -38,6 +38,9 @@ struct CalcOptions {
     std::optional<std::string> fideDatabase;
     std::optional<std::string> fideFind;
     std::optional<std::string> fideListImport;
+    // Downloads and imports the list, from FIDE's address or the one given.
+    bool fideListDownload = false;
+    std::optional<std::string> fideListAddress;
     std::optional<std::string> month;  // "2026-10", the month of the imported list
     std::vector<std::string_view> games;
 };

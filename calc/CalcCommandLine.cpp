@@ -40,6 +40,7 @@ const std::string_view kCalcUsage =
     "              tavolin-calc [-d C] --history FICHIER [--slot N]\n"
     "              tavolin-calc [--fide-db FICHIER] --fide-find TEXTE\n"
     "              tavolin-calc [--fide-db FICHIER] --fide-list-import FICHIER [--month AAAA-MM]\n"
+    "              tavolin-calc [--fide-db FICHIER] --fide-list-download [ADRESSE]\n"
     "Calcule le nouveau classement d'un joueur d'échecs à partir des parties d'une période.\n"
     "\n"
     "  PARTIE                    le classement de l'adversaire suivi du signe du résultat : "
@@ -88,6 +89,9 @@ const std::string_view kCalcUsage =
     "\"JOUEURS<TAB>MOIS\" ; les lignes abîmées sont comptées sur la sortie d'erreur\n"
     "      --month AAAA-MM       avec --fide-list-import : le mois de la liste (par défaut celui "
     "de son en-tête, sinon la date du fichier de la liste)\n"
+    "      --fide-list-download [ADRESSE]  télécharge la liste FIDE (par défaut "
+    "https://ratings.fide.com/download/players_list.zip) et l'importe comme --fide-list-import ;"
+    " les Mo reçus sur la sortie d'erreur ; une liste déjà la plus récente est dite, état 0\n"
     "  -h, --help                cette aide\n"
     "      --version             la version du programme\n";
 
@@ -401,12 +405,14 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
                            options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
                            out, err);
     }
-    // FIDE's list: a download of it would go beside these.
     if (options.fideFind) {
         return findInFideList(options, out, err);
     }
     if (options.fideListImport) {
         return importFideListFile(options, out, err);
+    }
+    if (options.fideListDownload) {
+        return downloadFideListCommand(options, out, err);
     }
     if (options.pgn && !options.player) {
         return listPgnPlayers(options, out, err);

@@ -1,7 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FideListCommands.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <memory>
 #include <string>
+
+#include "DownloadProgressText.h"
+#include "FideListDownload.h"
 
 #include "FideList.h"
 #include "FileError.h"
@@ -65,6 +75,69 @@ int importFideListFile(const CalcOptions& options, std::ostream& out, std::ostre
                                  std::to_string(summary->damagedLines))
                 << '\n';
         }
+        return kExitDone;
+    } catch (const FileError& error) {
+        err << error.what() << '\n';
+        return kExitRefused;
+    }
+}
+
+int downloadFideListCommand(const CalcOptions& options, std::ostream& out, std::ostream& err) {
+    // Qt Network's replies arrive through an event loop, which needs an application.
+    std::unique_ptr<QCoreApplication> application;
+    static int argumentCount = 1;
+    static char programName[] = "tavolin-calc";
+    static char* arguments[] = {programName, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        application = std::make_unique<QCoreApplication>(argumentCount, arguments);
+    }
+    try {
+        const QString listPath = databasePath(options);
+        const std::optional<FideListSummary> inUse = FideListDatabase(listPath).summary();
+        const QFileInfo list(listPath);
+        QDir().mkpath(list.absolutePath());
+        const QString zip =
+            list.absoluteDir().filePath(QStringLiteral("liste-fide-telechargee.zip"));
+        const QUrl address(options.fideListAddress
+                               ? QString::fromStdString(*options.fideListAddress)
+                               : kFideListAddress);
+        FideListDownload download(address, inUse ? inUse->lastModified : QString(), zip);
+        FideListDownloadResult result;
+        QEventLoop loop;
+        QObject::connect(
+            &download, &FideListDownload::progressed, [&err](qint64 received, qint64 total) {
+                err << '\r' << receivedText(received, total).toStdString() << std::flush;
+            });
+        QObject::connect(&download, &FideListDownload::finished,
+                         [&](const FideListDownloadResult& ended) {
+                             result = ended;
+                             loop.quit();
+                         });
+        download.start();
+        loop.exec();
+        err << '\n';
+        switch (result.outcome) {
+            case FideListDownloadResult::Outcome::alreadyLatest:
+                out << messages::kFideListAlreadyLatest << '\n';
+                return kExitDone;
+            case FideListDownloadResult::Outcome::downloaded:
+                break;
+            default:
+                err << result.message.toStdString() << '\n';
+                return kExitRefused;
+        }
+        std::optional<FideListSummary> summary;
+        try {
+            summary = importFideList(listPath, result.file, {}, {}, result.lastModified);
+        } catch (...) {
+            QFile::remove(result.file);
+            throw;
+        }
+        QFile::remove(result.file);
+        if (!summary) {
+            return kExitRefused;
+        }
+        out << summary->playerCount << '\t' << summary->month.toStdString() << '\n';
         return kExitDone;
     } catch (const FileError& error) {
         err << error.what() << '\n';

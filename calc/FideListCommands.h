@@ -19,4 +19,10 @@ int findInFideList(const CalcOptions& options, std::ostream& out, std::ostream& 
 // out are counted on the error output.
 int importFideListFile(const CalcOptions& options, std::ostream& out, std::ostream& err);
 
+// --fide-list-download [ADDRESS]: downloads the list (FIDE's address by default), asking with
+// the date of the list in use, and imports it as --fide-list-import does; the megabytes
+// received on the error output. A list already the latest is said, with status 0; a failure
+// leaves the list in use whole, with status 1.
+int downloadFideListCommand(const CalcOptions& options, std::ostream& out, std::ostream& err);
+
 }  // namespace tavolin
