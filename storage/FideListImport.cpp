@@ -2,6 +2,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
+#include <QVariant>
+
+#include <sqlite3.h>
 
 #include "FideList.h"
 #include "FideListConnection.h"
@@ -63,6 +67,45 @@ private:
     SqliteStatement statement_;
 };
 
+// While SQLite works alone (the index of the names takes seconds), the progress is asked
+// every so many of its steps whether to go on; a stop interrupts the statement.
+class StopDuringStatements {
+public:
+    StopDuringStatements(const QSqlDatabase& database, const FideListProgress& progress,
+                         qint64 total)
+        : progress_(progress), total_(total) {
+        const QVariant handle = database.driver()->handle();
+        if (progress_ && handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+            connection_ = *static_cast<sqlite3* const*>(handle.constData());
+            sqlite3_progress_handler(connection_, kStepsBetweenQuestions, &ask, this);
+        }
+    }
+    ~StopDuringStatements() {
+        if (connection_ != nullptr) {
+            sqlite3_progress_handler(connection_, 0, nullptr, nullptr);
+        }
+    }
+    StopDuringStatements(const StopDuringStatements&) = delete;
+    StopDuringStatements& operator=(const StopDuringStatements&) = delete;
+
+    bool stopped() const { return stopped_; }
+
+private:
+    // About a hundredth of a second of SQLite's work.
+    static constexpr int kStepsBetweenQuestions = 200'000;
+
+    static int ask(void* self) {
+        auto* stop = static_cast<StopDuringStatements*>(self);
+        stop->stopped_ = stop->stopped_ || !stop->progress_(stop->total_, stop->total_);
+        return stop->stopped_ ? 1 : 0;
+    }
+
+    const FideListProgress& progress_;
+    qint64 total_;
+    sqlite3* connection_ = nullptr;
+    bool stopped_ = false;
+};
+
 qint64 countOf(const QSqlDatabase& database, const QString& statement) {
     QSqlQuery query = executeOrThrow(database, statement);
     return query.next() ? query.value(0).toLongLong() : 0;
@@ -104,9 +147,20 @@ std::optional<FideListSummary> importInto(const QSqlDatabase& database, const QS
     }
     // The index of the names is made once from the whole table, in the order of its rows:
     // the index writes its words in bulk only while rows come in increasing order.
-    executeOrThrow(database, QStringLiteral("INSERT INTO player_name (rowid, name) SELECT %1,"
-                                            " name FROM player ORDER BY 1")
-                                 .arg(kFideListOrderKey));
+    {
+        const StopDuringStatements stop(database, progress, QFileInfo(listFile).size());
+        try {
+            executeOrThrow(database,
+                           QStringLiteral("INSERT INTO player_name (rowid, name) SELECT %1,"
+                                          " name FROM player ORDER BY 1")
+                               .arg(kFideListOrderKey));
+        } catch (const SqlFailure&) {
+            if (stop.stopped()) {
+                return std::nullopt;
+            }
+            throw;
+        }
+    }
     FideListSummary summary;
     summary.month = month.isEmpty() ? reading.month : month;
     summary.playerCount = countOf(database, QStringLiteral("SELECT count(*) FROM player"));

@@ -258,17 +258,23 @@ TEST_F(FideListImportTest, AStoppedImportKeepsTheOldListWhole) {
                "\r\n";
     }
     writeZip(file("new.zip"), {{"players_list_foa.txt", listText({}) + big}});
-    // Stopped at the first report, the third, or when the whole zip was read.
-    for (const int stopAfter : {1, 3, 0}) {
+    // Stopped at the first report, the third, when the whole zip was read, or once more
+    // after that, while the index of the names is made.
+    for (const int stopAfter : {1, 3, 0, -1}) {
         int calls = 0;
+        int whole = 0;
         qint64 lastTotal = -1;
         const auto summary =
             importFideList(path, file("new.zip"), "2026-10", [&](qint64 read, qint64 total) {
                 EXPECT_LE(read, total);
                 lastTotal = total;
-                return stopAfter > 0 ? ++calls < stopAfter : read < total;
+                whole += read == total;
+                return stopAfter > 0 ? ++calls < stopAfter : whole <= -stopAfter;
             });
         EXPECT_FALSE(summary) << stopAfter;
+        if (stopAfter == -1) {
+            EXPECT_EQ(whole, 2);  // asked again while the index was made, not only at its end
+        }
         EXPECT_EQ(lastTotal, QFileInfo(file("new.zip")).size());
         EXPECT_EQ(contentsOf(path), contents) << stopAfter;
         expectOldListWhole();
