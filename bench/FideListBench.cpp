@@ -131,7 +131,7 @@ void makeZip() {
     if (QFileInfo::exists(QString::fromStdString(kZip))) {
         return;
     }
-    QFile::remove(QString::fromStdString(kZip + ".part"));
+    QFile::remove(QString::fromStdString(kZip + ".unfinished"));
     std::string text(kHeader);
     text += "\r\n";
     std::mt19937 random(2026);
@@ -141,9 +141,9 @@ void makeZip() {
     }
     archive* zip = archive_write_new();
     archive_write_set_format_zip(zip);
-    const std::string part = kZip + ".part";
-    if (archive_write_open_filename(zip, part.c_str()) != ARCHIVE_OK) {
-        throw std::runtime_error("cannot write " + part);
+    const std::string unfinished = kZip + ".unfinished";
+    if (archive_write_open_filename(zip, unfinished.c_str()) != ARCHIVE_OK) {
+        throw std::runtime_error("cannot write " + unfinished);
     }
     archive_entry* entry = archive_entry_new();
     archive_entry_set_pathname(entry, "players_list_foa.txt");
@@ -155,10 +155,10 @@ void makeZip() {
     archive_write_data(zip, text.data(), text.size());
     archive_entry_free(entry);
     if (archive_write_close(zip) != ARCHIVE_OK) {
-        throw std::runtime_error("cannot write " + part);
+        throw std::runtime_error("cannot write " + unfinished);
     }
     archive_write_free(zip);
-    std::rename(part.c_str(), kZip.c_str());
+    std::rename(unfinished.c_str(), kZip.c_str());
     std::printf("list: %zu bytes, %d lines, zipped into %s (%lld bytes)\n", text.size(), kLines,
                 kZip.c_str(),
                 static_cast<long long>(QFileInfo(QString::fromStdString(kZip)).size()));

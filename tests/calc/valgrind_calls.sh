@@ -72,6 +72,23 @@ for player in "Lefevre, Helene" "Helene Lefevre" "Simon" "$(head -c 20 /dev/zero
 done
 add --pgn /dev/zero --player x
 
+# FIDE's list: its header, the real lines, other titles running into FOA, a UTF-8 name, a cut
+# line, a damaged one; imported under valgrind, and searched in a copy imported beforehand.
+header="ID Number      Name                                                         Fed Sex Tit  WTit OTit           FOA SRtng SGm SK RRtng RGm Rk BRtng BGm BK B-day Flag"
+{
+  printf '%s\r\n' "$header"
+  printf '%s\r\n' "1503014        Carlsen, Magnus                                              NOR M   GM                           2823  0   10 2801  12  10 2860  0   10 1990      "
+  printf '%s\r\n' "3101959        Cruz Arce, Francisco J.                                      PUR M             SI,FI,LSI,SLI,NAAFM 1938  0   20 1956  0   20 1927  0   20 1982      "
+  printf '%s\r\n' $'2000004        Lef\xc3\xa8vre, Zo\xc3\xa9                                                 FRA F   IM   WGM  IA             WFM 2310  5   20'
+  printf '%s\r\n' "12345678       Ababil" "x1234          Damaged"
+} >"$pgn/players_list_foa.txt"
+"$calc" --fide-db "$pgn/searched.sqlite" --fide-list-import "$pgn/players_list_foa.txt" >/dev/null 2>&1
+add --fide-db "$pgn/imported.sqlite" --fide-list-import "$pgn/players_list_foa.txt" --month 2026-10
+add --fide-db "$pgn/refused.sqlite" --fide-list-import "$pgn/mixed.pgn"
+for text in 1503014 carl "lefevre zo" "\"*" "x OR y" "" 999999999999; do
+  add --fide-db "$pgn/searched.sqlite" --fide-find "$text"
+done
+
 printf '%s\n' "${#calls[@]} calls of tavolin-calc under valgrind" >&2
 log="$(mktemp -d)"
 trap 'rm -rf "$log" "$pgn"' EXIT
