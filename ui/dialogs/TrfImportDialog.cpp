@@ -12,8 +12,8 @@
 
 #include "DialogStart.h"
 #include "ErrorBoundary.h"
+#include "ImportedGamesTable.h"
 #include "PgnImportDialogControls.h"
-#include "PgnText.h"
 #include "PlayerNames.h"
 #include "TrfFile.h"
 #include "TrfImport.h"
@@ -24,12 +24,6 @@
 namespace tavolin {
 
 namespace {
-
-QString resultText(const GameEntry& entry) {
-    return entry.score == kWinScore    ? QStringLiteral("+")
-           : entry.score == kDrawScore ? QStringLiteral("=")
-                                       : QStringLiteral("-");
-}
 
 // Reports write "2024/03/02" or "2024.03.02": kept in the PGN form, which the history and
 // its window read.
@@ -114,18 +108,7 @@ void TrfImportDialog::choosePlayerFor(const QString& wanted) {
     }
     ui_->playerBox->setCurrentIndex(-1);
     clearGames();
-    if (!choice.tied.empty()) {
-        QStringList tied;
-        for (const int index : choice.tied) {
-            tied.append(names.at(index));
-        }
-        ui_->skippedLabel->setText(
-            fromUtf8(messages::kPgnSeveralPlayers).arg(wanted, tied.join(QStringLiteral(" ; "))));
-    } else if (wanted.trimmed().isEmpty()) {
-        ui_->skippedLabel->setText(fromUtf8(messages::kPgnChoosePlayer));
-    } else {
-        ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoMatchingPlayer).arg(wanted));
-    }
+    ui_->skippedLabel->setText(noPlayerChosenText(wanted, names, choice));
 }
 
 void TrfImportDialog::clearGames() {
@@ -141,20 +124,9 @@ void TrfImportDialog::showGamesOf(int player) {
     const TrfPlayerGames games = trfPlayerGames(event_, chosen);
     for (PgnImportedGame game : games.games) {
         game.date = pgnDate(std::move(game.date));
-        const int row = ui_->gameTable->rowCount();
-        ui_->gameTable->insertRow(row);
-        auto* date = new QTableWidgetItem(fromUtf8(frenchDate(game.date)));
-        date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
-        date->setCheckState(Qt::Checked);
-        ui_->gameTable->setItem(row, 0, date);
-        ui_->gameTable->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
-        ui_->gameTable->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
-        ui_->gameTable->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
-        ui_->gameTable->setItem(row, 4,
-                                new QTableWidgetItem(QString::number(game.entry.opponentRating)));
-        ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
-        shownGames_.push_back(game);
+        shownGames_.push_back(std::move(game));
     }
+    showImportedGames(*ui_->gameTable, shownGames_);
     QStringList said;
     if (!games.skippedSummary().empty()) {
         said.append(fromUtf8(games.skippedSummary()));
@@ -171,13 +143,7 @@ void TrfImportDialog::showGamesOf(int player) {
 }
 
 std::vector<PgnImportedGame> TrfImportDialog::tickedGames() const {
-    std::vector<PgnImportedGame> ticked;
-    for (int row = 0; row < ui_->gameTable->rowCount(); ++row) {
-        if (ui_->gameTable->item(row, 0)->checkState() == Qt::Checked) {
-            ticked.push_back(shownGames_.at(static_cast<std::size_t>(row)));
-        }
-    }
-    return ticked;
+    return tickedImportedGames(*ui_->gameTable, shownGames_);
 }
 
 }  // namespace tavolin
