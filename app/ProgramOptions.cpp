@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramOptions.h"
 
+#include "TrfFile.h"
+
 namespace tavolin {
 
 const char* const kProgramUsage =
-    "Utilisation : tavolin [--user-data] [FICHIER.pgn]\n"
+    "Utilisation : tavolin [--user-data] [FICHIER.pgn | FICHIER.trf]\n"
     "Garde les parties d'une période de classement d'un joueur d'échecs et calcule son\n"
     "nouveau classement.\n"
     "\n"
     "Sans option, les joueurs sont gardés dans le fichier tavo.lin du dossier courant, qui\n"
-    "doit en avoir un. Avec un fichier PGN, ses parties sont proposées à l'importation ;\n"
-    "quand le programme est déjà ouvert sur les mêmes joueurs, le fichier lui est confié.\n"
+    "doit en avoir un. Avec un fichier PGN ou un rapport de tournoi (TRF), ses parties sont\n"
+    "proposées à l'importation ; quand le programme est déjà ouvert sur les mêmes joueurs, le\n"
+    "fichier lui est confié.\n"
     "\n"
     "      --user-data  garder les joueurs dans le dossier de l'utilisateur,\n"
     "                   $XDG_DATA_HOME/tavolin (par défaut ~/.local/share/tavolin), créé\n"
@@ -29,8 +32,12 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         } else if (argument == QLatin1String("--user-data")) {
             options.userData = true;
         } else if (!argument.startsWith(QLatin1Char('-'))) {
-            const bool pgn = argument.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive);
-            if (pgn && options.pgnFile.isEmpty()) {
+            // A report saved as ".txt" is known by its first bytes.
+            const bool games = argument.endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive) ||
+                               argument.endsWith(QStringLiteral(".trf"), Qt::CaseInsensitive) ||
+                               (argument.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
+                                isTrfFile(argument));
+            if (games && options.pgnFile.isEmpty()) {
                 options.pgnFile = argument;
             } else if (options.unknownFile.isEmpty()) {
                 options.unknownFile = argument;

@@ -94,6 +94,15 @@ inline constexpr std::string_view kPgnSeveralPlayersNamed =
 // Tournament report import: the rounds that are no rated game.
 inline constexpr std::string_view kTrfSkippedOne = "1 ronde non prise : %1";  // the reason
 inline constexpr std::string_view kTrfSkippedMany = "%1 rondes non prises : %2";
+// The window's import of a report: a file too large to be one, and the player's own rating.
+inline constexpr std::string_view kTrfTooLarge =
+    "Le fichier %1 est trop grand pour un rapport de tournoi (%2 Mo au plus).";
+inline constexpr std::string_view kTrfRatingFilled =
+    "Le classement de ce joueur dans le fichier (%1) sera mis dans la case du classement, "
+    "qui est vide.";
+inline constexpr std::string_view kTrfRatingKept =
+    "Le classement de ce joueur dans le fichier (%1) n'est pas pris : la case du classement "
+    "en a déjà un.";
 
 // The history of closed periods: "%1" is its full path.
 inline constexpr std::string_view kHistoryBusy =

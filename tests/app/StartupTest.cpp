@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <future>
@@ -239,6 +240,35 @@ TEST(ProgramOptionsTest, ReadsTheCommandLine) {
     EXPECT_EQ(withoutQtOptions({"-platform", "offscreen", "--style=fusion", "-reverse",
                                 "--user-data", "-session", "s1", "open.pgn", "--bogus"}),
               (QStringList{"--user-data", "open.pgn", "--bogus"}));
+}
+
+// A report is offered by its name ".trf", or as a ".txt" by its first bytes; any other text
+// stays an unknown file.
+TEST(ProgramOptionsTest, TakesTournamentReports) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString report = write("open.txt", "012 Open\n001    1 m    Dupont, Jean\n");
+    const QString notes = write("notes.txt", "Notes du tournoi\n");
+    struct Case {
+        QStringList arguments;
+        QString file, error;
+    };
+    for (const Case& c : {
+             Case{{"open.TRF"}, "open.TRF", ""},
+             Case{{"--user-data", report}, report, ""},
+             Case{{notes}, "", QStringLiteral("tavolin : fichier inconnu « %1 »").arg(notes)},
+             Case{{"a.trf", "b.pgn"}, "a.trf", "tavolin : fichier inconnu « b.pgn »"},
+         }) {
+        const ProgramOptions options = readProgramOptions(c.arguments);
+        EXPECT_EQ(options.pgnFile, c.file) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(commandLineError(options), c.error) << c.arguments.join(' ').toStdString();
+    }
 }
 
 TEST(UserFoldersTest, FollowTheXdgRules) {

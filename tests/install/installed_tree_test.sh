@@ -52,4 +52,16 @@ for wrong in --bogus foo.txt; do
   [ "$status" -eq 2 ] || { cat "$work/output"; fail "tavolin $wrong: status $status, not 2"; }
   grep -q "^tavolin : " "$work/output" || fail "tavolin $wrong: $(cat "$work/output")"
 done
+# Tournament reports: their type installed where shared-mime-info reads it, and offered to
+# the program by its desktop entry.
+types="$work/prefix/share/mime/packages/io.github.tavolin.Tavolin.xml"
+[ -f "$types" ] || fail "no $types"
+grep -q '<mime-type type="application/x-fide-trf">' "$types" || fail "$types declares no TRF type"
+grep -q '<glob pattern="\*.trf"/>' "$types" || fail "$types gives no *.trf"
+grep -q '^MimeType=.*application/x-fide-trf;' "$entry" || fail "the desktop entry opens no TRF"
+if command -v update-mime-database >/dev/null; then
+  cp -r "$work/prefix/share/mime" "$work/mime"
+  update-mime-database "$work/mime" >/dev/null 2>&1 || fail "update-mime-database refuses $types"
+  [ -f "$work/mime/application/x-fide-trf.xml" ] || fail "update-mime-database made no TRF type"
+fi
 echo "installed tree: the desktop entry's command works"

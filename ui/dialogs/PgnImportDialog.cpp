@@ -15,6 +15,7 @@
 #include "Controls.h"
 #include "DialogStart.h"
 #include "ErrorBoundary.h"
+#include "ImportedGamesTable.h"
 #include "PgnImportDialogControls.h"
 #include "PgnReading.h"
 #include "PgnText.h"
@@ -23,16 +24,6 @@
 #include "Utf8.h"
 
 namespace tavolin {
-
-namespace {
-
-QString resultText(const GameEntry& entry) {
-    return entry.score == kWinScore    ? QStringLiteral("+")
-           : entry.score == kDrawScore ? QStringLiteral("=")
-                                       : QStringLiteral("-");
-}
-
-}  // namespace
 
 void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) {
     auto* layout = new QVBoxLayout(dialog);
@@ -207,18 +198,7 @@ void PgnImportDialog::choosePlayerFor(const QString& wanted) {
     }
     ui_->playerBox->setCurrentIndex(-1);
     clearGames();
-    if (!choice.tied.empty()) {
-        QStringList tied;
-        for (const int index : choice.tied) {
-            tied.append(names.at(index));
-        }
-        ui_->skippedLabel->setText(
-            fromUtf8(messages::kPgnSeveralPlayers).arg(wanted, tied.join(QStringLiteral(" ; "))));
-    } else if (wanted.trimmed().isEmpty()) {
-        ui_->skippedLabel->setText(fromUtf8(messages::kPgnChoosePlayer));
-    } else {
-        ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoMatchingPlayer).arg(wanted));
-    }
+    ui_->skippedLabel->setText(noPlayerChosenText(wanted, names, choice));
 }
 
 void PgnImportDialog::readGamesOf(int player) {
@@ -246,21 +226,8 @@ void PgnImportDialog::clearGames() {
 
 void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
     clearGames();
-    for (const PgnImportedGame& game : games.games()) {
-        const int row = ui_->gameTable->rowCount();
-        ui_->gameTable->insertRow(row);
-        auto* date = new QTableWidgetItem(fromUtf8(frenchDate(game.date)));
-        date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
-        date->setCheckState(Qt::Checked);
-        ui_->gameTable->setItem(row, 0, date);
-        ui_->gameTable->setItem(row, 1, new QTableWidgetItem(fromUtf8(game.event)));
-        ui_->gameTable->setItem(row, 2, new QTableWidgetItem(fromUtf8(game.round)));
-        ui_->gameTable->setItem(row, 3, new QTableWidgetItem(fromUtf8(game.opponent)));
-        ui_->gameTable->setItem(row, 4,
-                                new QTableWidgetItem(QString::number(game.entry.opponentRating)));
-        ui_->gameTable->setItem(row, 5, new QTableWidgetItem(resultText(game.entry)));
-        shownGames_.push_back(game);
-    }
+    shownGames_ = games.games();
+    showImportedGames(*ui_->gameTable, shownGames_);
     QString text = fromUtf8(games.skippedSummary());
     if (truncated) {
         text += QLatin1Char('\n') + fromUtf8(messages::kPgnDamaged).arg(path_);
@@ -270,13 +237,7 @@ void PgnImportDialog::showGames(const PgnPlayerGames& games, bool truncated) {
 }
 
 std::vector<PgnImportedGame> PgnImportDialog::tickedGames() const {
-    std::vector<PgnImportedGame> ticked;
-    for (int row = 0; row < ui_->gameTable->rowCount(); ++row) {
-        if (ui_->gameTable->item(row, 0)->checkState() == Qt::Checked) {
-            ticked.push_back(shownGames_.at(static_cast<std::size_t>(row)));
-        }
-    }
-    return ticked;
+    return tickedImportedGames(*ui_->gameTable, shownGames_);
 }
 
 }  // namespace tavolin

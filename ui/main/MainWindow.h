@@ -95,9 +95,11 @@ public:
 
     // Imports games from a PGN file through the import dialog.
     void importPgn(const QString& path);
-    // A PGN file opened from the desktop: the window comes to the front (behind its own open
-    // box, if one is), then imports it once the event loop runs and no window of the
-    // program's own is open.
+    // Imports games, and the rating when the field is empty, from a tournament report.
+    void importTrf(const QString& path);
+    // A PGN file or a tournament report opened from the desktop: the window comes to the
+    // front (behind its own open box, if one is), then imports it once the event loop runs
+    // and no window of the program's own is open.
     void openPgnFile(const QString& path);
     // How Ctrl+O and the game list's menu choose a file (a file dialog by default).
     void setPgnFileChooser(std::function<QString()> chooser) {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Games imported from PGN files: dropped on the window, opened with Ctrl+O or from the game
-// list's context menu.
+// Games imported from PGN files and tournament reports: dropped on the window, opened with
+// Ctrl+O or from the game list's context menu, or handed over by the desktop.
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -12,10 +13,13 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
+#include <optional>
 
 #include "MainWindow.h"
 #include "MainWindowControls.h"
 #include "PgnImportDialog.h"
+#include "TrfFile.h"
+#include "TrfImportDialog.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -23,18 +27,22 @@ namespace tavolin {
 
 namespace {
 
-const QString kImportCaption = QStringLiteral("Importer des parties (PGN)…");
+const QString kImportCaption = QStringLiteral("Importer des parties (PGN, TRF)…");
 constexpr int kWaitingFileCheckMilliseconds = 200;
 
-// The first PGN file among what is dragged.
+// The first file among what is dragged that may hold games: a PGN file, a tournament
+// report, or a text file, which its first bytes tell apart once dropped.
 QString pgnFileOf(const QMimeData* data) {
     if (data == nullptr) {
         return {};
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() &&
-            url.toLocalFile().endsWith(QStringLiteral(".pgn"), Qt::CaseInsensitive)) {
-            return url.toLocalFile();
+        const QString path = url.toLocalFile();
+        for (const QLatin1String extension :
+             {QLatin1String(".pgn"), QLatin1String(".trf"), QLatin1String(".txt")}) {
+            if (url.isLocalFile() && path.endsWith(extension, Qt::CaseInsensitive)) {
+                return path;
+            }
         }
     }
     return {};
@@ -65,7 +73,8 @@ void MainWindow::connectImport() {
     pgnFileChooser_ = [this] {
         return QFileDialog::getOpenFileName(
             this, kImportCaption, QString(),
-            QStringLiteral("Parties PGN (*.pgn *.PGN);;Tous les fichiers (*)"));
+            QStringLiteral("Parties PGN ou TRF (*.pgn *.PGN *.trf *.TRF *.txt *.TXT);;"
+                           "Tous les fichiers (*)"));
     };
 }
 
@@ -100,7 +109,12 @@ void MainWindow::importNextPgnFile() {
         if (session_.current() == 0) {
             loadPlayer();
         }
-        importPgn(path);
+        // A report is known by its first bytes, whatever its name.
+        if (isTrfFile(path)) {
+            importTrf(path);
+        } else {
+            importPgn(path);
+        }
     });
     importingPgn_ = false;
     if (!waitingPgnFiles_.isEmpty()) {
@@ -144,6 +158,29 @@ void MainWindow::importPgn(const QString& path) {
     PgnImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), boxes_, this);
     if (execOwnWindow(dialog) != QDialog::Accepted) {
         return;
+    }
+    for (const PgnImportedGame& game : dialog.tickedGames()) {
+        if (!session_.addImportedGame(game)) {
+            warn(messages::kTooManyGames);
+            break;
+        }
+    }
+    ui_->gameList->verticalScrollBar()->setValue(ui_->gameList->verticalScrollBar()->maximum());
+    showGameCount();
+    savePlayer();
+}
+
+// As a PGN import, and the player's rating in the report goes into the rating field when
+// that is empty: his first period starts from it.
+void MainWindow::importTrf(const QString& path) {
+    const int row = std::max(ui_->playerGrid->currentRow(), 0);
+    TrfImportDialog dialog(path, ui_->playerGrid->item(row, 0)->text(), ui_->ratingEdit->text(),
+                           boxes_, this);
+    if (execOwnWindow(dialog) != QDialog::Accepted) {
+        return;
+    }
+    if (const std::optional<int> rating = dialog.ratingToFill()) {
+        ui_->ratingEdit->setText(QString::number(*rating));
     }
     for (const PgnImportedGame& game : dialog.tickedGames()) {
         if (!session_.addImportedGame(game)) {
