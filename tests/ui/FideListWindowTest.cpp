@@ -175,6 +175,11 @@ TEST_F(FideListWindowTest, TheLinkedPlayersRatingAndKAreOfferedAndTakenOnlyWhenA
     EXPECT_EQ(ui.ratingEdit->text(), "2823");
     EXPECT_EQ(mainWindow->session().fide2024Coefficient(), 10);
     EXPECT_TRUE(mainWindow->windowTitle().endsWith("liste FIDE d'octobre 2026"));
+    leaveAndComeBack();  // the player is loaded again: the title still tells the list
+    EXPECT_TRUE(mainWindow->windowTitle().endsWith("liste FIDE d'octobre 2026"));
+    ui.ratingEdit->setText("2800");
+    leaveAndComeBack();
+    EXPECT_EQ(mainWindow->windowTitle(), kVersionCaption);
     EXPECT_TRUE(boxes.warnings.isEmpty());
 }
 

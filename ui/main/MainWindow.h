@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -175,6 +176,13 @@ private:
     const std::unique_ptr<MainWindowControls> ui_;
     OpponentSuggestions* opponentSuggestions_ = nullptr;
     std::function<QString()> fideListFileChooser_;
+    // Player by player, the rating last taken from FIDE's list and the title's end that says
+    // from which list.
+    struct RatingFromFideList {
+        QString rating;
+        QString titleEnd;
+    };
+    std::map<int, RatingFromFideList> ratingsFromFideList_;
     TrackedMessageBoxes boxes_;
     OncePerActionBoxes actionBoxes_{boxes_};
     MainWindowFiles files_;

@@ -213,7 +213,9 @@ void MainWindow::updateFromFideList() {
             session_.setFide2024Coefficient(entry->standardK);
         }
     }
-    setWindowTitle(kVersionCaption + QStringLiteral(" — Elo de ") + listName);
+    const QString titleEnd = QStringLiteral(" — Elo de ") + listName;
+    ratingsFromFideList_[session_.current()] = {ui_->ratingEdit->text(), titleEnd};
+    setWindowTitle(kVersionCaption + titleEnd);
     savePlayer();
 }
 

@@ -27,6 +27,11 @@ void MainWindow::loadPlayer() {
     setWindowTitle(kVersionCaption);
 
     session_.load(selectedPlayer());
+    // The rating taken from FIDE's list says which list, for as long as it is the rating.
+    if (const auto taken = ratingsFromFideList_.find(session_.current());
+        taken != ratingsFromFideList_.end() && taken->second.rating == session_.ratingText()) {
+        setWindowTitle(kVersionCaption + taken->second.titleEnd);
+    }
 
     // The system's button saves the player just loaded straight back, recounted.
     const std::int32_t system = session_.storedSystem();
