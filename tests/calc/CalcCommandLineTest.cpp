@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalcCommandLine.h"
+#include "CalcRun.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -25,18 +26,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CalcRun calc(std::vector<std::string_view> arguments, std::string_view localeSeparator = ",") {
-    std::ostringstream out, err;
-    const int status = runCalcCommandLine(arguments, localeSeparator, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CalcCommandLineTest, PrintsTheLabelsOfTheSystem) {
     const CalcRun run = calc({"-r", "1500", "1600+", "1600-", "1600=", "1600="});

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CalcCommandLine.h"
+#include "CalcRun.h"
 #include "FideListLines.h"
 
 namespace tavolin {
@@ -20,18 +21,6 @@ using testing::combinedLine;
 using testing::kCarlsenLine;
 using testing::kCombinedHeader;
 using testing::kCruzArceLine;
-
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CalcRun calc(std::vector<std::string_view> arguments) {
-    std::ostringstream out, err;
-    const int status = runCalcCommandLine(arguments, ",", out, err);
-    return {status, out.str(), err.str()};
-}
 
 class FideListCommandsTest : public ::testing::Test {
 protected:

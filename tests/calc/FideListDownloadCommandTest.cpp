@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CalcCommandLine.h"
+#include "CalcRun.h"
 #include "FideList.h"
 #include "FideListFiles.h"
 #include "FideListLines.h"
@@ -19,18 +20,6 @@
 
 namespace tavolin {
 namespace {
-
-struct CalcRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CalcRun calc(std::vector<std::string_view> arguments) {
-    std::ostringstream out, err;
-    const int status = runCalcCommandLine(arguments, ",", out, err);
-    return {status, out.str(), err.str()};
-}
 
 class FideListDownloadCommandTest : public ::testing::Test {
 protected:
