@@ -21,6 +21,7 @@ enum class Option {
     Table,
     Difference,
     Pgn,
+    Trf,
     Player,
     Help,
     Version,
@@ -52,6 +53,7 @@ constexpr KnownOption kOptions[] = {
     {Option::Table, 0, "table", false},
     {Option::Difference, 0, "difference", true},
     {Option::Pgn, 0, "pgn", true},
+    {Option::Trf, 0, "trf", true},
     {Option::Player, 0, "player", true},
     {Option::Help, 'h', "help", false},
     {Option::Version, 0, "version", false},
@@ -187,6 +189,9 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Pgn:
             options.pgn = std::string(value);
+            break;
+        case Option::Trf:
+            options.trf = std::string(value);
             break;
         case Option::Player:
             options.player = std::string(value);
@@ -351,11 +356,20 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             "--pgn, ni --table, ni "
             "--difference, ni --history"};
     }
-    if (options.player && !options.pgn) {
-        return UsageError{"--player demande --pgn FICHIER"};
+    if (options.pgn && options.trf) {
+        return UsageError{"--pgn et --trf ne vont pas ensemble"};
+    }
+    if (options.player && !options.pgn && !options.trf) {
+        return UsageError{"--player demande --pgn FICHIER ou --trf FICHIER"};
     }
     if (options.pgn && (!options.games.empty() || options.table || options.difference)) {
         return UsageError{"--pgn ne prend ni PARTIE, ni --table, ni --difference"};
+    }
+    if (options.trf && (!options.games.empty() || options.table || options.difference ||
+                        options.history || fideList)) {
+        return UsageError{
+            "--trf ne prend ni PARTIE, ni --table, ni --difference, ni --history, ni la liste "
+            "FIDE"};
     }
     // The 2024 regulations know three K factors; a coefficient box holds what is typed.
     if (options.system == RatingSystem::Fide2024 && options.coefficient &&

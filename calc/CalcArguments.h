@@ -26,6 +26,9 @@ struct CalcOptions {
     std::optional<double> difference;
     // Games from a PGN file: the player's, or the list of its players without --player.
     std::optional<std::string> pgn;
+    // Games from a tournament report: the player's, or the list of its players without
+    // --player.
+    std::optional<std::string> trf;
     std::optional<std::string> player;
     bool help = false;
     bool version = false;

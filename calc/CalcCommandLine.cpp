@@ -2,7 +2,6 @@
 #include "CalcCommandLine.h"
 
 #include <QFileInfo>
-#include <QStringList>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -21,6 +20,7 @@
 #include "GameList.h"
 #include "HistoryListing.h"
 #include "HistoryTexts.h"
+#include "NamedPlayer.h"
 #include "NumberText.h"
 #include "PercentageTable.h"
 #include "PgnFile.h"
@@ -28,6 +28,7 @@
 #include "PlayerNames.h"
 #include "RatingSystem.h"
 #include "ScoreToDifference.h"
+#include "TrfCommands.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 #include "Version.h"
@@ -37,6 +38,7 @@ namespace tavolin {
 const std::string_view kCalcUsage =
     "Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"
     "              tavolin-calc [OPTIONS] --pgn FICHIER [--player NOM]\n"
+    "              tavolin-calc [OPTIONS] --trf FICHIER [--player NOM]\n"
     "              tavolin-calc [-d C] --history FICHIER [--slot N]\n"
     "              tavolin-calc [--fide-db FICHIER] --fide-find TEXTE\n"
     "              tavolin-calc [--fide-db FICHIER] --fide-list-import FICHIER [--month AAAA-MM]\n"
@@ -64,7 +66,13 @@ const std::string_view kCalcUsage =
     "PGN, à la place des PARTIEs (Elo de l'adversaire de 1000 à 3000, résultat 1-0, 0-1 ou "
     "1/2-1/2 ; les autres sont comptées sur la sortie d'erreur) ; seul : les joueurs du "
     "fichier, \"NOM<TAB>PARTIES\", le plus de parties d'abord\n"
-    "      --player NOM          le joueur dont --pgn prend les parties, nommé comme la fenêtre "
+    "      --trf FICHIER         avec --player NOM : les parties classées de ce joueur dans un "
+    "rapport de tournoi FIDE (TRF), à la place des PARTIEs, et sans -r son classement du "
+    "fichier (les forfaits, les exempts, les absences et les adversaires non classés sont "
+    "comptés sur la sortie d'erreur) ; seul : les joueurs du rapport, "
+    "\"NUMÉRO<TAB>NOM<TAB>CLASSEMENT<TAB>POINTS\", dans l'ordre du fichier\n"
+    "      --player NOM          le joueur dont --pgn ou --trf prend les parties, nommé comme la "
+    "fenêtre "
     "compare les noms : ni la casse, ni les accents, ni les blancs, ni l'ordre autour de la "
     "virgule ne comptent ; un nom de 20 caractères peut être coupé ; plusieurs joueurs qui "
     "conviennent également sont refusés\n"
@@ -201,25 +209,16 @@ std::optional<PgnPlayer> namedPgnPlayer(const CalcOptions& options, std::ostream
     if (!players) {
         return std::nullopt;
     }
-    QStringList names;
+    std::vector<std::string> names;
+    names.reserve(players->size());
     for (const PgnPlayer& player : *players) {
-        names.append(QString::fromStdString(player.name));
+        names.push_back(player.name);
     }
-    const PlayerChoice choice = choosePlayer(QString::fromStdString(*options.player), names);
-    if (choice.chosen >= 0) {
-        return players->at(static_cast<std::size_t>(choice.chosen));
-    }
-    if (choice.tied.empty()) {
-        err << filledMessage(messages::kPgnNoPlayerNamed, *options.player, *options.pgn) << '\n';
+    const auto chosen = namedPlayerIndex(*options.player, names, *options.pgn, err);
+    if (!chosen) {
         return std::nullopt;
     }
-    std::string tied;
-    for (const int index : choice.tied) {
-        tied += (tied.empty() ? "" : " ; ") + players->at(static_cast<std::size_t>(index)).name;
-    }
-    err << filledMessage(messages::kPgnSeveralPlayersNamed, *options.player, *options.pgn, tied)
-        << '\n';
-    return std::nullopt;
+    return players->at(*chosen);
 }
 
 // The player's importable games from the PGN file, in file order; nothing after saying why.
@@ -417,13 +416,25 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
     if (options.pgn && !options.player) {
         return listPgnPlayers(options, out, err);
     }
+    if (options.trf && !options.player) {
+        return listTrfPlayers(options, out, err);
+    }
+    const std::string decimalSeparator =
+        options.decimalSeparator.value_or(std::string(localeDecimalSeparator));
+    if (options.trf) {
+        const auto taken = trfCalculationGames(options, err);
+        if (!taken) {
+            return kExitRefused;
+        }
+        CalcOptions withRating = options;
+        withRating.rating = taken->ratingText;
+        return calculateGames(withRating, taken->games, decimalSeparator, out, err);
+    }
     const auto games = options.pgn ? pgnGames(options, err) : typedGames(options, err);
     if (!games) {
         return kExitRefused;
     }
-    return calculateGames(options, *games,
-                          options.decimalSeparator.value_or(std::string(localeDecimalSeparator)),
-                          out, err);
+    return calculateGames(options, *games, decimalSeparator, out, err);
 }
 
 }  // namespace tavolin

@@ -91,6 +91,16 @@ std::string TrfPlayerGames::skippedSummary() const {
                : filledMessage(messages::kTrfSkippedMany, std::to_string(total), skippedText());
 }
 
+std::string trfDamageSummary(const TrfEvent& event) {
+    const int total = event.damagedTotal();
+    if (total == 0) {
+        return {};
+    }
+    const std::string first = std::to_string(event.firstDamagedLine);
+    return total == 1 ? filledMessage(messages::kTrfDamagedOne, first)
+                      : filledMessage(messages::kTrfDamagedMany, std::to_string(total), first);
+}
+
 TrfPlayerGames trfPlayerGames(const TrfEvent& event, const TrfPlayer& player) {
     TrfPlayerGames games;
     games.ownRating = player.rating;

@@ -48,6 +48,10 @@ struct TrfPlayerGames {
 // The date is the event's start date as written, the event its 012 name.
 TrfPlayerGames trfPlayerGames(const TrfEvent& event, const TrfPlayer& player);
 
+// What the reader left out of the file: "2 lignes de joueur abîmées ne sont pas prises (la
+// première : ligne 14)."; empty when none.
+std::string trfDamageSummary(const TrfEvent& event);
+
 // The players of the event whose name has the key `playerKey` under `key`, in file order:
 // none, one, or several the user must choose between.
 std::vector<const TrfPlayer*> trfPlayersWithKey(const TrfEvent& event, std::string_view playerKey,

@@ -94,6 +94,12 @@ inline constexpr std::string_view kPgnSeveralPlayersNamed =
 // Tournament report import: the rounds that are no rated game.
 inline constexpr std::string_view kTrfSkippedOne = "1 ronde non prise : %1";  // the reason
 inline constexpr std::string_view kTrfSkippedMany = "%1 rondes non prises : %2";
+inline constexpr std::string_view kTrfNoPlayer = "Aucun joueur dans %1";
+// Player lines the reader could not read, left out: how many, and the first one's number.
+inline constexpr std::string_view kTrfDamagedOne =
+    "1 ligne de joueur abîmée n'est pas prise (ligne %1).";
+inline constexpr std::string_view kTrfDamagedMany =
+    "%1 lignes de joueur abîmées ne sont pas prises (la première : ligne %2).";
 // The window's import of a report: a file too large to be one, and the player's own rating.
 inline constexpr std::string_view kTrfTooLarge =
     "Le fichier %1 est trop grand pour un rapport de tournoi (%2 Mo au plus).";

@@ -247,6 +247,97 @@ TEST(TrfReaderTest, ReadsAWholeEvent) {
     EXPECT_EQ(event.playerRanked(18)->fideId, "");
 }
 
+// The points a result code gives, in halves: what the report's own totals are made of.
+int halfPoints(char result) {
+    switch (result) {
+        case '1':
+        case '+':
+        case 'w':
+        case 'f':
+        case 'u':
+            return 2;
+        case '=':
+        case 'd':
+        case 'h':
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+// What the opponent's round says of the same game.
+char mirroredResult(char result) {
+    switch (result) {
+        case '1':
+            return '0';
+        case '0':
+            return '1';
+        case '+':
+            return '-';
+        case '-':
+            return '+';
+        case 'w':
+            return 'l';
+        case 'l':
+            return 'w';
+        default:
+            return result;
+    }
+}
+
+char lowered(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+// Real events from public projects: FIDE's own example of a 284-player open (LF), and a
+// 60-player event whose lines end with CR alone. Every game is read the same from both
+// sides, and every player's rounds add up to the points his line states.
+TEST(TrfReaderTest, RealEventsReadWholeAndAgreeWithThemselves) {
+    struct RealEvent {
+        std::string file, name;
+        std::size_t players, rounds;
+    };
+    for (const RealEvent& real :
+         {RealEvent{"fide-example-284.trf", "9. Karl-Mala-Gedenkturnier", 284, 7},
+          RealEvent{"bbp-issue7-cr.trf", "AutoTest Tournament 1110065304", 60, 14}}) {
+        SCOPED_TRACE(real.file);
+        const TrfEvent event = readTrf(dataFile(real.file));
+        EXPECT_EQ(event.name, real.name);
+        ASSERT_EQ(event.players.size(), real.players);
+        EXPECT_EQ(event.damagedTotal(), 0);
+        for (const TrfPlayer& player : event.players) {
+            SCOPED_TRACE(player.name);
+            ASSERT_LE(player.rounds.size(), real.rounds);
+            int halves = 0;
+            for (std::size_t k = 0; k < player.rounds.size(); ++k) {
+                const TrfRound& round = player.rounds[k];
+                halves += halfPoints(lowered(round.result));
+                if (round.opponent == 0) {
+                    continue;
+                }
+                const TrfPlayer* opponent = event.playerRanked(round.opponent);
+                ASSERT_NE(opponent, nullptr);
+                ASSERT_LT(k, opponent->rounds.size());
+                const TrfRound& theirs = opponent->rounds[k];
+                EXPECT_EQ(theirs.opponent, player.startingRank);
+                const char otherColour = round.colour == 'w'   ? 'b'
+                                         : round.colour == 'b' ? 'w'
+                                                               : round.colour;
+                EXPECT_EQ(theirs.colour, otherColour);
+                EXPECT_EQ(lowered(theirs.result), mirroredResult(lowered(round.result)));
+            }
+            EXPECT_EQ(std::to_string(halves / 2) + (halves % 2 ? ".5" : ".0"), player.points);
+        }
+    }
+    const TrfEvent fide = readTrf(dataFile("fide-example-284.trf"));
+    EXPECT_EQ(fide.startDate, "28. 07. 2005");
+    EXPECT_EQ(fide.playerRanked(146)->rating, std::nullopt);
+    EXPECT_EQ(fide.playerRanked(280)->rating, 2005);
+    EXPECT_EQ(fide.playerRanked(278)->federation, "SWE");
+    EXPECT_EQ(fide.playerRanked(276)->rounds.front(), (TrfRound{0, ' ', ' '}));
+    EXPECT_EQ(fide.playerRanked(282)->rounds[4], (TrfRound{0, '-', '+'}));
+}
+
 TEST(TrfReaderTest, AnEmptyOrForeignFileHasNoPlayer) {
     for (const std::string& file :
          {std::string(), std::string("\n\r\n"), std::string("[Event \"Open\"]\n1. e4 *\n"),

@@ -157,6 +157,11 @@ TEST_F(TrfImportTest, AReportOpenedFromTheDesktopOpensItsDialog) {
 
 // Nobody is chosen for the user unless his name matches; what cannot be read is told.
 TEST_F(TrfImportTest, TheDialogChoosesByTheNameRuleAndTellsErrors) {
+    const QString damaged = folder.filePath("damaged.trf");
+    QByteArray lines = santiagoReport();
+    lines.insert(lines.indexOf("001"), "001  x  damaged\r\n");
+    writeFile(damaged, lines);
+    writeFile(folder.filePath("empty.trf"), "012 Open\n");
     struct Case {
         QString path;
         QString wanted;
@@ -172,6 +177,9 @@ TEST_F(TrfImportTest, TheDialogChoosesByTheNameRuleAndTellsErrors) {
                   "Aucun joueur du fichier ne s'appelle Vasquez, Ana : choisissez-le dans la "
                   "liste."},
              Case{folder.filePath("missing.trf"), "Vasquez, Rodrigo", -1, "fichier introuvable"},
+             Case{damaged, "Vasquez, Rodrigo", 0,
+                  "\n1 ligne de joueur abîmée n'est pas prise (ligne 3)."},
+             Case{folder.filePath("empty.trf"), "", -1, "Aucun joueur dans"},
          }) {
         TrfImportDialog dialog(c.path, c.wanted, "1850", boxes);
         const auto shown = controlsOf<PgnImportDialogControls>(dialog);

@@ -82,7 +82,7 @@ void TrfImportDialog::readFile() {
 
 void TrfImportDialog::showPlayers() {
     if (event_.players.empty()) {
-        ui_->skippedLabel->setText(fromUtf8(messages::kPgnNoPlayer).arg(path_));
+        ui_->skippedLabel->setText(fromUtf8(messages::kTrfNoPlayer).arg(path_));
         return;
     }
     const QSignalBlocker quiet(ui_->playerBox);
@@ -136,6 +136,9 @@ void TrfImportDialog::showGamesOf(int player) {
         ratingToFill_ = trfRatingForField(field, games.ownRating);
         said.append(fromUtf8(ratingToFill_ ? messages::kTrfRatingFilled : messages::kTrfRatingKept)
                         .arg(*games.ownRating));
+    }
+    if (const std::string damage = trfDamageSummary(event_); !damage.empty()) {
+        said.append(fromUtf8(damage));
     }
     ui_->skippedLabel->setText(said.join(QLatin1Char('\n')));
     // His rating alone is worth importing, even from an event without a rated game.
