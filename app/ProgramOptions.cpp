@@ -2,10 +2,12 @@
 #include "ProgramOptions.h"
 
 #include "TrfFile.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
-const char* const kProgramUsage =
+const ShownText kProgramUsage = TAVOLIN_TEXT(
+    "ProgramOptions",
     "Utilisation : tavolin [--user-data] [FICHIER.pgn | FICHIER.trf]\n"
     "Garde les parties d'une période de classement d'un joueur d'échecs et calcule son\n"
     "nouveau classement.\n"
@@ -20,7 +22,7 @@ const char* const kProgramUsage =
     "                   avec un fichier de joueurs vierge au premier démarrage ; le menu du\n"
     "                   bureau démarre le programme ainsi\n"
     "  -h, --help       afficher cette aide\n"
-    "      --version    afficher la version du programme\n";
+    "      --version    afficher la version du programme\n");
 
 ProgramOptions readProgramOptions(const QStringList& arguments) {
     ProgramOptions options;
@@ -83,13 +85,21 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
+namespace {
+
+constexpr ShownText kUnknownOption =
+    TAVOLIN_TEXT("ProgramOptions", "tavolin : option inconnue « %1 » (voir tavolin --help)");
+constexpr ShownText kUnknownFile =
+    TAVOLIN_TEXT("ProgramOptions", "tavolin : fichier inconnu « %1 »");
+
+}  // namespace
+
 QString commandLineError(const ProgramOptions& options) {
     if (!options.unknown.isEmpty()) {
-        return QStringLiteral("tavolin : option inconnue « %1 » (voir tavolin --help)")
-            .arg(options.unknown);
+        return fromUtf8(kUnknownOption).arg(options.unknown);
     }
     if (!options.unknownFile.isEmpty()) {
-        return QStringLiteral("tavolin : fichier inconnu « %1 »").arg(options.unknownFile);
+        return fromUtf8(kUnknownFile).arg(options.unknownFile);
     }
     return {};
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ShownText.h"
+
 namespace tavolin {
 
 // The command line of `tavolin`, Qt's own options (-platform, -session, ...) taken out.
@@ -27,9 +29,10 @@ ProgramOptions readProgramOptions(const QStringList& arguments);
 // the program's can be read before Qt looks for a display.
 QStringList withoutQtOptions(const QStringList& arguments);
 
-// What is wrong with the command line, in French, for standard error; empty when nothing.
+// What is wrong with the command line, for standard error; empty when nothing.
 QString commandLineError(const ProgramOptions& options);
 
-extern const char* const kProgramUsage;
+// tavolin --help.
+extern const ShownText kProgramUsage;
 
 }  // namespace tavolin

@@ -4,9 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +13,7 @@
 #include "PgnReading.h"
 #include "SessionEnd.h"
 #include "SettingsFile.h"
+#include "ShownLanguage.h"
 #include "StartupChecks.h"
 #include "TerminationSignals.h"
 #include "UserFolders.h"
@@ -91,8 +89,9 @@ StartedProgram startTavolin(MessageBoxes& boxes, const ProgramOptions& options) 
 int runTavolin(int argc, char* argv[]) {
     // The program's own options are read before Qt looks for a display.
     const ProgramOptions early = readProgramOptions(withoutQtOptions(argumentsOf(argc, argv)));
+    LanguageInstallation language(desktopLanguage());
     if (early.help) {
-        std::fputs(kProgramUsage, stdout);
+        std::fputs(kProgramUsage.data(), stdout);
         return 0;
     }
     if (early.version) {
@@ -108,13 +107,7 @@ int runTavolin(int argc, char* argv[]) {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationVersion(fromUtf8(kVersion));
     QApplication::setDesktopFileName(QStringLiteral(TAVOLIN_APP_ID));
-    // The program speaks French, and so do Qt's own dialogs and menus (file dialog, the
-    // game list's menu) when Qt's translations are installed.
-    QTranslator qtInFrench;
-    if (qtInFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtInFrench);
-    }
+    language.installInApplication();
 
     // Qt has taken its own options (-platform, -session, ...) out by now.
     ProgramOptions options = readProgramOptions(QCoreApplication::arguments().mid(1));

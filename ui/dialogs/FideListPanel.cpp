@@ -63,7 +63,7 @@ void FideListPanel::refresh() {
     }
     descriptionLabel_->setText(QStringLiteral("L%1 : %2 joueurs\n%3")
                                    .arg(fideListOfMonth(summary->month).mid(1),
-                                        QLocale(QLocale::French).toString(summary->playerCount),
+                                        QLocale().toString(summary->playerCount),
                                         QDir::toNativeSeparators(summary->path)));
     removeButton_->setEnabled(true);
 }

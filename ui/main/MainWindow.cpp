@@ -337,7 +337,7 @@ void MainWindow::showDetail() {
         warn(messages::kNoCalculationToDetail);
         return;
     }
-    CalculationDetailWindow window(*lastCalculation_, QLocale::system().decimalPoint(), this);
+    CalculationDetailWindow window(*lastCalculation_, QLocale().decimalPoint(), this);
     execOwnWindow(window);
 }
 

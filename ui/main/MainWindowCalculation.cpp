@@ -108,7 +108,7 @@ void MainWindow::runCalculation(bool pressed) {
     const MainWindowControls& ui = *ui_;
     const std::string rating = session_.ratingText().toStdString();
     const std::string coefficient = session_.coefficientText().toStdString();
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    const std::string separator = QLocale().decimalPoint().toStdString();
 
     CalculationInput input;
     input.ratingText = rating;

@@ -51,7 +51,7 @@ HistoryPeriod MainWindow::periodOnScreen() const {
     period.newRatingText = ui.newRatingValue->text();
     // The field takes a whole rating: "885,7" becomes 886.
     period.newRating = nearestWholeOfFigure(period.newRatingText.toStdString(),
-                                            QLocale::system().decimalPoint().toStdString())
+                                            QLocale().decimalPoint().toStdString())
                            .value_or(0);
     period.games = session_.periodGames();
     return period;
