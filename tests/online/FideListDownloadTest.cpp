@@ -316,7 +316,9 @@ TEST_F(FideListDownloadTest, EndlessRedirectsFail) {
     EXPECT_EQ(result.message,
               "Le téléchargement de la liste FIDE a échoué : le serveur renvoie d'adresse en "
               "adresse sans fin.");
-    EXPECT_LE(server.requests().size(), FideListDownload::kMaximumRedirects + 1);
+    // Qt may send a GET once more on a new connection when the server closed the one it
+    // was about to use: the loop is bounded, not counted exactly.
+    EXPECT_LE(server.requests().size(), 2 * (FideListDownload::kMaximumRedirects + 1));
     EXPECT_EQ(filesInFolder(), QStringList{});
 }
 
