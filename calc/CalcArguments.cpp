@@ -4,11 +4,18 @@
 #include <algorithm>
 #include <charconv>
 
+#include "FilledMessage.h"
+#include "ShownText.h"
 #include "TextReading.h"
 
 namespace tavolin {
 
 namespace {
+
+// The message of a refused command line, in the language shown, "%1" filled with `value`.
+UsageError usageError(const ShownText& text, std::string_view value = {}) {
+    return UsageError{filledMessage(text, value)};
+}
 
 enum class Option {
     System,
@@ -153,8 +160,10 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
                 options.system = *system;
                 return std::nullopt;
             }
-            return UsageError{"système inconnu « " + std::string(value) +
-                              " » (elo, injes, fide, perf ou fide2024)"};
+            return usageError(
+                TAVOLIN_TEXT("CalcArguments",
+                             "système inconnu « %1 » (elo, injes, fide, perf ou fide2024)"),
+                value);
         case Option::Rating:
             options.rating = value;
             break;
@@ -172,7 +181,8 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Separator:
             if (!isOneCharacter(value)) {
-                return UsageError{"le séparateur décimal est un seul caractère"};
+                return usageError(
+                    TAVOLIN_TEXT("CalcArguments", "le séparateur décimal est un seul caractère"));
             }
             options.decimalSeparator = std::string(value);
             break;
@@ -183,8 +193,10 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             // A score fraction: a number from 0 to 1 (NaN compares false and is refused).
             options.difference = readDouble(value);
             if (!options.difference || !(*options.difference >= 0 && *options.difference <= 1)) {
-                return UsageError{"--difference prend une fraction du score de 0 à 1, pas « " +
-                                  std::string(value) + " »"};
+                return usageError(
+                    TAVOLIN_TEXT("CalcArguments",
+                                 "--difference prend une fraction du score de 0 à 1, pas « %1 »"),
+                    value);
             }
             break;
         case Option::Pgn:
@@ -211,8 +223,9 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
         case Option::Slot:
             options.slot = readDecimalDigits(value, 2);
             if (!options.slot || *options.slot < 1 || *options.slot > 10) {
-                return UsageError{"--slot prend un joueur de 1 à 10, pas « " + std::string(value) +
-                                  " »"};
+                return usageError(
+                    TAVOLIN_TEXT("CalcArguments", "--slot prend un joueur de 1 à 10, pas « %1 »"),
+                    value);
             }
             break;
         case Option::FideDatabase:
@@ -229,8 +242,10 @@ std::optional<UsageError> apply(const KnownOption& spec, std::string_view value,
             break;
         case Option::Month:
             if (!isListMonth(value)) {
-                return UsageError{"--month prend un mois AAAA-MM (2026-10), pas « " +
-                                  std::string(value) + " »"};
+                return usageError(
+                    TAVOLIN_TEXT("CalcArguments",
+                                 "--month prend un mois AAAA-MM (2026-10), pas « %1 »"),
+                    value);
             }
             options.month = std::string(value);
             break;
@@ -266,19 +281,21 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             const std::string_view name = body.substr(0, equals);
             const KnownOption* spec = findLong(name);
             if (spec == nullptr) {
-                return UsageError{"option inconnue --" + std::string(name)};
+                return usageError(TAVOLIN_TEXT("CalcArguments", "option inconnue --%1"), name);
             }
             std::optional<std::string_view> value;
             if (equals != std::string_view::npos) {
                 if (!spec->takesValue) {
-                    return UsageError{"l'option --" + std::string(name) +
-                                      " ne prend pas de valeur"};
+                    return usageError(
+                        TAVOLIN_TEXT("CalcArguments", "l'option --%1 ne prend pas de valeur"),
+                        name);
                 }
                 value = body.substr(equals + 1);
             } else if (spec->takesValue) {
                 value = nextValue();
                 if (!value) {
-                    return UsageError{"l'option --" + std::string(name) + " demande une valeur"};
+                    return usageError(
+                        TAVOLIN_TEXT("CalcArguments", "l'option --%1 demande une valeur"), name);
                 }
             }
             if (auto error = apply(*spec, value.value_or(""), options)) {
@@ -291,7 +308,8 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
         for (std::size_t at = 1; at < argument.size(); ++at) {
             const KnownOption* spec = findShort(argument[at]);
             if (spec == nullptr) {
-                return UsageError{"option inconnue -" + std::string(1, argument[at])};
+                return usageError(TAVOLIN_TEXT("CalcArguments", "option inconnue -%1"),
+                                  argument.substr(at, 1));
             }
             if (!spec->takesValue) {
                 if (auto error = apply(*spec, "", options)) {
@@ -303,8 +321,9 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
             if (value->empty()) {
                 value = nextValue();
                 if (!value) {
-                    return UsageError{"l'option -" + std::string(1, argument[at]) +
-                                      " demande une valeur"};
+                    return usageError(
+                        TAVOLIN_TEXT("CalcArguments", "l'option -%1 demande une valeur"),
+                        argument.substr(at, 1));
                 }
             }
             if (auto error = apply(*spec, *value, options)) {
@@ -315,17 +334,21 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     }
 
     if (options.table && options.difference) {
-        return UsageError{"--table et --difference ne vont pas ensemble"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "--table et --difference ne vont pas ensemble"));
     }
     if ((options.table || options.difference) && !options.games.empty()) {
-        return UsageError{"--table et --difference ne prennent pas de PARTIE"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "--table et --difference ne prennent pas de PARTIE"));
     }
     if (options.slot && !options.history) {
-        return UsageError{"--slot demande --history FICHIER"};
+        return usageError(TAVOLIN_TEXT("CalcArguments", "--slot demande --history FICHIER"));
     }
     if (options.history &&
         (!options.games.empty() || options.pgn || options.table || options.difference)) {
-        return UsageError{"--history ne prend ni PARTIE, ni --pgn, ni --table, ni --difference"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments",
+                         "--history ne prend ni PARTIE, ni --pgn, ni --table, ni --difference"));
     }
     // --fide-list-download's address, when given, is the one argument after the options.
     if (options.fideListDownload && !options.fideFind && !options.fideListImport &&
@@ -338,45 +361,53 @@ std::variant<CalcOptions, UsageError> parseArguments(std::span<const std::string
     if (int(options.fideFind.has_value()) + int(options.fideListImport.has_value()) +
             int(options.fideListDownload) >
         1) {
-        return UsageError{
-            "--fide-find, --fide-list-import et --fide-list-download ne vont pas ensemble"};
+        return usageError(TAVOLIN_TEXT(
+            "CalcArguments",
+            "--fide-find, --fide-list-import et --fide-list-download ne vont pas ensemble"));
     }
     if (options.fideDatabase && !fideList) {
-        return UsageError{
-            "--fide-db demande --fide-find TEXTE, --fide-list-import FICHIER ou "
-            "--fide-list-download"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments",
+                         "--fide-db demande --fide-find TEXTE, --fide-list-import FICHIER ou "
+                         "--fide-list-download"));
     }
     if (options.month && !options.fideListImport) {
-        return UsageError{"--month demande --fide-list-import FICHIER"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "--month demande --fide-list-import FICHIER"));
     }
     if (fideList && (!options.games.empty() || options.pgn || options.table || options.difference ||
                      options.history)) {
-        return UsageError{
+        return usageError(TAVOLIN_TEXT(
+            "CalcArguments",
             "--fide-find, --fide-list-import et --fide-list-download ne prennent ni PARTIE, ni "
             "--pgn, ni --table, ni "
-            "--difference, ni --history"};
+            "--difference, ni --history"));
     }
     if (options.pgn && options.trf) {
-        return UsageError{"--pgn et --trf ne vont pas ensemble"};
+        return usageError(TAVOLIN_TEXT("CalcArguments", "--pgn et --trf ne vont pas ensemble"));
     }
     if (options.player && !options.pgn && !options.trf) {
-        return UsageError{"--player demande --pgn FICHIER ou --trf FICHIER"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "--player demande --pgn FICHIER ou --trf FICHIER"));
     }
     if (options.pgn && (!options.games.empty() || options.table || options.difference)) {
-        return UsageError{"--pgn ne prend ni PARTIE, ni --table, ni --difference"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "--pgn ne prend ni PARTIE, ni --table, ni --difference"));
     }
     if (options.trf && (!options.games.empty() || options.table || options.difference ||
                         options.history || fideList)) {
-        return UsageError{
+        return usageError(TAVOLIN_TEXT(
+            "CalcArguments",
             "--trf ne prend ni PARTIE, ni --table, ni --difference, ni --history, ni la liste "
-            "FIDE"};
+            "FIDE"));
     }
     // The 2024 regulations know three K factors; a coefficient box holds what is typed.
     if (options.system == RatingSystem::Fide2024 && options.coefficient &&
         *options.coefficient != "40" && *options.coefficient != "20" &&
         *options.coefficient != "10") {
-        return UsageError{"le coefficient FIDE 2024 est 40, 20 ou 10, pas « " +
-                          *options.coefficient + " »"};
+        return usageError(
+            TAVOLIN_TEXT("CalcArguments", "le coefficient FIDE 2024 est 40, 20 ou 10, pas « %1 »"),
+            *options.coefficient);
     }
     return options;
 }

@@ -35,7 +35,8 @@
 
 namespace tavolin {
 
-const std::string_view kCalcUsage =
+const ShownText kCalcUsage = TAVOLIN_TEXT(
+    "CalcCommandLine",
     "Utilisation : tavolin-calc [OPTIONS] PARTIE...\n"
     "              tavolin-calc [OPTIONS] --pgn FICHIER [--player NOM]\n"
     "              tavolin-calc [OPTIONS] --trf FICHIER [--player NOM]\n"
@@ -101,7 +102,7 @@ const std::string_view kCalcUsage =
     "https://ratings.fide.com/download/players_list.zip) et l'importe comme --fide-list-import ;"
     " les Mo reçus sur la sortie d'erreur ; une liste déjà la plus récente est dite, état 0\n"
     "  -h, --help                cette aide\n"
-    "      --version             la version du programme\n";
+    "      --version             la version du programme\n");
 
 namespace {
 

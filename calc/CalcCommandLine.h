@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ShownText.h"
+
 namespace tavolin {
 
 // Runs tavolin-calc with its arguments (the program name left out) and returns the exit
@@ -15,6 +17,6 @@ int runCalcCommandLine(std::span<const std::string_view> arguments,
                        std::string_view localeDecimalSeparator, std::ostream& out,
                        std::ostream& err);
 
-extern const std::string_view kCalcUsage;
+extern const ShownText kCalcUsage;
 
 }  // namespace tavolin

@@ -16,6 +16,17 @@ namespace tavolin {
 
 namespace {
 
+// The detail's line on how the figures were found.
+constexpr ShownText kPerformanceExplanation = TAVOLIN_TEXT(
+    "Calculation", "Score %1/%2 = %3 % → %4 (%5) ; moyenne des adversaires %6 ; performance %7");
+constexpr ShownText kByNormalCurve = TAVOLIN_TEXT("Calculation", "courbe normale");
+constexpr ShownText kByTable = TAVOLIN_TEXT("Calculation", "table");
+constexpr ShownText kFirstRatingExplanation = TAVOLIN_TEXT(
+    "Calculation",
+    "Deux nulles contre 1800 ajoutées : %1/%2 ; p = %3 → %4 ; moyenne %5 ; premier classement %6");
+constexpr ShownText kBonusExplanation =
+    TAVOLIN_TEXT("Calculation", "Score %1/%2 → %3 ; moyenne des adversaires %4 ; performance %5");
+
 // The working values every system starts from.
 struct Totals {
     int games = 0;
@@ -160,12 +171,12 @@ private:
         const long double percentage =
             roundHalfEven(static_cast<long double>(totals_.scoreFraction) * 100);
         // "Score 5/8 = 62,5 % → +95 (table) ; moyenne des adversaires 1825 ; performance 1920"
-        std::string explanation =
-            "Score " + figureText(totals_.points) + '/' + std::to_string(totals_.games) + " = " +
-            figureText(static_cast<long double>(totals_.scoreFraction) * 100) + " % → " +
-            signedText(difference) + (input_.interpolation ? " (courbe normale)" : " (table)") +
-            " ; moyenne des adversaires " + figureText(totals_.opponentsAverage) +
-            " ; performance " + figureText(rating);
+        std::string explanation = filledMessage(
+            kPerformanceExplanation,
+            {figureText(totals_.points), std::to_string(totals_.games),
+             figureText(static_cast<long double>(totals_.scoreFraction) * 100),
+             signedText(difference), (input_.interpolation ? kByNormalCurve : kByTable).text(),
+             figureText(totals_.opponentsAverage), figureText(rating)});
         return {rating,
                 {{ResultLabel::score, integerText(percentage)},
                  {ResultLabel::performance, figureText(rating)}},
@@ -366,11 +377,11 @@ private:
         const long double withDraws =
             (first.opponentsSum + 3600.0L) / static_cast<long double>(first.games + 2);
         countedAverage_ = roundedToDouble(withDraws);
-        result_.explanation =
-            "Deux nulles contre 1800 ajoutées : " + figureText(first.scoreHundredths / 100.0L + 1) +
-            '/' + std::to_string(first.games + 2) + " ; p = " + figureText(first.percent / 100.0L) +
-            " → " + signedText(first.difference) + " ; moyenne " + figureText(withDraws) +
-            " ; premier classement " + std::to_string(first.rating);
+        result_.explanation = filledMessage(
+            kFirstRatingExplanation,
+            {figureText(first.scoreHundredths / 100.0L + 1), std::to_string(first.games + 2),
+             figureText(first.percent / 100.0L), signedText(first.difference),
+             figureText(withDraws), std::to_string(first.rating)});
         std::string score = figureText(first.scoreHundredths / 100.0L + 1);
         score += '/';
         score += std::to_string(first.games + 2);
@@ -415,10 +426,10 @@ private:
         const int bonus = performanceBonus(games, totals_.points);
         const double rating =
             roundedToDouble(static_cast<long double>(totals_.opponentsAverage) + bonus);
-        result_.explanation = "Score " + figureText(totals_.points) + '/' + std::to_string(games) +
-                              " → " + signedText(bonus) + " ; moyenne des adversaires " +
-                              figureText(totals_.opponentsAverage) + " ; performance " +
-                              figureText(rating);
+        result_.explanation =
+            filledMessage(kBonusExplanation,
+                          {figureText(totals_.points), std::to_string(games), signedText(bonus),
+                           figureText(totals_.opponentsAverage), figureText(rating)});
         return SystemOutcome{{{ResultLabel::score, integerText(bonus)}}, rating};
     }
 

@@ -3,14 +3,15 @@
 
 namespace tavolin {
 
-std::string filledMessage(std::string_view pattern, std::string_view first, std::string_view second,
-                          std::string_view third) {
+std::string filledMessage(std::string_view pattern,
+                          std::initializer_list<std::string_view> values) {
     std::string text;
     for (std::size_t at = 0; at < pattern.size(); ++at) {
-        if (pattern[at] == '%' && at + 1 < pattern.size() && pattern[at + 1] >= '1' &&
-            pattern[at + 1] <= '3') {
-            const char which = pattern[++at];
-            text += which == '1' ? first : which == '2' ? second : third;
+        const bool placeholder = pattern[at] == '%' && at + 1 < pattern.size() &&
+                                 pattern[at + 1] >= '1' && pattern[at + 1] <= '9' &&
+                                 static_cast<std::size_t>(pattern[at + 1] - '1') < values.size();
+        if (placeholder) {
+            text += *(values.begin() + (pattern[++at] - '1'));
         } else {
             text += pattern[at];
         }

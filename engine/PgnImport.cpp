@@ -15,14 +15,19 @@ namespace {
 
 // Each reason for one game, then for several.
 struct ReasonText {
-    std::string_view one, several;
+    ShownText one, several;
 };
 constexpr std::array<ReasonText, kPgnSkipReasons> kReasonTexts{{
-    {"sans Elo de l'adversaire", "sans Elo de l'adversaire"},
-    {"Elo de l'adversaire illisible", "Elo de l'adversaire illisible"},
-    {"Elo de l'adversaire hors de 1000 à 3000", "Elo de l'adversaire hors de 1000 à 3000"},
-    {"partie non terminée", "parties non terminées"},
-    {"résultat illisible", "résultats illisibles"},
+    {TAVOLIN_TEXT("PgnImport", "sans Elo de l'adversaire"),
+     TAVOLIN_TEXT("PgnImport", "sans Elo de l'adversaire")},
+    {TAVOLIN_TEXT("PgnImport", "Elo de l'adversaire illisible"),
+     TAVOLIN_TEXT("PgnImport", "Elo de l'adversaire illisible")},
+    {TAVOLIN_TEXT("PgnImport", "Elo de l'adversaire hors de 1000 à 3000"),
+     TAVOLIN_TEXT("PgnImport", "Elo de l'adversaire hors de 1000 à 3000")},
+    {TAVOLIN_TEXT("PgnImport", "partie non terminée"),
+     TAVOLIN_TEXT("PgnImport", "parties non terminées")},
+    {TAVOLIN_TEXT("PgnImport", "résultat illisible"),
+     TAVOLIN_TEXT("PgnImport", "résultats illisibles")},
 }};
 
 std::string_view trimmed(std::string_view text) {
@@ -132,7 +137,7 @@ std::string PgnPlayerGames::skippedText() const {
         }
         const ReasonText& reason = kReasonTexts[k];
         text += std::to_string(skipped_[k]) + ' ' +
-                std::string(skipped_[k] == 1 ? reason.one : reason.several);
+                std::string((skipped_[k] == 1 ? reason.one : reason.several).text());
     }
     return text;
 }

@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RatingSystem.h"
 
+#include "ShownText.h"
+
 namespace tavolin {
 
 ResultCaptions resultCaptions(RatingSystem system) {
     switch (system) {
         case RatingSystem::Elo:
-            return {"Pourcentage :", "PERFORMANCE :", "NOUVEL ELO :", true, false};
+            return {TAVOLIN_TEXT("RatingSystem", "Pourcentage :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "PERFORMANCE :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "NOUVEL ELO :").text(), true, false};
         case RatingSystem::Injes:
-            return {"Pourcentage :", "PERFORMANCE :", "NOUVEL INJES :", true, false};
+            return {TAVOLIN_TEXT("RatingSystem", "Pourcentage :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "PERFORMANCE :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "NOUVEL INJES :").text(), true, false};
         case RatingSystem::Fide:
         case RatingSystem::Fide2024:
-            return {"Score théorique/réalisé :", "Variation :", "NOUVEAU FIDE :", true, true};
+            return {TAVOLIN_TEXT("RatingSystem", "Score théorique/réalisé :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "Variation :").text(),
+                    TAVOLIN_TEXT("RatingSystem", "NOUVEAU FIDE :").text(), true, true};
         case RatingSystem::Perf:
-            return {"Bonus\\Malus :", "", "PERFORMANCE :", false, false};
+            return {TAVOLIN_TEXT("RatingSystem", "Bonus\\Malus :").text(), "",
+                    TAVOLIN_TEXT("RatingSystem", "PERFORMANCE :").text(), false, false};
     }
     return {};
 }

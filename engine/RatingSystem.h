@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ShownText.h"
+
 namespace tavolin {
 
 // The calculation selected by the five radio buttons; the values are stored in the player file.
@@ -15,7 +17,8 @@ enum class RatingSystem : std::int32_t {
     Fide2024 = 5,  // the FIDE regulations in force since 2024, beside the older FIDE rules
 };
 
-// The captions beside the result labels, which change with the system.
+// The captions beside the result labels, which change with the system, in the language
+// shown.
 struct ResultCaptions {
     std::string_view score;        // beside the score
     std::string_view performance;  // beside the performance; empty when hidden
@@ -40,6 +43,7 @@ std::string_view systemCaption(RatingSystem system);
 bool isRatingSystem(std::int32_t value);
 
 // The caption beside the opponents' average, the same for every system.
-inline constexpr std::string_view kAverageCaption = "Moyenne des adversaires : ";
+inline constexpr ShownText kAverageCaption =
+    TAVOLIN_TEXT("RatingSystem", "Moyenne des adversaires : ");
 
 }  // namespace tavolin

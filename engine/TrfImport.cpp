@@ -10,15 +10,20 @@ namespace tavolin {
 namespace {
 
 struct ReasonText {
-    std::string_view one, several;
+    ShownText one, several;
 };
 constexpr std::array<ReasonText, kTrfSkipReasons> kReasonTexts{{
-    {"forfait", "forfaits"},
-    {"partie de moins d'un coup", "parties de moins d'un coup"},
-    {"exempt ou absence", "exempts ou absences"},
-    {"adversaire non classé", "adversaires non classés"},
-    {"adversaire classé hors de 1000 à 3000", "adversaires classés hors de 1000 à 3000"},
-    {"numéro d'adversaire inconnu", "numéros d'adversaire inconnus"},
+    {TAVOLIN_TEXT("TrfImport", "forfait"), TAVOLIN_TEXT("TrfImport", "forfaits")},
+    {TAVOLIN_TEXT("TrfImport", "partie de moins d'un coup"),
+     TAVOLIN_TEXT("TrfImport", "parties de moins d'un coup")},
+    {TAVOLIN_TEXT("TrfImport", "exempt ou absence"),
+     TAVOLIN_TEXT("TrfImport", "exempts ou absences")},
+    {TAVOLIN_TEXT("TrfImport", "adversaire non classé"),
+     TAVOLIN_TEXT("TrfImport", "adversaires non classés")},
+    {TAVOLIN_TEXT("TrfImport", "adversaire classé hors de 1000 à 3000"),
+     TAVOLIN_TEXT("TrfImport", "adversaires classés hors de 1000 à 3000")},
+    {TAVOLIN_TEXT("TrfImport", "numéro d'adversaire inconnu"),
+     TAVOLIN_TEXT("TrfImport", "numéros d'adversaire inconnus")},
 }};
 
 // The score of a played game's code, or why the round is no rated game before its
@@ -76,7 +81,7 @@ std::string TrfPlayerGames::skippedText() const {
         }
         const ReasonText& reason = kReasonTexts[k];
         text += std::to_string(skippedRounds[k]) + ' ' +
-                std::string(skippedRounds[k] == 1 ? reason.one : reason.several);
+                std::string((skippedRounds[k] == 1 ? reason.one : reason.several).text());
     }
     return text;
 }

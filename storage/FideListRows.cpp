@@ -5,6 +5,7 @@
 
 #include "FileError.h"
 #include "FileFailure.h"
+#include "ShownText.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -20,8 +21,8 @@ namespace {
 [[noreturn]] void damaged(const QString& path, const char* column) {
     throw FileError(
         fromUtf8(messages::kFideListDamaged)
-            .arg(fullPath(path),
-                 QStringLiteral("valeur de %1 hors limites").arg(QLatin1String(column))));
+            .arg(fullPath(path), fromUtf8(TAVOLIN_TEXT("FideListRows", "valeur de %1 hors limites"))
+                                     .arg(QLatin1String(column))));
 }
 
 // The numbers as the reader of the list gives them: at most four digits, nine for an ID.

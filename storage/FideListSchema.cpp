@@ -9,6 +9,7 @@
 #include "FileFailure.h"
 #include "HistorySchema.h"
 #include "HistorySql.h"
+#include "ShownText.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -89,10 +90,12 @@ int checkedFideListVersion(const QSqlDatabase& database, const QString& path) {
     const QString unexpected =
         version < 1 ? QString() : differenceFromSchema(schema, madeSchema(version));
     if (version < 1 || !unexpected.isEmpty()) {
-        throw FileError(fromUtf8(messages::kFideListForeign)
-                            .arg(fullPath(path), unexpected.isEmpty()
-                                                     ? QStringLiteral("version %1").arg(version)
-                                                     : unexpected));
+        throw FileError(
+            fromUtf8(messages::kFideListForeign)
+                .arg(fullPath(path),
+                     unexpected.isEmpty()
+                         ? fromUtf8(TAVOLIN_TEXT("FideListSchema", "version %1")).arg(version)
+                         : unexpected));
     }
     return version;
 }

@@ -11,6 +11,7 @@
 
 #include "FileError.h"
 #include "FileFailure.h"
+#include "ShownText.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -99,9 +100,11 @@ struct ArchiveFree {
 
 [[noreturn]] void failZip(archive* zip, const QString& path) {
     const char* words = archive_error_string(zip);
-    throw FileError(fromUtf8(messages::kFideListZipDamaged)
-                        .arg(fullPath(path), words != nullptr ? QString::fromUtf8(words)
-                                                              : QStringLiteral("zip illisible")));
+    throw FileError(
+        fromUtf8(messages::kFideListZipDamaged)
+            .arg(fullPath(path), words != nullptr
+                                     ? QString::fromUtf8(words)
+                                     : fromUtf8(TAVOLIN_TEXT("FideListSource", "zip illisible"))));
 }
 
 FideListReading readZip(const QString& path, const FideListReader::PlayerHandler& handle,

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistorySchema.h"
+#include "ShownText.h"
+#include "Utf8.h"
 
 #include <QAtomicInt>
 #include <QSqlQuery>
@@ -17,10 +19,10 @@ QString schemaKindText(const QString& type) {
         return QStringLiteral("table");
     }
     if (type == QLatin1String("view")) {
-        return QStringLiteral("vue");
+        return fromUtf8(TAVOLIN_TEXT("HistorySchema", "vue"));
     }
     if (type == QLatin1String("trigger")) {
-        return QStringLiteral("déclencheur");
+        return fromUtf8(TAVOLIN_TEXT("HistorySchema", "déclencheur"));
     }
     if (type == QLatin1String("index")) {
         return QStringLiteral("index");
@@ -209,7 +211,8 @@ QString differenceFromSchema(const std::vector<SchemaEntry>& schema,
     }
     for (const SchemaEntry& entry : expected) {
         if (std::find(schema.begin(), schema.end(), entry) == schema.end()) {
-            return QStringLiteral("%1 %2 absent").arg(schemaKindText(entry.type), entry.name);
+            return fromUtf8(TAVOLIN_TEXT("HistorySchema", "%1 %2 absent"))
+                .arg(schemaKindText(entry.type), entry.name);
         }
     }
     return {};

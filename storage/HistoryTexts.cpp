@@ -3,21 +3,38 @@
 
 #include <cmath>
 
+#include "ShownText.h"
 #include "Utf8.h"
 
 namespace tavolin {
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
-const QString kUnrated = QStringLiteral("non classé");
+constexpr ShownText kDateFormat = TAVOLIN_TEXT("HistoryTexts", "dd/MM/yyyy");
+constexpr ShownText kUnrated = TAVOLIN_TEXT("HistoryTexts", "non classé");
+// A spreadsheet of the language reads its numbers with this decimal separator, and its
+// fields apart with ";" where the separator is ",", with "," otherwise.
+constexpr ShownText kCsvDecimalSeparator = TAVOLIN_TEXT("HistoryTexts", ",");
+
+QString dateText(const QDate& date) {
+    return date.toString(fromUtf8(kDateFormat));
+}
+
+QChar csvDecimalSeparator() {
+    const QString separator = fromUtf8(kCsvDecimalSeparator);
+    return separator.size() == 1 ? separator.front() : QLatin1Char(',');
+}
+
+QChar csvFieldSeparator() {
+    return csvDecimalSeparator() == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+}
 
 QString signedText(int change) {
     return change > 0 ? QLatin1Char('+') + QString::number(change) : QString::number(change);
 }
 
 QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+    if (!text.contains(csvFieldSeparator()) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) {
         return text;
     }
@@ -29,8 +46,12 @@ QString csvField(const QString& text) {
 }  // namespace
 
 QStringList historyColumnTitles() {
-    return {QStringLiteral("Date"),  QStringLiteral("Système"),    QStringLiteral("Parties"),
-            QStringLiteral("Score"), QStringLiteral("Classement"), QStringLiteral("Variation")};
+    return {fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Date")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Système")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Parties")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Score")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Classement")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Variation"))};
 }
 
 QString pointsText(double points, QChar decimalSeparator) {
@@ -53,9 +74,10 @@ QString pointsText(double points, QChar decimalSeparator) {
 }
 
 QStringList historyRow(const PeriodSummary& period, QChar decimalSeparator) {
-    const QString before = period.ratingBefore ? QString::number(*period.ratingBefore) : kUnrated;
+    const QString before =
+        period.ratingBefore ? QString::number(*period.ratingBefore) : fromUtf8(kUnrated);
     const std::optional<int> change = period.change();
-    return {period.closedOn.toString(kDateFormat),
+    return {dateText(period.closedOn),
             fromUtf8(systemCaption(period.system)),
             QString::number(period.gameCount),
             pointsText(period.points, decimalSeparator),
@@ -78,22 +100,22 @@ QByteArray csvBytes(const QStringList& lines) {
 }  // namespace
 
 QByteArray historyCsv(const std::vector<PeriodSummary>& periods) {
-    const QChar comma = QLatin1Char(',');
-    QStringList lines{
-        QStringLiteral("Date;Joueur;Système;Parties;Score;Classement avant;"
-                       "Nouveau classement;Variation")};
+    const QChar decimal = csvDecimalSeparator();
+    QStringList lines{fromUtf8(TAVOLIN_TEXT("HistoryTexts",
+                                            "Date;Joueur;Système;Parties;Score;Classement avant;"
+                                            "Nouveau classement;Variation"))};
     for (const PeriodSummary& period : periods) {
         const std::optional<int> change = period.change();
         const QStringList fields{
-            period.closedOn.toString(kDateFormat),
+            dateText(period.closedOn),
             csvField(period.playerName),
             fromUtf8(systemCaption(period.system)),
             QString::number(period.gameCount),
-            pointsText(period.points, comma),
+            pointsText(period.points, decimal),
             period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
             QString::number(period.newRating),
             change ? QString::number(*change) : QString()};
-        lines.append(fields.join(QLatin1Char(';')));
+        lines.append(fields.join(csvFieldSeparator()));
     }
     return csvBytes(lines);
 }
@@ -108,40 +130,43 @@ QByteArray historyCsv(const std::vector<HistoryPeriod>& periods) {
 }
 
 QByteArray historyGamesCsv(const std::vector<HistoryPeriod>& periods) {
-    const QChar comma = QLatin1Char(',');
-    QStringList lines{QStringLiteral(
+    const QChar decimal = csvDecimalSeparator();
+    QStringList lines{fromUtf8(TAVOLIN_TEXT(
+        "HistoryTexts",
         "Date;Joueur;Système;Classement avant;Nouveau classement;N°;Adversaire;Elo;Résultat;"
-        "Tournoi;Ronde;Date de la partie")};
+        "Tournoi;Ronde;Date de la partie"))};
     for (const HistoryPeriod& period : periods) {
         int number = 0;
         for (const HistoryGame& game : period.games) {
             const QStringList fields{
-                period.closedAt.toString(kDateFormat),
+                dateText(period.closedAt.date()),
                 csvField(period.playerName),
                 fromUtf8(systemCaption(period.system)),
                 period.ratingBefore ? QString::number(*period.ratingBefore) : QString(),
                 QString::number(period.newRating),
                 QString::number(++number),
                 csvField(game.opponentName),
-                pointsText(game.entry.opponentRating, comma),
-                pointsText(game.entry.score, comma),
+                pointsText(game.entry.opponentRating, decimal),
+                pointsText(game.entry.score, decimal),
                 csvField(game.event),
                 csvField(game.round),
                 csvField(game.date)};
-            lines.append(fields.join(QLatin1Char(';')));
+            lines.append(fields.join(csvFieldSeparator()));
         }
     }
     return csvBytes(lines);
 }
 
 QString periodName(const PeriodSummary& period) {
-    const QString when = QStringLiteral("%1 à %2").arg(period.closedOn.toString(kDateFormat),
-                                                       period.closedAtTime.toString(u"HH:mm"));
-    return period.ratingBefore ? QStringLiteral("du %1, %2 → %3")
-                                     .arg(when, QString::number(*period.ratingBefore),
-                                          QString::number(period.newRating))
-                               : QStringLiteral("du %1, premier classement %2")
-                                     .arg(when, QString::number(period.newRating));
+    const QString when =
+        fromUtf8(TAVOLIN_TEXT("HistoryTexts", "%1 à %2"))
+            .arg(dateText(period.closedOn), period.closedAtTime.toString(u"HH:mm"));
+    return period.ratingBefore
+               ? fromUtf8(TAVOLIN_TEXT("HistoryTexts", "du %1, %2 → %3"))
+                     .arg(when, QString::number(*period.ratingBefore),
+                          QString::number(period.newRating))
+               : fromUtf8(TAVOLIN_TEXT("HistoryTexts", "du %1, premier classement %2"))
+                     .arg(when, QString::number(period.newRating));
 }
 
 QString periodName(const HistoryPeriod& period) {
@@ -155,9 +180,13 @@ QString gameResultText(double score) {
 }
 
 QStringList historyGameColumnTitles() {
-    return {QStringLiteral("N°"),       QStringLiteral("Adversaire"), QStringLiteral("Elo"),
-            QStringLiteral("Résultat"), QStringLiteral("Tournoi"),    QStringLiteral("Ronde"),
-            QStringLiteral("Date")};
+    return {fromUtf8(TAVOLIN_TEXT("HistoryTexts", "N°")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Adversaire")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Elo")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Résultat")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Tournoi")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Ronde")),
+            fromUtf8(TAVOLIN_TEXT("HistoryTexts", "Date"))};
 }
 
 QStringList historyGameRow(int number, const HistoryGame& game) {

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "PlayerRecord.h"
+#include "ShownText.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
@@ -222,7 +224,8 @@ PlayerChoice choosePlayer(const QString& wanted, const QStringList& candidates) 
 }
 
 QString playerCalled(int slot, const QString& name) {
-    return name.trimmed().isEmpty() ? QStringLiteral("joueur %1").arg(slot) : name.trimmed();
+    return name.trimmed().isEmpty() ? fromUtf8(TAVOLIN_TEXT("PlayerNames", "joueur %1")).arg(slot)
+                                    : name.trimmed();
 }
 
 }  // namespace tavolin
