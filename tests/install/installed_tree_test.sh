@@ -44,13 +44,18 @@ cmp -s "$players/tavolin.bmp" "$source/assets/tavolin.bmp" || fail "tavolin.bmp 
   fail "the players' folder holds: $(ls -A "$players")"
 after="$(cd "$work" && find prefix started-in config | sort)"
 [ "$before" = "$after" ] || fail "written outside the players' folder: $(echo "$after" | grep -vxF "$before")"
-# Its own command line is read before any display is looked for.
+# Its own command line is read before any display is looked for, and told in the
+# desktop's language.
 for wrong in --bogus foo.txt; do
-  status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/prefix/bin/tavolin" "$wrong" \
-    >"$work/output" 2>&1 || status=$?
-  [ "$status" -eq 2 ] || { cat "$work/output"; fail "tavolin $wrong: status $status, not 2"; }
-  grep -q "^tavolin : " "$work/output" || fail "tavolin $wrong: $(cat "$work/output")"
+  for language in fr en; do
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE=$language \
+      "$work/prefix/bin/tavolin" "$wrong" >"$work/output" 2>&1 || status=$?
+    [ "$status" -eq 2 ] || { cat "$work/output"; fail "tavolin $wrong: status $status, not 2"; }
+    said="^tavolin : "
+    [ $language = en ] && said="^tavolin: unknown "
+    grep -q "$said" "$work/output" || fail "tavolin $wrong ($language): $(cat "$work/output")"
+  done
 done
 # Tournament reports: their type installed where shared-mime-info reads it, and offered to
 # the program by its desktop entry.
