@@ -9,8 +9,8 @@
 
 #include "FideList.h"
 #include "FideListConnection.h"
+#include "FideListReadAhead.h"
 #include "FideListSchema.h"
-#include "FideListSource.h"
 #include "FileError.h"
 #include "FileFailure.h"
 #include "HistorySql.h"
@@ -124,22 +124,27 @@ std::optional<FideListSummary> importInto(const QSqlDatabase& database, const QS
     executeOrThrow(database, QStringLiteral("PRAGMA synchronous = FULL"));
     executeOrThrow(database, QStringLiteral("PRAGMA cache_size = -%1").arg(kImportCacheKib));
     Transaction transaction(database);
-    if (checkedFideListVersion(database, databasePath) == 0) {
-        for (int step = 1; step <= kFideListVersion; ++step) {
+    const int version = checkedFideListVersion(database, databasePath);
+    // The old list goes before the steps that bring an older file up to date: they then
+    // index no old rows.
+    if (version > 0) {
+        executeOrThrow(database, QStringLiteral("DELETE FROM meta"));
+        executeOrThrow(database, QStringLiteral("DELETE FROM player"));
+        executeOrThrow(database, QStringLiteral("INSERT INTO player_name (player_name)"
+                                                " VALUES ('delete-all')"));
+    }
+    if (version < kFideListVersion) {
+        for (int step = version + 1; step <= kFideListVersion; ++step) {
             for (const QString& statement : fideListSchemaStep(step)) {
                 executeOrThrow(database, statement);
             }
         }
         executeOrThrow(database, QStringLiteral("PRAGMA user_version = %1").arg(kFideListVersion));
     }
-    executeOrThrow(database, QStringLiteral("DELETE FROM meta"));
-    executeOrThrow(database, QStringLiteral("DELETE FROM player"));
-    executeOrThrow(database,
-                   QStringLiteral("INSERT INTO player_name (player_name) VALUES ('delete-all')"));
     FideListReading reading;
     {
         PlayerInsertion insertion(database);
-        reading = readFideListFile(
+        reading = readFideListFileAhead(
             listFile, [&insertion](const FideListLine& line) { insertion.insert(line); }, progress);
     }
     if (reading.stopped) {
