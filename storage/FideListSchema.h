@@ -10,7 +10,7 @@ namespace tavolin {
 
 // The tables of FIDE's list, one step per version as the history's: a file at version n
 // (SQLite's user_version, 0 when new) is brought to kFideListVersion by the steps after n.
-inline constexpr int kFideListVersion = 1;
+inline constexpr int kFideListVersion = 2;
 
 const QStringList& fideListSchemaStep(int version);
 
