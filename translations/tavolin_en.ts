@@ -118,11 +118,11 @@ is handed to it.
     </message>
     <message>
         <source>tavolin : option inconnue « %1 » (voir tavolin --help)</source>
-        <translation>tavolin: unknown option “%1” (see tavolin --help)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>tavolin : fichier inconnu « %1 »</source>
-        <translation>tavolin: unknown file “%1”</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
