@@ -191,6 +191,18 @@ Works out a chess player&apos;s new rating from the games of a period.
     </message>
 </context>
 <context>
+    <name>DateQuestion</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <comment>how a date is shown</comment>
+        <translation>MM/dd/yyyy</translation>
+    </message>
+    <message>
+        <source>&amp;Date de clôture :</source>
+        <translation>Closing &amp;date:</translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgressText</name>
     <message>
         <source>%1,%2 Mo</source>
@@ -203,6 +215,21 @@ Works out a chess player&apos;s new rating from the games of a period.
     <message>
         <source>%1 reçus sur %2</source>
         <translation>%1 received of %2</translation>
+    </message>
+</context>
+<context>
+    <name>FideListImportProgress</name>
+    <message>
+        <source>Importation de la liste FIDE…</source>
+        <translation>Importing the FIDE list…</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Liste FIDE</source>
+        <translation>FIDE list</translation>
     </message>
 </context>
 <context>
@@ -224,6 +251,29 @@ Works out a chess player&apos;s new rating from the games of a period.
     <message>
         <source>zip illisible</source>
         <translation>unreadable zip</translation>
+    </message>
+</context>
+<context>
+    <name>FideMonthText</name>
+    <message>
+        <source>fr</source>
+        <comment>the code of the language the month names are written in</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name and its year</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>liste FIDE d&apos;%1</source>
+        <comment>before a vowel: a month or a text</comment>
+        <translation>%1 FIDE list</translation>
+    </message>
+    <message>
+        <source>liste FIDE de %1</source>
+        <comment>before a consonant: a month or a text</comment>
+        <translation>%1 FIDE list</translation>
     </message>
 </context>
 <context>
@@ -325,6 +375,36 @@ Works out a chess player&apos;s new rating from the games of a period.
     </message>
 </context>
 <context>
+    <name>ImportedGamesTable</name>
+    <message>
+        <source> ; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Avertissement</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
     <name>PgnImport</name>
     <message>
         <source>sans Elo de l&apos;adversaire</source>
@@ -403,6 +483,17 @@ handed to it.
     <message>
         <source>tavolin : fichier inconnu « %1 »</source>
         <translation>tavolin: unknown file “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>RatingChart</name>
+    <message>
+        <source>Classement</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Clôture de la période</source>
+        <translation>Period closed</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1031,493 @@ handed to it.
     <message>
         <source>Une erreur inattendue a interrompu l&apos;opération.</source>
         <translation>An unexpected error interrupted the operation.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::AboutBox</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::CalculationDetailWindow</name>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Comptée</source>
+        <translation>Counted</translation>
+    </message>
+    <message>
+        <source>Différence</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Score attendu</source>
+        <translation>Expected score</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Détail du calcul</source>
+        <translation>Calculation details</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::FideListDownloadDialog</name>
+    <message>
+        <source>Connexion au serveur…</source>
+        <translation>Connecting to the server…</translation>
+    </message>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Télécharger la liste FIDE</source>
+        <translation>Download the FIDE list</translation>
+    </message>
+    <message>
+        <source>Arrêt de l&apos;importation…</source>
+        <translation>Stopping the import…</translation>
+    </message>
+    <message>
+        <source>Importation de la liste FIDE…</source>
+        <translation>Importing the FIDE list…</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::FideListPanel</name>
+    <message>
+        <source>Liste FIDE</source>
+        <translation>FIDE list</translation>
+    </message>
+    <message>
+        <source>Télécharger</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Importer un fichier…</source>
+        <translation>Import a file…</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Aucune liste FIDE n&apos;est installée.</source>
+        <translation>No FIDE list is installed.</translation>
+    </message>
+    <message>
+        <source>%1 : %2 joueurs
+%3</source>
+        <translation>%1: %2 players
+%3</translation>
+    </message>
+    <message>
+        <source>Supprimer la liste FIDE de cet ordinateur ?</source>
+        <translation>Remove the FIDE list from this computer?</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::HistoryWindow</name>
+    <message>
+        <source>&amp;Rouvrir la période</source>
+        <translation>&amp;Reopen the period</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer la période</source>
+        <translation>&amp;Delete the period</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter en CSV…</source>
+        <translation>E&amp;xport as CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Historique de %1</source>
+        <translation>History of %1</translation>
+    </message>
+    <message>
+        <source>Périodes, une ligne chacune (*.csv)</source>
+        <translation>Periods, one line each (*.csv)</translation>
+    </message>
+    <message>
+        <source>Parties, une ligne chacune (*.csv)</source>
+        <translation>Games, one line each (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;historique</source>
+        <translation>Export the history</translation>
+    </message>
+    <message>
+        <source>1 période close</source>
+        <translation>1 closed period</translation>
+    </message>
+    <message>
+        <source>%1 périodes closes</source>
+        <translation>%1 closed periods</translation>
+    </message>
+    <message>
+        <source>historique %1.csv</source>
+        <translation>history %1.csv</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::MainWindow</name>
+    <message>
+        <source>Cliquez d&apos;abord sur CALCUL : aucun résultat ne correspond aux parties.</source>
+        <translation>Click CALCULATE first: no result matches the games.</translation>
+    </message>
+    <message>
+        <source>Détail du calcul (Ctrl+D)</source>
+        <translation>Calculation details (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Clore la période (Ctrl+K)</source>
+        <translation>Close the period (Ctrl+K)</translation>
+    </message>
+    <message>
+        <source>Aucune liste FIDE n&apos;est installée : téléchargez-la ou importez-la dans les Options.</source>
+        <translation>No FIDE list is installed: download or import it in the Options.</translation>
+    </message>
+    <message>
+        <source>Le numéro FIDE %1 n&apos;est pas dans la %2.</source>
+        <translation>FIDE ID %1 is not in the %2.</translation>
+    </message>
+    <message>
+        <source>Numéro FIDE…</source>
+        <translation>FIDE ID…</translation>
+    </message>
+    <message>
+        <source>Mettre à jour depuis la liste FIDE</source>
+        <translation>Update from the FIDE list</translation>
+    </message>
+    <message>
+        <source>Importer la liste FIDE</source>
+        <translation>Import the FIDE list</translation>
+    </message>
+    <message>
+        <source>Liste FIDE (*.zip *.txt);;Tous les fichiers (*)</source>
+        <translation>FIDE list (*.zip *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Numéro FIDE de ce joueur (vide : aucun) :</source>
+        <translation>This player&apos;s FIDE ID (empty: none):</translation>
+    </message>
+    <message>
+        <source>Numéro FIDE de %1 (vide : aucun) :</source>
+        <translation>FIDE ID of %1 (empty: none):</translation>
+    </message>
+    <message>
+        <source>Numéro FIDE</source>
+        <translation>FIDE ID</translation>
+    </message>
+    <message>
+        <source>Un numéro FIDE s&apos;écrit en chiffres : « %1 ».</source>
+        <translation>A FIDE ID is written in digits: “%1”.</translation>
+    </message>
+    <message>
+        <source>Ce joueur n&apos;a pas de numéro FIDE : donnez-le par « Numéro FIDE… » dans le menu de la liste des joueurs.</source>
+        <translation>This player has no FIDE ID: give it with “FIDE ID…” in the menu of the player list.</translation>
+    </message>
+    <message>
+        <source>%1 (FIDE %2) n&apos;a pas de classement standard dans la %3.</source>
+        <translation>%1 (FIDE %2) has no standard rating in the %3.</translation>
+    </message>
+    <message>
+        <source>Selon la %1, %2 (FIDE %3) a un Elo de %4 et un coefficient K de %5 (règles FIDE 2024).
+Les reprendre pour ce joueur ?</source>
+        <translation>According to the %1, %2 (FIDE %3) has an Elo of %4 and a K factor of %5 (FIDE 2024 rules).
+Take them for this player?</translation>
+    </message>
+    <message>
+        <source>Selon la %1, %2 (FIDE %3) a un Elo de %4.
+Les reprendre pour ce joueur ?</source>
+        <translation>According to the %1, %2 (FIDE %3) has an Elo of %4.
+Take it for this player?</translation>
+    </message>
+    <message>
+        <source> — Elo de la %1</source>
+        <translation> — Elo from the %1</translation>
+    </message>
+    <message>
+        <source>Importer des parties (PGN, TRF)…</source>
+        <translation>Import games (PGN, TRF)…</translation>
+    </message>
+    <message>
+        <source>Parties PGN ou TRF (*.pgn *.PGN *.trf *.TRF *.txt *.TXT);;Tous les fichiers (*)</source>
+        <translation>PGN or TRF games (*.pgn *.PGN *.trf *.TRF *.txt *.TXT);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Noms des joueurs</source>
+        <translation>Player names</translation>
+    </message>
+    <message>
+        <source>Classement</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Elo du joueur :</source>
+        <translation>Player&apos;s Elo:</translation>
+    </message>
+    <message>
+        <source>Jeune</source>
+        <translation>Junior</translation>
+    </message>
+    <message>
+        <source>Coefficient FIDE</source>
+        <translation>FIDE K factor</translation>
+    </message>
+    <message>
+        <source>Vos parties : </source>
+        <translation>Your games: </translation>
+    </message>
+    <message>
+        <source>Elo : </source>
+        <translation>Elo: </translation>
+    </message>
+    <message>
+        <source>Résultat (+,=,-) : </source>
+        <translation>Result (+,=,-): </translation>
+    </message>
+    <message>
+        <source>Valider</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>CALCUL</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>Pourcentage :</source>
+        <translation>Percentage:</translation>
+    </message>
+    <message>
+        <source>PERFORMANCE : </source>
+        <translation>PERFORMANCE: </translation>
+    </message>
+    <message>
+        <source>NOUVEL ELO : </source>
+        <translation>NEW ELO: </translation>
+    </message>
+    <message>
+        <source>Parties : </source>
+        <translation>Games: </translation>
+    </message>
+    <message>
+        <source>Infos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Tableau</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Détail</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Historique</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Clore la période</source>
+        <translation>Close the period</translation>
+    </message>
+    <message>
+        <source>Tout Effacer</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>Effacer partie n°</source>
+        <translation>Delete game #</translation>
+    </message>
+    <message>
+        <source>Entrez dans ce cadre vos parties</source>
+        <translation>Enter your games in this frame</translation>
+    </message>
+    <message>
+        <source>Nombre de parties jouées</source>
+        <translation>Number of games played</translation>
+    </message>
+    <message>
+        <source>Cochez cette case si vous êtes jeune</source>
+        <translation>Tick this box if you are a junior</translation>
+    </message>
+    <message>
+        <source>Cliquez pour calculer votre nouveau classement</source>
+        <translation>Click to calculate your new rating</translation>
+    </message>
+    <message>
+        <source>Historique des périodes (Ctrl+H)</source>
+        <translation>History of the periods (Ctrl+H)</translation>
+    </message>
+    <message>
+        <source>Pour importer des parties d&apos;un fichier PGN : glissez-le sur la fenêtre, ou Ctrl+O, ou le menu du clic droit sur la liste des parties</source>
+        <translation>To import games from a PGN file: drag it onto the window, or Ctrl+O, or the right-click menu of the game list</translation>
+    </message>
+    <message>
+        <source>K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu&apos;à 18 ans sous 2300 ; K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint</source>
+        <translation>K 40: new player (fewer than 30 games) or junior up to 18 years old below 2300; K 20: rating below 2400; K 10: rating of 2400 reached</translation>
+    </message>
+    <message>
+        <source>Entrez ici votre classement</source>
+        <translation>Enter your rating here</translation>
+    </message>
+    <message>
+        <source>Elo de votre adversaire</source>
+        <translation>Your opponent&apos;s Elo</translation>
+    </message>
+    <message>
+        <source>Résultat de la partie : + , = , - </source>
+        <translation>Result of the game: + , = , - </translation>
+    </message>
+    <message>
+        <source>Liste de vos parties</source>
+        <translation>List of your games</translation>
+    </message>
+    <message>
+        <source>Choisissez le ce que vous souhaitez calculer</source>
+        <translation>Choose what you want to calculate</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::OpponentSuggestions</name>
+    <message>
+        <source>non classé</source>
+        <translation>unrated</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::OptionsDialog</name>
+    <message>
+        <source>Effacement après validation</source>
+        <translation>Clear after adding</translation>
+    </message>
+    <message>
+        <source>Arrondi</source>
+        <translation>Rounding</translation>
+    </message>
+    <message>
+        <source>Affichage de l&apos;aide</source>
+        <translation>Show help</translation>
+    </message>
+    <message>
+        <source>Calcul automatique</source>
+        <translation>Automatic calculation</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::PercentageTableWindow</name>
+    <message>
+        <source>Poucentage</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Pourcentage</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Tableau</source>
+        <translation>Table</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::PgnImportDialog</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Player:</translation>
+    </message>
+    <message>
+        <source>Choisissez le joueur</source>
+        <translation>Choose the player</translation>
+    </message>
+    <message>
+        <source>Tournoi</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Ronde</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Arrêter la lecture</source>
+        <translation>Stop reading</translation>
+    </message>
+    <message>
+        <source>Relire le fichier</source>
+        <translation>Read the file again</translation>
+    </message>
+    <message>
+        <source>Importer</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Importer des parties (PGN)</source>
+        <translation>Import games (PGN)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolin::TrfImportDialog</name>
+    <message>
+        <source>Importer des parties (TRF)</source>
+        <translation>Import games (TRF)</translation>
     </message>
 </context>
 </TS>

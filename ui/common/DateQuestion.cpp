@@ -2,6 +2,7 @@
 #include "DateQuestion.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -45,20 +46,24 @@ std::optional<QDate> askWithDate(QWidget* parent, const QString& title, const QS
     texts->addWidget(question);
     auto* date = new QDateEdit(latest, &dialog);
     date->setObjectName(QStringLiteral("dateEdit"));
-    date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date->setDisplayFormat(
+        QCoreApplication::translate("DateQuestion", "dd/MM/yyyy", "how a date is shown"));
     date->setCalendarPopup(true);
     // No maximum on the field: it would refuse the digits typed on the way to an earlier
     // day ("3" of "31/01" after "10/12"); a later day is taken as `latest` below.
     date->calendarWidget()->setMaximumDate(latest);
-    date->setCurrentSection(QDateTimeEdit::DaySection);
+    // Typing starts with the format's first part: the day in French, the month in English.
+    date->setCurrentSectionIndex(0);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Date de clôture :"), date);
+    form->addRow(QCoreApplication::translate("DateQuestion", "&Date de clôture :"), date);
     texts->addLayout(form);
     body->addLayout(texts, 1);
     layout->addLayout(body);
     auto* buttons = new QDialogButtonBox(&dialog);
-    QPushButton* yes = buttons->addButton(QStringLiteral("&Oui"), QDialogButtonBox::AcceptRole);
-    QPushButton* no = buttons->addButton(QStringLiteral("&Non"), QDialogButtonBox::RejectRole);
+    QPushButton* yes = buttons->addButton(QCoreApplication::translate("MessageBoxes", "&Oui"),
+                                          QDialogButtonBox::AcceptRole);
+    QPushButton* no = buttons->addButton(QCoreApplication::translate("MessageBoxes", "&Non"),
+                                         QDialogButtonBox::RejectRole);
     yes->setAutoDefault(false);
     no->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "DateQuestion.h"
 #include "ProgramIcon.h"
+#include "Utf8.h"
 
 namespace tavolin {
 
@@ -22,7 +24,7 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
 }  // namespace
 
 void DialogMessageBoxes::warning(QWidget* parent, const QString& text) {
-    showBox(parent, QMessageBox::Warning, kWarningTitle, text);
+    showBox(parent, QMessageBox::Warning, fromUtf8(kWarningTitle), text);
 }
 
 void DialogMessageBoxes::error(QWidget* parent, const QString& text) {
@@ -31,9 +33,12 @@ void DialogMessageBoxes::error(QWidget* parent, const QString& text) {
 
 bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
     giveWindowsTheProgramIcon();
-    QMessageBox box(QMessageBox::Question, kQuestionTitle, text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, fromUtf8(kQuestionTitle), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("MessageBoxes", "&Oui"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("MessageBoxes", "&Non"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -42,7 +47,7 @@ bool DialogMessageBoxes::question(QWidget* parent, const QString& text) {
 
 std::optional<QDate> DialogMessageBoxes::questionWithDate(QWidget* parent, const QString& text,
                                                           const QDate& latest) {
-    return askWithDate(parent, kQuestionTitle, text, latest);
+    return askWithDate(parent, fromUtf8(kQuestionTitle), text, latest);
 }
 
 std::optional<QString> DialogMessageBoxes::askText(QWidget* parent, const QString& title,
@@ -53,7 +58,7 @@ std::optional<QString> DialogMessageBoxes::askText(QWidget* parent, const QStrin
     dialog.setLabelText(label);
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    dialog.setCancelButtonText(QCoreApplication::translate("MessageBoxes", "Annuler"));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

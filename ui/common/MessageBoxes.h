@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "ShownText.h"
+
 class QWidget;
 
 namespace tavolin {
@@ -49,8 +51,8 @@ public:
                                    const QString& initial) override;
 };
 
-inline const QString kWarningTitle = QStringLiteral("Avertissement");
+inline constexpr ShownText kWarningTitle = TAVOLIN_TEXT("MessageBoxes", "Avertissement");
 inline const QString kApplicationTitle = QStringLiteral("Tavolin");
-inline const QString kQuestionTitle = QStringLiteral("Confirmation");
+inline constexpr ShownText kQuestionTitle = TAVOLIN_TEXT("MessageBoxes", "Confirmation");
 
 }  // namespace tavolin

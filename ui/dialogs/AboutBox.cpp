@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutBox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,7 +30,9 @@ void AboutBoxControls::setupUi(QWidget* box) {
     productNameLabel->adjustSize();
     productNameLabel->move(136, 16);
 
-    versionLabel = new QLabel(QStringLiteral("Version ") + fromUtf8(kVersion), panel);
+    versionLabel = new QLabel(
+        QCoreApplication::translate("tavolin::AboutBox", "Version %1").arg(fromUtf8(kVersion)),
+        panel);
     setBold(versionLabel);
     versionLabel->setGeometry(147, 48, 70, 13);
 
@@ -43,8 +46,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Abou
     // A dialog frame: neither minimised nor maximised, no help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    startDialog(*this, {QStringLiteral("AboutBox"), QStringLiteral("A propos"), {298, 213}, true},
-                *ui_);
+    startDialog(*this, {QStringLiteral("AboutBox"), tr("A propos"), {298, 213}, true}, *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, [this] { closeBox(); });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculationDetailWindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -30,9 +31,13 @@ void CalculationDetailWindowControls::setupUi(QWidget* window) {
     auto* layout = new QVBoxLayout(window);
     gameTable = new QTableWidget(0, kColumns, window);
     gameTable->setHorizontalHeaderLabels(
-        {QStringLiteral("N°"), QStringLiteral("Adversaire"), QStringLiteral("Résultat"),
-         QStringLiteral("Comptée"), QStringLiteral("Différence"), QStringLiteral("Score attendu"),
-         QStringLiteral("Variation")});
+        {QCoreApplication::translate("tavolin::CalculationDetailWindow", "N°"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Adversaire"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Résultat"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Comptée"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Différence"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Score attendu"),
+         QCoreApplication::translate("tavolin::CalculationDetailWindow", "Variation")});
     gameTable->verticalHeader()->hide();
     gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -51,10 +56,9 @@ CalculationDetailWindow::CalculationDetailWindow(const CalculationResult& calcul
     : QDialog(parent),
       ui_(std::make_unique<CalculationDetailWindowControls>()),
       separator_(decimalSeparator) {
-    startDialog(
-        *this,
-        {QStringLiteral("CalculationDetailWindow"), QStringLiteral("Détail du calcul"), {560, 420}},
-        *ui_);
+    startDialog(*this,
+                {QStringLiteral("CalculationDetailWindow"), tr("Détail du calcul"), {560, 420}},
+                *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
     showGames(calculation);
 }
@@ -80,7 +84,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         put(row, Opponent,
             fromUtf8(resultFigureText(game.opponentRating, separator_.toStdString())));
         put(row, Result, gameResultText(game.score));
-        put(row, Counted, game.counted ? QStringLiteral("oui") : QStringLiteral("non"));
+        put(row, Counted, game.counted ? tr("oui") : tr("non"));
         if (game.weighed) {
             put(row, Difference,
                 fromUtf8(resultFigureText(game.difference, separator_.toStdString())));
@@ -96,7 +100,7 @@ void CalculationDetailWindow::showGames(const CalculationResult& calculation) {
         // rounding.
         const int row = table->rowCount();
         table->insertRow(row);
-        put(row, Number, QStringLiteral("Total"));
+        put(row, Number, tr("Total"));
         put(row, Opponent, fromUtf8(calculation.coefficientNote));
         put(row, Result, fromUtf8(resultFigureText(points, separator_.toStdString())));
         put(row, Expected, twoDecimals(expected, separator_));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FideListDownloadDialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -44,7 +45,9 @@ struct FideListDownloadDialog::ImportRun {
 
 void FideListDownloadDialogControls::setupUi(QWidget* dialog) {
     auto* layout = new QVBoxLayout(dialog);
-    statusLabel = new QLabel(QStringLiteral("Connexion au serveur…"), dialog);
+    statusLabel = new QLabel(
+        QCoreApplication::translate("tavolin::FideListDownloadDialog", "Connexion au serveur…"),
+        dialog);
     layout->addWidget(statusLabel);
     progressBar = new QProgressBar(dialog);
     progressBar->setRange(0, 0);  // busy until the size is known
@@ -52,7 +55,8 @@ void FideListDownloadDialogControls::setupUi(QWidget* dialog) {
     layout->addWidget(progressBar);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    stopButton = new QPushButton(QStringLiteral("&Arrêter"), dialog);
+    stopButton = new QPushButton(
+        QCoreApplication::translate("tavolin::FideListDownloadDialog", "&Arrêter"), dialog);
     stopButton->setDefault(true);
     buttons->addWidget(stopButton);
     layout->addLayout(buttons);
@@ -69,11 +73,10 @@ FideListDownloadDialog::FideListDownloadDialog(QUrl address, QString lastModifie
       download_(new FideListDownload(std::move(address), std::move(lastModified),
                                      std::move(targetFile), this)),
       importProgress_(new QTimer(this)) {
-    startDialog(*this,
-                {QStringLiteral("FideListDownloadDialog"),
-                 QStringLiteral("Télécharger la liste FIDE"),
-                 {420, 130}},
-                *ui_);
+    startDialog(
+        *this,
+        {QStringLiteral("FideListDownloadDialog"), tr("Télécharger la liste FIDE"), {420, 130}},
+        *ui_);
     setModal(true);
     connect(ui_->stopButton, &QPushButton::clicked, this, &FideListDownloadDialog::reject);
     connect(download_, &FideListDownload::progressed, this, &FideListDownloadDialog::showReceived);
@@ -100,7 +103,7 @@ void FideListDownloadDialog::reject() {
         download_->stop();  // downloadEnded() closes the window
     } else if (import_) {
         import_->stopRequested = true;  // importEnded() closes the window
-        ui_->statusLabel->setText(QStringLiteral("Arrêt de l'importation…"));
+        ui_->statusLabel->setText(tr("Arrêt de l'importation…"));
         ui_->stopButton->setEnabled(false);
     } else {
         QDialog::reject();
@@ -136,7 +139,7 @@ void FideListDownloadDialog::downloadEnded(const FideListDownloadResult& result)
 }
 
 void FideListDownloadDialog::startImport(const FideListDownloadResult& result) {
-    ui_->statusLabel->setText(QStringLiteral("Importation de la liste FIDE…"));
+    ui_->statusLabel->setText(tr("Importation de la liste FIDE…"));
     ui_->progressBar->setRange(0, 0);
     auto run = std::make_shared<ImportRun>();
     import_ = run;

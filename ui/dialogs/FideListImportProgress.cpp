@@ -2,6 +2,7 @@
 #include "FideListImportProgress.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace tavolin {
@@ -17,9 +18,10 @@ std::optional<FideListSummary> importFideListShowingProgress(QWidget* parent,
                                                              const QString& listPath,
                                                              const QString& file,
                                                              const QString& lastModified) {
-    QProgressDialog progress(QStringLiteral("Importation de la liste FIDE…"),
-                             QStringLiteral("Arrêter"), 0, 0, parent);
-    progress.setWindowTitle(QStringLiteral("Liste FIDE"));
+    QProgressDialog progress(
+        QCoreApplication::translate("FideListImportProgress", "Importation de la liste FIDE…"),
+        QCoreApplication::translate("FideListImportProgress", "Arrêter"), 0, 0, parent);
+    progress.setWindowTitle(QCoreApplication::translate("FideListImportProgress", "Liste FIDE"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);

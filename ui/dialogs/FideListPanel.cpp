@@ -18,14 +18,14 @@ namespace tavolin {
 
 FideListPanel::FideListPanel(QString listPath, MessageBoxes& boxes, Actions actions,
                              QWidget* parent)
-    : QGroupBox(QStringLiteral("Liste FIDE"), parent),
+    : QGroupBox(tr("Liste FIDE"), parent),
       listPath_(std::move(listPath)),
       boxes_(boxes),
       actions_(std::move(actions)),
       descriptionLabel_(new QLabel(this)),
-      downloadButton_(new QPushButton(QStringLiteral("Télécharger"), this)),
-      importButton_(new QPushButton(QStringLiteral("Importer un fichier…"), this)),
-      removeButton_(new QPushButton(QStringLiteral("Supprimer"), this)) {
+      downloadButton_(new QPushButton(tr("Télécharger"), this)),
+      importButton_(new QPushButton(tr("Importer un fichier…"), this)),
+      removeButton_(new QPushButton(tr("Supprimer"), this)) {
     setObjectName(QStringLiteral("fideListPanel"));
     descriptionLabel_->setObjectName(QStringLiteral("fideListDescription"));
     descriptionLabel_->setWordWrap(true);
@@ -55,15 +55,17 @@ QString FideListPanel::description() const {
 }
 
 void FideListPanel::refresh() {
-    descriptionLabel_->setText(QStringLiteral("Aucune liste FIDE n'est installée."));
+    descriptionLabel_->setText(tr("Aucune liste FIDE n'est installée."));
     removeButton_->setEnabled(false);
     const std::optional<FideListSummary> summary = FideListDatabase(listPath_).summary();
     if (!summary) {
         return;
     }
-    descriptionLabel_->setText(QStringLiteral("L%1 : %2 joueurs\n%3")
-                                   .arg(fideListOfMonth(summary->month).mid(1),
-                                        QLocale().toString(summary->playerCount),
+    // The list's name starts the line, its first letter a capital.
+    QString listName = fideListOfMonth(summary->month);
+    listName[0] = listName[0].toUpper();
+    descriptionLabel_->setText(tr("%1 : %2 joueurs\n%3")
+                                   .arg(listName, QLocale().toString(summary->playerCount),
                                         QDir::toNativeSeparators(summary->path)));
     removeButton_->setEnabled(true);
 }
@@ -92,7 +94,7 @@ void FideListPanel::importFile() {
 }
 
 void FideListPanel::remove() {
-    if (!boxes_.question(this, QStringLiteral("Supprimer la liste FIDE de cet ordinateur ?"))) {
+    if (!boxes_.question(this, tr("Supprimer la liste FIDE de cet ordinateur ?"))) {
         return;
     }
     FideListDatabase(listPath_).remove();

@@ -3,6 +3,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -82,10 +83,14 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(gameTable, 1);
     auto* buttons = new QHBoxLayout;
-    reopenButton = new QPushButton(QStringLiteral("&Rouvrir la période"), window);
-    deleteButton = new QPushButton(QStringLiteral("&Supprimer la période"), window);
-    exportButton = new QPushButton(QStringLiteral("E&xporter en CSV…"), window);
-    closeButton = new QPushButton(QStringLiteral("&Fermer"), window);
+    reopenButton = new QPushButton(
+        QCoreApplication::translate("tavolin::HistoryWindow", "&Rouvrir la période"), window);
+    deleteButton = new QPushButton(
+        QCoreApplication::translate("tavolin::HistoryWindow", "&Supprimer la période"), window);
+    exportButton = new QPushButton(
+        QCoreApplication::translate("tavolin::HistoryWindow", "E&xporter en CSV…"), window);
+    closeButton =
+        new QPushButton(QCoreApplication::translate("tavolin::HistoryWindow", "&Fermer"), window);
     closeButton->setDefault(true);
     buttons->addWidget(reopenButton);
     buttons->addWidget(deleteButton);
@@ -108,7 +113,7 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
       readingTimer_(new QTimer(this)) {
     startDialog(*this,
                 {QStringLiteral("HistoryWindow"),
-                 QStringLiteral("Historique de %1").arg(playerCalled(slot_, playerName_)),
+                 tr("Historique de %1").arg(playerCalled(slot_, playerName_)),
                  {680, 560}},
                 *ui_);
     connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -121,11 +126,11 @@ HistoryWindow::HistoryWindow(QString historyPath, int slot, const QString& playe
     });
     connect(readingTimer_, &QTimer::timeout, this, &HistoryWindow::continueReading);
     csvFileChooser_ = [this](const QString& suggested) {
-        const QString periods = QStringLiteral("Périodes, une ligne chacune (*.csv)");
-        const QString games = QStringLiteral("Parties, une ligne chacune (*.csv)");
+        const QString periods = tr("Périodes, une ligne chacune (*.csv)");
+        const QString games = tr("Parties, une ligne chacune (*.csv)");
         QString chosen = periods;
         const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Exporter l'historique"), QDir::home().filePath(suggested),
+            this, tr("Exporter l'historique"), QDir::home().filePath(suggested),
             periods + QStringLiteral(";;") + games, &chosen);
         return CsvChoice{path, chosen == games};
     };
@@ -235,10 +240,9 @@ void HistoryWindow::listRows(std::size_t count) {
 // The line on the periods and the curve, once the periods are all read.
 void HistoryWindow::showSummary() {
     ui_->summaryLabel->setText(
-        periods_.empty()
-            ? fromUtf8(messages::kHistoryEmpty)
-            : (periods_.size() == 1 ? QStringLiteral("1 période close")
-                                    : QStringLiteral("%1 périodes closes").arg(periods_.size())));
+        periods_.empty() ? fromUtf8(messages::kHistoryEmpty)
+                         : (periods_.size() == 1 ? tr("1 période close")
+                                                 : tr("%1 périodes closes").arg(periods_.size())));
     // The view does not delete the chart it replaces.
     QChart* replaced = ui_->ratingChart->chart();
     ui_->ratingChart->setChart(ratingChart(periods_).release());
@@ -327,7 +331,7 @@ void HistoryWindow::exportCsv() {
         return;
     }
     const CsvChoice choice =
-        csvFileChooser_(QStringLiteral("historique %1.csv").arg(playerCalled(slot_, playerName_)));
+        csvFileChooser_(tr("historique %1.csv").arg(playerCalled(slot_, playerName_)));
     QString path = choice.path;
     if (path.isEmpty()) {
         return;

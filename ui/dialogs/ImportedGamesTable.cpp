@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportedGamesTable.h"
 
+#include <QCoreApplication>
 #include <QTableWidget>
 
 #include "PgnText.h"
@@ -54,7 +55,8 @@ QString noPlayerChosenText(const QString& wanted, const QStringList& names,
         for (const int index : choice.tied) {
             tied.append(names.at(index));
         }
-        return fromUtf8(messages::kPgnSeveralPlayers).arg(wanted, tied.join(QStringLiteral(" ; ")));
+        return fromUtf8(messages::kPgnSeveralPlayers)
+            .arg(wanted, tied.join(QCoreApplication::translate("ImportedGamesTable", " ; ")));
     }
     if (wanted.trimmed().isEmpty()) {
         return fromUtf8(messages::kPgnChoosePlayer);

@@ -2,6 +2,7 @@
 #include "OptionsDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,20 +30,31 @@ QCheckBox* box(QWidget* parent, QRect geometry) {
 
 void OptionsDialogControls::setupUi(QWidget* dialog) {
     clearEntryFieldsBox = box(dialog, {24, 20, 17, 17});
-    clearEntryFieldsCaption =
-        placedLabel(dialog, QStringLiteral("Effacement après validation"), 45, 21);
+    clearEntryFieldsCaption = placedLabel(
+        dialog,
+        QCoreApplication::translate("tavolin::OptionsDialog", "Effacement après validation"), 45,
+        21);
     interpolationBox = box(dialog, {24, 72, 17, 21});
     interpolationCaption = placedLabel(dialog, QStringLiteral("Interpolation"), 45, 75);
     roundToTensBox = box(dialog, {24, 130, 17, 16});
-    roundToTensCaption = placedLabel(dialog, QStringLiteral("Arrondi"), 45, 130);
+    roundToTensCaption = placedLabel(
+        dialog, QCoreApplication::translate("tavolin::OptionsDialog", "Arrondi"), 45, 130);
     showHelpBox = box(dialog, {184, 16, 17, 21});
-    showHelpCaption = placedLabel(dialog, QStringLiteral("Affichage de l'aide"), 205, 20);
+    showHelpCaption = placedLabel(
+        dialog, QCoreApplication::translate("tavolin::OptionsDialog", "Affichage de l'aide"), 205,
+        20);
     autoCalculateBox = box(dialog, {184, 75, 17, 16});
     // Clipped by the box's width; the caption beside it is what shows.
-    autoCalculateBox->setText(QStringLiteral("Calcul automatique"));
-    autoCalculateCaption = placedLabel(dialog, QStringLiteral("Calcul automatique"), 205, 75);
-    saveButton = placedButton(dialog, QStringLiteral("Sauver"), {72, 176, 73, 25});
-    cancelButton = placedButton(dialog, QStringLiteral("Annuler"), {176, 176, 81, 25});
+    autoCalculateBox->setText(
+        QCoreApplication::translate("tavolin::OptionsDialog", "Calcul automatique"));
+    autoCalculateCaption = placedLabel(
+        dialog, QCoreApplication::translate("tavolin::OptionsDialog", "Calcul automatique"), 205,
+        75);
+    saveButton = placedButton(
+        dialog, QCoreApplication::translate("tavolin::OptionsDialog", "Sauver"), {72, 176, 73, 25});
+    cancelButton =
+        placedButton(dialog, QCoreApplication::translate("tavolin::OptionsDialog", "Annuler"),
+                     {176, 176, 81, 25});
     nameControls(*this);
 
     const QList<QWidget*> order{saveButton,    cancelButton,     clearEntryFieldsBox,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PercentageTableWindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -30,11 +31,21 @@ int percentAt(int pair, int row) {
 
 void PercentageTableWindowControls::setupUi(QWidget* window) {
     // The first heading reads so, a letter short; users know the table by it.
-    firstHeading = placedLabel(window, QStringLiteral("Poucentage"), 32, 16);
-    secondHeading = placedLabel(window, QStringLiteral("Pourcentage"), 150, 16);
-    thirdHeading = placedLabel(window, QStringLiteral("Pourcentage"), 268, 16);
-    fourthHeading = placedLabel(window, QStringLiteral("Pourcentage"), 386, 14);
-    fifthHeading = placedLabel(window, QStringLiteral("Pourcentage"), 504, 16);
+    firstHeading = placedLabel(
+        window, QCoreApplication::translate("tavolin::PercentageTableWindow", "Poucentage"), 32,
+        16);
+    secondHeading = placedLabel(
+        window, QCoreApplication::translate("tavolin::PercentageTableWindow", "Pourcentage"), 150,
+        16);
+    thirdHeading = placedLabel(
+        window, QCoreApplication::translate("tavolin::PercentageTableWindow", "Pourcentage"), 268,
+        16);
+    fourthHeading = placedLabel(
+        window, QCoreApplication::translate("tavolin::PercentageTableWindow", "Pourcentage"), 386,
+        14);
+    fifthHeading = placedLabel(
+        window, QCoreApplication::translate("tavolin::PercentageTableWindow", "Pourcentage"), 504,
+        16);
 
     tableGrid = new QTableWidget(kRows, 2 * kPairs, window);
     tableGrid->setGeometry(30, 32, 593, 383);
@@ -57,9 +68,7 @@ void PercentageTableWindowControls::setupUi(QWidget* window) {
 
 PercentageTableWindow::PercentageTableWindow(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<PercentageTableWindowControls>()) {
-    startDialog(*this,
-                {QStringLiteral("PercentageTableWindow"), QStringLiteral("Tableau"), {640, 480}},
-                *ui_);
+    startDialog(*this, {QStringLiteral("PercentageTableWindow"), tr("Tableau"), {640, 480}}, *ui_);
     connect(ui_->okButton, &QPushButton::clicked, this, [this] { closeWindow(); });
 }
 

@@ -2,6 +2,7 @@
 #include "PgnImportDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -29,17 +30,22 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     auto* layout = new QVBoxLayout(dialog);
     fileLabel = new QLabel(fileName, dialog);
     layout->addWidget(fileLabel);
-    playerCaption = new QLabel(QStringLiteral("Joueur :"), dialog);
+    playerCaption =
+        new QLabel(QCoreApplication::translate("tavolin::PgnImportDialog", "Joueur :"), dialog);
     layout->addWidget(playerCaption);
     playerBox = new QComboBox(dialog);
-    playerBox->setPlaceholderText(QStringLiteral("Choisissez le joueur"));
+    playerBox->setPlaceholderText(
+        QCoreApplication::translate("tavolin::PgnImportDialog", "Choisissez le joueur"));
     playerCaption->setBuddy(playerBox);
     layout->addWidget(playerBox);
 
     gameTable = new QTableWidget(0, 6, dialog);
-    gameTable->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Tournoi"),
-                                          QStringLiteral("Ronde"), QStringLiteral("Adversaire"),
-                                          QStringLiteral("Elo"), QStringLiteral("Résultat")});
+    gameTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Date"), QCoreApplication::translate("tavolin::PgnImportDialog", "Tournoi"),
+         QCoreApplication::translate("tavolin::PgnImportDialog", "Ronde"),
+         QCoreApplication::translate("tavolin::PgnImportDialog", "Adversaire"),
+         QStringLiteral("Elo"),
+         QCoreApplication::translate("tavolin::PgnImportDialog", "Résultat")});
     gameTable->verticalHeader()->hide();
     gameTable->verticalHeader()->setDefaultSectionSize(gameTable->fontMetrics().height() + 6);
     gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -61,17 +67,23 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     progressBar = new QProgressBar(dialog);
     progressBar->setRange(0, 1000);
     reading->addWidget(progressBar, 1);
-    stopButton = new QPushButton(QStringLiteral("Arrêter la lecture"), dialog);
+    stopButton = new QPushButton(
+        QCoreApplication::translate("tavolin::PgnImportDialog", "Arrêter la lecture"), dialog);
     reading->addWidget(stopButton);
-    readAgainButton = new QPushButton(QStringLiteral("Relire le fichier"), dialog);
+    readAgainButton = new QPushButton(
+        QCoreApplication::translate("tavolin::PgnImportDialog", "Relire le fichier"), dialog);
     readAgainButton->hide();
     reading->addWidget(readAgainButton);
     layout->addLayout(reading);
 
     buttons = new QDialogButtonBox(dialog);
-    importButton = buttons->addButton(QStringLiteral("Importer"), QDialogButtonBox::AcceptRole);
+    importButton =
+        buttons->addButton(QCoreApplication::translate("tavolin::PgnImportDialog", "Importer"),
+                           QDialogButtonBox::AcceptRole);
     importButton->setEnabled(false);
-    cancelButton = buttons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    cancelButton =
+        buttons->addButton(QCoreApplication::translate("tavolin::PgnImportDialog", "Annuler"),
+                           QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     nameControls(*this);
 }
@@ -83,9 +95,7 @@ PgnImportDialog::PgnImportDialog(QString path, QString player, MessageBoxes& box
       path_(std::move(path)),
       wanted_(std::move(player)) {
     startDialog(*this,
-                {QStringLiteral("PgnImportDialog"),
-                 QStringLiteral("Importer des parties (PGN)"),
-                 {620, 420}},
+                {QStringLiteral("PgnImportDialog"), tr("Importer des parties (PGN)"), {620, 420}},
                 *ui_, QFileInfo(path_).fileName());
 
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

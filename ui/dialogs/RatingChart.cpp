@@ -3,6 +3,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -174,7 +175,7 @@ std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
 
     const std::vector<QPointF> points = ratingPoints(periods);
     auto* series = new QLineSeries(chart.get());
-    series->setName(QStringLiteral("Classement"));
+    series->setName(QCoreApplication::translate("RatingChart", "Classement"));
     series->setPointsVisible(true);
     series->setMarkerSize(markerSize(periods.size()));
     QPen pen(kRatingCurveColor);
@@ -186,7 +187,7 @@ std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
     chart->addSeries(series);
 
     auto* dates = new QCategoryAxis(chart.get());
-    dates->setTitleText(QStringLiteral("Clôture de la période"));
+    dates->setTitleText(QCoreApplication::translate("RatingChart", "Clôture de la période"));
     dates->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     // Half a month of room on either side, so that no point stands on the axis's edge.
     const auto dayOf = [](const QPointF& point) {
@@ -199,7 +200,7 @@ std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
     series->attachAxis(dates);
 
     auto* ratings = new QValueAxis(chart.get());
-    ratings->setTitleText(QStringLiteral("Classement"));
+    ratings->setTitleText(QCoreApplication::translate("RatingChart", "Classement"));
     ratings->setLabelFormat(QStringLiteral("%d"));
     const RatingScale scale = ratingScale(points);
     ratings->setRange(static_cast<qreal>(scale.low), static_cast<qreal>(scale.high));

@@ -49,9 +49,7 @@ TrfImportDialog::TrfImportDialog(QString path, QString player, QString ratingTex
       wanted_(std::move(player)),
       ratingText_(std::move(ratingText)) {
     startDialog(*this,
-                {QStringLiteral("TrfImportDialog"),
-                 QStringLiteral("Importer des parties (TRF)"),
-                 {620, 420}},
+                {QStringLiteral("TrfImportDialog"), tr("Importer des parties (TRF)"), {620, 420}},
                 *ui_, QFileInfo(path_).fileName());
     ui_->progressBar->hide();
     ui_->stopButton->hide();

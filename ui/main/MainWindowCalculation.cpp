@@ -21,11 +21,6 @@ namespace tavolin {
 namespace {
 
 constexpr QPoint kProgressPosition{520, 368};
-// Whatever the help switch says: a shortcut, or why the button waits.
-const QString kDetailTip = QStringLiteral("Détail du calcul (Ctrl+D)");
-const QString kClosePeriodTip = QStringLiteral("Clore la période (Ctrl+K)");
-const QString kPressCalculateTip =
-    QStringLiteral("Cliquez d'abord sur CALCUL : aucun résultat ne correspond aux parties.");
 
 }  // namespace
 
@@ -169,11 +164,15 @@ void MainWindow::showResultsCurrent(bool current) {
     }
     // The detail and the closing speak of figures that match the games, or of none.
     const bool matching = current && lastCalculation_.has_value();
+    // Whatever the help switch says: a shortcut, or why the button waits.
+    const QString pressCalculateTip =
+        tr("Cliquez d'abord sur CALCUL : aucun résultat ne correspond aux parties.");
     ui.detailButton->setEnabled(matching);
-    ui.detailButton->setToolTip(matching ? kDetailTip : kPressCalculateTip);
+    ui.detailButton->setToolTip(matching ? tr("Détail du calcul (Ctrl+D)") : pressCalculateTip);
     const bool closable = matching && !ui.newRatingValue->text().isEmpty();
     ui.closePeriodButton->setEnabled(closable);
-    ui.closePeriodButton->setToolTip(closable ? kClosePeriodTip : kPressCalculateTip);
+    ui.closePeriodButton->setToolTip(closable ? tr("Clore la période (Ctrl+K)")
+                                              : pressCalculateTip);
 }
 
 QStringList MainWindow::resultTexts() const {

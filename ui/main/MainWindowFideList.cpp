@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // FIDE's rating list in the main window: the opponents offered by name, the player's own
 // FIDE ID, and his rating offered from the list.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -27,10 +28,11 @@ namespace tavolin {
 
 namespace {
 
-const QString kLinkAction = QStringLiteral("Numéro FIDE…");
-const QString kUpdateAction = QStringLiteral("Mettre à jour depuis la liste FIDE");
-const QString kNoList = QStringLiteral(
-    "Aucune liste FIDE n'est installée : téléchargez-la ou importez-la dans les Options.");
+QString noListText() {
+    return QCoreApplication::translate(
+        "tavolin::MainWindow",
+        "Aucune liste FIDE n'est installée : téléchargez-la ou importez-la dans les Options.");
+}
 
 // A FIDE ID as typed: digits only, 1 to 4294967295.
 std::optional<quint32> fideIdOf(const QString& text) {
@@ -47,6 +49,12 @@ std::optional<quint32> fideIdOf(const QString& text) {
     return static_cast<quint32>(id);
 }
 
+QString notInListText(quint32 id, const QString& month) {
+    return QCoreApplication::translate("tavolin::MainWindow",
+                                       "Le numéro FIDE %1 n'est pas dans la %2.")
+        .arg(QString::number(id), fideListOfMonth(month));
+}
+
 }  // namespace
 
 void MainWindow::connectFideList() {
@@ -60,8 +68,8 @@ void MainWindow::connectFideList() {
 
 void MainWindow::showPlayerMenu(const QPoint& at) {
     QMenu menu(this);
-    menu.addAction(kLinkAction, this, [this] { runUserAction([this] { linkFideId(); }); });
-    menu.addAction(kUpdateAction, this,
+    menu.addAction(tr("Numéro FIDE…"), this, [this] { runUserAction([this] { linkFideId(); }); });
+    menu.addAction(tr("Mettre à jour depuis la liste FIDE"), this,
                    [this] { runUserAction([this] { updateFromFideList(); }); });
     menu.exec(ui_->playerGrid->viewport()->mapToGlobal(at));
 }
@@ -71,9 +79,8 @@ FideListPanel::Actions MainWindow::fideListActions() {
     actions.chooseFile = [this] {
         return fideListFileChooser_ ? fideListFileChooser_()
                                     : QFileDialog::getOpenFileName(
-                                          this, QStringLiteral("Importer la liste FIDE"), {},
-                                          QStringLiteral("Liste FIDE (*.zip *.txt);;Tous les "
-                                                         "fichiers (*)"));
+                                          this, tr("Importer la liste FIDE"), {},
+                                          tr("Liste FIDE (*.zip *.txt);;Tous les fichiers (*)"));
     };
     actions.importFile = [this](const QString& file) {
         return importFideListShowingProgress(this, files_.fideList, file).has_value();
@@ -115,11 +122,10 @@ void MainWindow::linkFideId() {
     RatingHistory history(historyPath());
     const std::optional<quint32> linked = history.fideId(slot);
     const QString name = session_.name(slot).trimmed();
-    const std::optional<QString> answer =
-        actionBoxes_.askText(this, QStringLiteral("Numéro FIDE"),
-                             QStringLiteral("Numéro FIDE de %1 (vide : aucun) :")
-                                 .arg(name.isEmpty() ? QStringLiteral("ce joueur") : name),
-                             linked ? QString::number(*linked) : QString());
+    const QString question = name.isEmpty() ? tr("Numéro FIDE de ce joueur (vide : aucun) :")
+                                            : tr("Numéro FIDE de %1 (vide : aucun) :").arg(name);
+    const std::optional<QString> answer = actionBoxes_.askText(
+        this, tr("Numéro FIDE"), question, linked ? QString::number(*linked) : QString());
     if (!answer) {
         return;
     }
@@ -129,21 +135,18 @@ void MainWindow::linkFideId() {
     }
     const std::optional<quint32> id = fideIdOf(*answer);
     if (!id) {
-        actionBoxes_.warning(
-            this, QStringLiteral("Un numéro FIDE s'écrit en chiffres : « %1 ».").arg(*answer));
+        actionBoxes_.warning(this, tr("Un numéro FIDE s'écrit en chiffres : « %1 ».").arg(*answer));
         return;
     }
     FideListDatabase list(files_.fideList);
     const std::optional<FideListSummary> summary = list.summary();
     if (!summary) {
-        actionBoxes_.warning(this, kNoList);
+        actionBoxes_.warning(this, noListText());
         return;
     }
     const std::optional<FideListPlayer> entry = list.player(*id);
     if (!entry) {
-        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la %2.")
-                                       .arg(*id)
-                                       .arg(fideListOfMonth(summary->month)));
+        actionBoxes_.warning(this, notInListText(*id, summary->month));
         return;
     }
     history.setFideId(slot, *id);
@@ -157,23 +160,22 @@ std::optional<FideListPlayer> MainWindow::linkedFideEntry(QString& month) {
     }
     const std::optional<quint32> id = RatingHistory(historyPath()).fideId(slot);
     if (!id) {
-        actionBoxes_.warning(this, QStringLiteral("Ce joueur n'a pas de numéro FIDE : donnez-le "
-                                                  "par « Numéro FIDE… » dans le menu de la "
-                                                  "liste des joueurs."));
+        actionBoxes_.warning(
+            this,
+            tr("Ce joueur n'a pas de numéro FIDE : donnez-le par « Numéro FIDE… » dans le menu de "
+               "la liste des joueurs."));
         return std::nullopt;
     }
     FideListDatabase list(files_.fideList);
     const std::optional<FideListSummary> summary = list.summary();
     if (!summary) {
-        actionBoxes_.warning(this, kNoList);
+        actionBoxes_.warning(this, noListText());
         return std::nullopt;
     }
     month = summary->month;
     std::optional<FideListPlayer> entry = list.player(*id);
     if (!entry) {
-        actionBoxes_.warning(this, QStringLiteral("Le numéro FIDE %1 n'est pas dans la %2.")
-                                       .arg(*id)
-                                       .arg(fideListOfMonth(month)));
+        actionBoxes_.warning(this, notInListText(*id, month));
     }
     return entry;
 }
@@ -184,25 +186,22 @@ void MainWindow::updateFromFideList() {
     if (!entry) {
         return;
     }
-    const QString listName = QStringLiteral("la ") + fideListOfMonth(month);
+    const QString listName = fideListOfMonth(month);
+    const QString id = QString::number(entry->id);
     if (entry->standardRating <= 0) {
-        actionBoxes_.warning(this, QStringLiteral("%1 (FIDE %2) n'a pas de classement standard "
-                                                  "dans %3.")
-                                       .arg(entry->name)
-                                       .arg(entry->id)
-                                       .arg(listName));
+        actionBoxes_.warning(this, tr("%1 (FIDE %2) n'a pas de classement standard dans la %3.")
+                                       .arg(entry->name, id, listName));
         return;
     }
     const bool knownK = entry->standardK == 10 || entry->standardK == 20 || entry->standardK == 40;
-    QString offer = QStringLiteral("Selon %1, %2 (FIDE %3) a un Elo de %4")
-                        .arg(listName, entry->name)
-                        .arg(entry->id)
-                        .arg(entry->standardRating);
-    offer +=
-        knownK
-            ? QStringLiteral(" et un coefficient K de %1 (règles FIDE 2024).").arg(entry->standardK)
-            : QStringLiteral(".");
-    if (!actionBoxes_.question(this, offer + QStringLiteral("\nLes reprendre pour ce joueur ?"))) {
+    const QString rating = QString::number(entry->standardRating);
+    const QString offer =
+        knownK ? tr("Selon la %1, %2 (FIDE %3) a un Elo de %4 et un coefficient K de %5 (règles "
+                    "FIDE 2024).\nLes reprendre pour ce joueur ?")
+                     .arg(listName, entry->name, id, rating, QString::number(entry->standardK))
+               : tr("Selon la %1, %2 (FIDE %3) a un Elo de %4.\nLes reprendre pour ce joueur ?")
+                     .arg(listName, entry->name, id, rating);
+    if (!actionBoxes_.question(this, offer)) {
         return;
     }
     ui_->ratingEdit->setText(QString::number(entry->standardRating));
@@ -213,7 +212,7 @@ void MainWindow::updateFromFideList() {
             session_.setFide2024Coefficient(entry->standardK);
         }
     }
-    const QString titleEnd = QStringLiteral(" — Elo de ") + listName;
+    const QString titleEnd = tr(" — Elo de la %1").arg(listName);
     ratingsFromFideList_[session_.current()] = {ui_->ratingEdit->text(), titleEnd};
     setWindowTitle(kVersionCaption + titleEnd);
     savePlayer();

@@ -2,6 +2,7 @@
 // Games imported from PGN files and tournament reports: dropped on the window, opened with
 // Ctrl+O or from the game list's context menu, or handed over by the desktop.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -27,7 +28,10 @@ namespace tavolin {
 
 namespace {
 
-const QString kImportCaption = QStringLiteral("Importer des parties (PGN, TRF)…");
+QString importCaption() {
+    return QCoreApplication::translate("tavolin::MainWindow", "Importer des parties (PGN, TRF)…");
+}
+
 constexpr int kWaitingFileCheckMilliseconds = 200;
 
 // The first file among what is dragged that may hold games: a PGN file, a tournament
@@ -60,7 +64,7 @@ void MainWindow::connectImport() {
     connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
         std::unique_ptr<QMenu> menu(list->createStandardContextMenu(at));
         menu->addSeparator();
-        QAction* import = menu->addAction(kImportCaption);
+        QAction* import = menu->addAction(importCaption());
         import->setShortcut(QKeySequence::Open);
         if (menu->exec(list->viewport()->mapToGlobal(at)) == import) {
             runUserAction([this] { chooseAndImportPgn(); });
@@ -72,9 +76,8 @@ void MainWindow::connectImport() {
     connect(pgnFileTimer_, &QTimer::timeout, this, &MainWindow::importNextPgnFile);
     pgnFileChooser_ = [this] {
         return QFileDialog::getOpenFileName(
-            this, kImportCaption, QString(),
-            QStringLiteral("Parties PGN ou TRF (*.pgn *.PGN *.trf *.TRF *.txt *.TXT);;"
-                           "Tous les fichiers (*)"));
+            this, importCaption(), QString(),
+            tr("Parties PGN ou TRF (*.pgn *.PGN *.trf *.TRF *.txt *.TXT);;Tous les fichiers (*)"));
     };
 }
 

@@ -2,6 +2,7 @@
 // The main window's controls: kinds, texts, places, tab order and tooltips.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -92,7 +93,8 @@ void MainWindowControls::createControls(QWidget* window) {
     titleLabel->move(264, 16);
     titleLabel->adjustSize();
 
-    playerNamesCaption = label(window, QStringLiteral("Noms des joueurs"), 8, 16);
+    playerNamesCaption = label(
+        window, QCoreApplication::translate("tavolin::MainWindow", "Noms des joueurs"), 8, 16);
     playerGrid = new QTableWidget(kPlayerCount, 1, window);
     playerGrid->setGeometry(12, 34, 69, 163);
     playerGrid->horizontalHeader()->hide();
@@ -114,7 +116,8 @@ void MainWindowControls::createControls(QWidget* window) {
     }
     playerGrid->setCurrentCell(0, 0);
 
-    systemsCaption = label(window, QStringLiteral("Classement"), 128, 20);
+    systemsCaption =
+        label(window, QCoreApplication::translate("tavolin::MainWindow", "Classement"), 128, 20);
     eloButton = radio(window, 44);
     injesButton = radio(window, 68);
     fideButton = radio(window, 92);
@@ -126,17 +129,21 @@ void MainWindowControls::createControls(QWidget* window) {
     fideCaption = label(window, QStringLiteral("FIDE"), 164, 92);
     perfCaption = label(window, QStringLiteral("Perf"), 164, 116);
     fide2024Caption = label(window, QStringLiteral("FIDE 2024"), 164, 140);
-    systemsGroup = new QGroupBox(QStringLiteral("Classement"), window);
+    systemsGroup =
+        new QGroupBox(QCoreApplication::translate("tavolin::MainWindow", "Classement"), window);
     systemsGroup->setGeometry(120, 28, 89, 137);
     systemsGroup->hide();
 
-    ratingCaption = label(window, QStringLiteral("Elo du joueur :"), 238, 72);
+    ratingCaption = label(
+        window, QCoreApplication::translate("tavolin::MainWindow", "Elo du joueur :"), 238, 72);
     ratingCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ratingEdit = edit(window, QRect(316, 68, 33, 21), 4);
     youngBox = new QCheckBox(window);
     youngBox->setGeometry(368, 72, 13, 13);
-    youngCaption = label(window, QStringLiteral("Jeune"), 384, 72);
-    coefficientCaption = label(window, QStringLiteral("Coefficient FIDE"), 252, 120);
+    youngCaption =
+        label(window, QCoreApplication::translate("tavolin::MainWindow", "Jeune"), 384, 72);
+    coefficientCaption = label(
+        window, QCoreApplication::translate("tavolin::MainWindow", "Coefficient FIDE"), 252, 120);
     coefficientCaption->hide();
     // Only the values its system knows: a typed one would be replaced without a word.
     coefficientBox = new QComboBox(window);
@@ -149,32 +156,43 @@ void MainWindowControls::createControls(QWidget* window) {
     gameEntryFrame = new QFrame(window);
     gameEntryFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     gameEntryFrame->setGeometry(40, 232, 265, 105);
-    gamesCaption = label(window, QStringLiteral("Vos parties : "), 40, 216);
+    gamesCaption = label(
+        window, QCoreApplication::translate("tavolin::MainWindow", "Vos parties : "), 40, 216);
     setUnderline(gamesCaption);
     gamesCaption->adjustSize();
-    opponentCaption = label(window, QStringLiteral("Elo : "), 66, 256);
+    opponentCaption =
+        label(window, QCoreApplication::translate("tavolin::MainWindow", "Elo : "), 66, 256);
     opponentEdit = edit(window, QRect(104, 252, 41, 21), 4);
-    resultCaption = label(window, QStringLiteral("Résultat (+,=,-) : "), 166, 256);
+    resultCaption =
+        label(window, QCoreApplication::translate("tavolin::MainWindow", "Résultat (+,=,-) : "),
+              166, 256);
     resultEdit = edit(window, QRect(260, 252, 25, 21), 1);
-    addGameButton = placedButton(window, QStringLiteral("Valider"), QRect(140, 296, 73, 25));
+    addGameButton =
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Valider"),
+                     QRect(140, 296, 73, 25));
 
-    calculateButton = placedButton(window, QStringLiteral("CALCUL"), QRect(384, 196, 121, 41));
+    calculateButton =
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "CALCUL"),
+                     QRect(384, 196, 121, 41));
     averageCaption =
         new RightAlignedLabel(QString::fromUtf8(kAverageCaption.data(), kAverageCaption.size()),
                               kCaptionRight, 259, window);
     averageValue = label(window, QString(), 492, 260);
     scoreCaption =
-        new RightAlignedLabel(QStringLiteral("Pourcentage :"), kCaptionRight, 296, window);
+        new RightAlignedLabel(QCoreApplication::translate("tavolin::MainWindow", "Pourcentage :"),
+                              kCaptionRight, 296, window);
     scoreValue = label(window, QString(), 492, 296);
     performanceCaption =
-        new RightAlignedLabel(QStringLiteral("PERFORMANCE : "), kCaptionRight, 328, window);
+        new RightAlignedLabel(QCoreApplication::translate("tavolin::MainWindow", "PERFORMANCE : "),
+                              kCaptionRight, 328, window);
     performanceValue = label(window, QString(), 492, 328);
     newRatingCaption = new RightAlignedLabel(QString(), kCaptionRight, 368, window);
     QFont newRatingFont = window->font();
     newRatingFont.setBold(true);
     newRatingFont.setPixelSize(13);
     newRatingCaption->setFont(newRatingFont);
-    newRatingCaption->setCaption(QStringLiteral("NOUVEL ELO : "));
+    newRatingCaption->setCaption(
+        QCoreApplication::translate("tavolin::MainWindow", "NOUVEL ELO : "));
     newRatingValue = label(window, QString(), 491, 368);
     setBold(newRatingValue);
     // What the figures left out or warn of, a line each, under them and right of "Détail".
@@ -183,7 +201,8 @@ void MainWindowControls::createControls(QWidget* window) {
     notesValue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notesValue->setFixedSize(266, 32);
 
-    gameCountCaption = label(window, QStringLiteral("Parties : "), 564, 12);
+    gameCountCaption =
+        label(window, QCoreApplication::translate("tavolin::MainWindow", "Parties : "), 564, 12);
     setUnderline(gameCountCaption);
     gameCountCaption->adjustSize();
     gameCountValue = label(window, QStringLiteral("0"), 616, 12);
@@ -202,52 +221,81 @@ void MainWindowControls::createControls(QWidget* window) {
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::Button));
     gameList->setPalette(listPalette);
 
-    aboutButton = placedButton(window, QStringLiteral("Infos"), QRect(12, 384, 73, 25));
-    tableButton = placedButton(window, QStringLiteral("Tableau"), QRect(104, 384, 69, 25));
-    quitButton = placedButton(window, QStringLiteral("Quitter"), QRect(12, 416, 75, 25));
+    aboutButton = placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Infos"),
+                               QRect(12, 384, 73, 25));
+    tableButton =
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Tableau"),
+                     QRect(104, 384, 69, 25));
+    quitButton = placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Quitter"),
+                              QRect(12, 416, 75, 25));
     optionsButton = placedButton(window, QStringLiteral("Options"), QRect(104, 416, 69, 25));
-    detailButton = placedButton(window, QStringLiteral("Détail"), QRect(290, 384, 73, 25));
-    historyButton = placedButton(window, QStringLiteral("Historique"), QRect(196, 384, 85, 25));
+    detailButton =
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Détail"),
+                     QRect(290, 384, 73, 25));
+    historyButton =
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Historique"),
+                     QRect(196, 384, 85, 25));
     closePeriodButton =
-        placedButton(window, QStringLiteral("Clore la période"), QRect(196, 416, 85, 25));
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Clore la période"),
+                     QRect(196, 416, 85, 25));
     clearGamesButton =
-        placedButton(window, QStringLiteral("Tout Effacer"), QRect(388, 416, 75, 25));
-    deleteGameButton =
-        placedButton(window, QStringLiteral("Effacer partie n°"), QRect(488, 416, 85, 25));
+        placedButton(window, QCoreApplication::translate("tavolin::MainWindow", "Tout Effacer"),
+                     QRect(388, 416, 75, 25));
+    deleteGameButton = placedButton(
+        window, QCoreApplication::translate("tavolin::MainWindow", "Effacer partie n°"),
+        QRect(488, 416, 85, 25));
     deleteNumberEdit = edit(window, QRect(572, 416, 25, 21), 2);
 }
 
 void MainWindowControls::setFixedTips() {
     // These show their tooltip whatever the "aide" switch says.
-    gameEntryFrame->setToolTip(QStringLiteral("Entrez dans ce cadre vos parties"));
-    gameCountValue->setToolTip(QStringLiteral("Nombre de parties jouées"));
-    youngCaption->setToolTip(QStringLiteral("Cochez cette case si vous êtes jeune"));
-    calculateButton->setToolTip(QStringLiteral("Cliquez pour calculer votre nouveau classement"));
-    historyButton->setToolTip(QStringLiteral("Historique des périodes (Ctrl+H)"));
+    gameEntryFrame->setToolTip(
+        QCoreApplication::translate("tavolin::MainWindow", "Entrez dans ce cadre vos parties"));
+    gameCountValue->setToolTip(
+        QCoreApplication::translate("tavolin::MainWindow", "Nombre de parties jouées"));
+    youngCaption->setToolTip(
+        QCoreApplication::translate("tavolin::MainWindow", "Cochez cette case si vous êtes jeune"));
+    calculateButton->setToolTip(QCoreApplication::translate(
+        "tavolin::MainWindow", "Cliquez pour calculer votre nouveau classement"));
+    historyButton->setToolTip(
+        QCoreApplication::translate("tavolin::MainWindow", "Historique des périodes (Ctrl+H)"));
 }
 
 namespace {
 
-const QString kImportTip = QStringLiteral(
-    "Pour importer des parties d'un fichier PGN : glissez-le sur la fenêtre, ou Ctrl+O, ou "
-    "le menu du clic droit sur la liste des parties");
-const QString kFide2024CoefficientTip = QStringLiteral(
-    "K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu'à 18 ans sous 2300 ; "
-    "K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint");
+QString importTip() {
+    return QCoreApplication::translate(
+        "tavolin::MainWindow",
+        "Pour importer des parties d'un fichier PGN : glissez-le sur la fenêtre, ou Ctrl+O, ou "
+        "le menu du clic droit sur la liste des parties");
+}
+
+QString fide2024CoefficientTip() {
+    return QCoreApplication::translate(
+        "tavolin::MainWindow",
+        "K 40 : nouveau joueur (moins de 30 parties) ou jeune jusqu'à 18 ans sous 2300 ; "
+        "K 20 : classement sous 2400 ; K 10 : classement de 2400 atteint");
+}
 
 }  // namespace
 
 void MainWindow::createHelp() {
     const MainWindowControls& ui = *ui_;
     helpTips_ = {
-        {ui.ratingEdit, QStringLiteral("Entrez ici votre classement")},
-        {ui.youngBox, QStringLiteral("Cochez cette case si vous êtes jeune")},
-        {ui.opponentEdit, QStringLiteral("Elo de votre adversaire")},
-        {ui.resultEdit, QStringLiteral("Résultat de la partie : + , = , - ")},
-        {ui.gameList, QStringLiteral("Liste de vos parties")},
-        {ui.systemsGroup, QStringLiteral("Choisissez le ce que vous souhaitez calculer")},
-        {ui.gameCountCaption, kImportTip},
-        {ui.gamesCaption, kImportTip},
+        {ui.ratingEdit,
+         QCoreApplication::translate("tavolin::MainWindow", "Entrez ici votre classement")},
+        {ui.youngBox, QCoreApplication::translate("tavolin::MainWindow",
+                                                  "Cochez cette case si vous êtes jeune")},
+        {ui.opponentEdit,
+         QCoreApplication::translate("tavolin::MainWindow", "Elo de votre adversaire")},
+        {ui.resultEdit,
+         QCoreApplication::translate("tavolin::MainWindow", "Résultat de la partie : + , = , - ")},
+        {ui.gameList, QCoreApplication::translate("tavolin::MainWindow", "Liste de vos parties")},
+        {ui.systemsGroup,
+         QCoreApplication::translate("tavolin::MainWindow",
+                                     "Choisissez le ce que vous souhaitez calculer")},
+        {ui.gameCountCaption, importTip()},
+        {ui.gamesCaption, importTip()},
     };
     applyHelp();
 }
@@ -259,7 +307,7 @@ void MainWindow::applyHelp() {
     // Which K factor of the 2024 rules applies to whom; the older rules' box has no tip.
     const bool fide2024 =
         session_.storedSystem() == static_cast<std::int32_t>(RatingSystem::Fide2024);
-    ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? kFide2024CoefficientTip
+    ui_->coefficientBox->setToolTip(settings_.showHelp && fide2024 ? fide2024CoefficientTip()
                                                                    : QString());
 }
 

@@ -62,7 +62,7 @@ QString OpponentSuggestions::lineOf(const FideListPlayer& player) {
         parts.append(player.shownTitle());
     }
     parts.append(player.standardRating > 0 ? QString::number(player.standardRating)
-                                           : QStringLiteral("non classé"));
+                                           : tr("non classé"));
     return parts.join(QStringLiteral("  "));
 }
 
