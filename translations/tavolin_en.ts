@@ -495,6 +495,22 @@ handed to it.
         <source>Clôture de la période</source>
         <translation>Period closed</translation>
     </message>
+    <message>
+        <source>Courbe de classement</source>
+        <translation>Rating curve</translation>
+    </message>
+    <message>
+        <source>Courbe de classement : aucune période</source>
+        <translation>Rating curve: no period</translation>
+    </message>
+    <message>
+        <source>Courbe de classement : %1 à %2, 1 période</source>
+        <translation>Rating curve: %1 to %2, 1 period</translation>
+    </message>
+    <message>
+        <source>Courbe de classement : %1 à %2, %3 périodes</source>
+        <translation>Rating curve: %1 to %2, %3 periods</translation>
+    </message>
 </context>
 <context>
     <name>RatingSystem</name>
@@ -1090,6 +1106,10 @@ handed to it.
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Parties du calcul</source>
+        <translation>Games of the calculation</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::FideListDownloadDialog</name>
@@ -1192,6 +1212,14 @@ handed to it.
     <message>
         <source>historique %1.csv</source>
         <translation>history %1.csv</translation>
+    </message>
+    <message>
+        <source>Périodes closes</source>
+        <translation>Closed periods</translation>
+    </message>
+    <message>
+        <source>Parties de la période</source>
+        <translation>Games of the period</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1493,10 @@ Take it for this player?</translation>
         <source>Tableau</source>
         <translation>Table</translation>
     </message>
+    <message>
+        <source>Table des pourcentages</source>
+        <translation>Percentage table</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::PgnImportDialog</name>
@@ -1511,6 +1543,10 @@ Take it for this player?</translation>
     <message>
         <source>Importer des parties (PGN)</source>
         <translation>Import games (PGN)</translation>
+    </message>
+    <message>
+        <source>Parties à importer</source>
+        <translation>Games to import</translation>
     </message>
 </context>
 <context>

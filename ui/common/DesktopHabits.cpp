@@ -67,6 +67,8 @@ void pressButtonsWithEnter(QWidget* window) {
 
 void makeCaptionOf(QLabel* caption, QAbstractButton* control) {
     caption->installEventFilter(new CaptionClick(caption, control));
+    // The control has no text of its own: a screen reader says it by its caption.
+    control->setAccessibleName(caption->text().trimmed());
 }
 
 }  // namespace tavolin

@@ -30,6 +30,8 @@ QString twoDecimals(long double value, const QString& separator) {
 void CalculationDetailWindowControls::setupUi(QWidget* window) {
     auto* layout = new QVBoxLayout(window);
     gameTable = new QTableWidget(0, kColumns, window);
+    gameTable->setAccessibleName(
+        QCoreApplication::translate("tavolin::CalculationDetailWindow", "Parties du calcul"));
     gameTable->setHorizontalHeaderLabels(
         {QCoreApplication::translate("tavolin::CalculationDetailWindow", "N°"),
          QCoreApplication::translate("tavolin::CalculationDetailWindow", "Adversaire"),

@@ -23,6 +23,7 @@
 #include "MessageBoxes.h"
 #include "PlayerNames.h"
 #include "RatingChart.h"
+#include "ReadableColour.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 #include "WholeFile.h"
@@ -63,12 +64,16 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     ratingChart = new QChartView(window);
     ratingChart->setRenderHint(QPainter::Antialiasing);
     ratingChart->setMinimumHeight(240);
+    ratingChart->setAccessibleName(
+        QCoreApplication::translate("RatingChart", "Courbe de classement"));
     layout->addWidget(ratingChart, 3);
     summaryLabel = new QLabel(window);
     summaryLabel->setWordWrap(true);
     layout->addWidget(summaryLabel);
     periodTable = new QTableWidget(0, static_cast<int>(historyColumnTitles().size()), window);
     periodTable->setHorizontalHeaderLabels(historyColumnTitles());
+    periodTable->setAccessibleName(
+        QCoreApplication::translate("tavolin::HistoryWindow", "Périodes closes"));
     periodTable->verticalHeader()->hide();
     periodTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     periodTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -78,6 +83,8 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     // The games of the period selected above.
     gameTable = new QTableWidget(0, static_cast<int>(historyGameColumnTitles().size()), window);
     gameTable->setHorizontalHeaderLabels(historyGameColumnTitles());
+    gameTable->setAccessibleName(
+        QCoreApplication::translate("tavolin::HistoryWindow", "Parties de la période"));
     gameTable->verticalHeader()->hide();
     gameTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gameTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -245,8 +252,11 @@ void HistoryWindow::showSummary() {
                                                  : tr("%1 périodes closes").arg(periods_.size())));
     // The view does not delete the chart it replaces.
     QChart* replaced = ui_->ratingChart->chart();
-    ui_->ratingChart->setChart(ratingChart(periods_).release());
+    const bool dark = isDark(ui_->ratingChart->palette().color(QPalette::Window));
+    ui_->ratingChart->setChart(
+        ratingChart(periods_, dark ? ChartShade::Dark : ChartShade::Light).release());
     delete replaced;
+    ui_->ratingChart->setAccessibleDescription(ratingCurveDescription(periods_));
 }
 
 // The latest period selected, with its games, once the periods are all listed.

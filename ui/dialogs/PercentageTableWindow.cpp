@@ -48,6 +48,8 @@ void PercentageTableWindowControls::setupUi(QWidget* window) {
         16);
 
     tableGrid = new QTableWidget(kRows, 2 * kPairs, window);
+    tableGrid->setAccessibleName(
+        QCoreApplication::translate("tavolin::PercentageTableWindow", "Table des pourcentages"));
     tableGrid->setGeometry(30, 32, 593, 383);
     tableGrid->horizontalHeader()->hide();
     tableGrid->verticalHeader()->hide();

@@ -40,6 +40,8 @@ void PgnImportDialogControls::setupUi(QWidget* dialog, const QString& fileName) 
     layout->addWidget(playerBox);
 
     gameTable = new QTableWidget(0, 6, dialog);
+    gameTable->setAccessibleName(
+        QCoreApplication::translate("tavolin::PgnImportDialog", "Parties à importer"));
     gameTable->setHorizontalHeaderLabels(
         {QStringLiteral("Date"), QCoreApplication::translate("tavolin::PgnImportDialog", "Tournoi"),
          QCoreApplication::translate("tavolin::PgnImportDialog", "Ronde"),

@@ -8,6 +8,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "ReadableColour.h"
+
 namespace tavolin {
 
 namespace {
@@ -167,8 +169,27 @@ RatingScale ratingScale(const std::vector<QPointF>& points) {
     return {floorTo(low), floorTo(high) + step, step};
 }
 
-std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
+namespace {
+
+// The curve's own colour where it reads on the theme's background, plain or shaded from
+// one colour to another.
+QColor curveColourOn(const QBrush& background) {
+    if (const QGradient* gradient = background.gradient(); gradient != nullptr) {
+        const QGradientStops stops = gradient->stops();
+        if (!stops.isEmpty()) {
+            return readableColour(kRatingCurveColor, {stops.front().second, stops.back().second});
+        }
+    }
+    return readableColour(kRatingCurveColor, {background.color()});
+}
+
+}  // namespace
+
+std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods, ChartShade shade) {
     auto chart = std::make_unique<QChart>();
+    // The theme first: it sets the colours of what is added after it.
+    chart->setTheme(shade == ChartShade::Dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const QColor curveColour = curveColourOn(chart->backgroundBrush());
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 24, 4));  // room for half the last date on the right
@@ -178,10 +199,10 @@ std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
     series->setName(QCoreApplication::translate("RatingChart", "Classement"));
     series->setPointsVisible(true);
     series->setMarkerSize(markerSize(periods.size()));
-    QPen pen(kRatingCurveColor);
+    QPen pen(curveColour);
     pen.setWidth(2);
     series->setPen(pen);
-    series->setColor(kRatingCurveColor);
+    series->setColor(curveColour);
     const std::vector<QPointF> drawn = drawnPoints(points, kDateColumns);
     series->replace(QList<QPointF>(drawn.begin(), drawn.end()));
     chart->addSeries(series);
@@ -214,6 +235,21 @@ std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods) {
 
 std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods) {
     return ratingChart(summariesOf(periods));
+}
+
+QString ratingCurveDescription(const std::vector<PeriodSummary>& periods) {
+    const std::vector<QPointF> points = ratingPoints(periods);
+    if (points.empty()) {
+        return QCoreApplication::translate("RatingChart", "Courbe de classement : aucune période");
+    }
+    const QString first = QString::number(static_cast<qint64>(points.front().y()));
+    const QString last = QString::number(static_cast<qint64>(points.back().y()));
+    return periods.size() == 1 ? QCoreApplication::translate(
+                                     "RatingChart", "Courbe de classement : %1 à %2, 1 période")
+                                     .arg(first, last)
+                               : QCoreApplication::translate(
+                                     "RatingChart", "Courbe de classement : %1 à %2, %3 périodes")
+                                     .arg(first, last, QString::number(periods.size()));
 }
 
 }  // namespace tavolin

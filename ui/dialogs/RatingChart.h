@@ -22,8 +22,15 @@ inline const QColor kRatingCurveColor{0x1f, 0x5f, 0xa8};
 // The player's rating after each period against the day it was closed: a line from the
 // rating before the first period with a point per period, the date axis on months ("06/2026",
 // or years past three years), ratings as whole numbers.
-std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods);
+// On a dark window, the chart takes the dark theme and a lighter curve.
+enum class ChartShade { Light, Dark };
+std::unique_ptr<QChart> ratingChart(const std::vector<PeriodSummary>& periods,
+                                    ChartShade shade = ChartShade::Light);
 std::unique_ptr<QChart> ratingChart(const std::vector<HistoryPeriod>& periods);
+
+// What a screen reader says of the chart: "Courbe de classement : 1850 à 1893, 6 périodes",
+// from the first rating drawn to the last.
+QString ratingCurveDescription(const std::vector<PeriodSummary>& periods);
 
 // The curve's points, in milliseconds since 1970 and ratings: the rating before the first
 // period a month before its closing (when it had one), then each period's new rating.

@@ -9,7 +9,8 @@ namespace tavolin {
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    // Screen readers know it as a button that can be pressed.
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();

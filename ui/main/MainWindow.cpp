@@ -30,6 +30,7 @@
 #include "OpponentSuggestions.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
+#include "PictureCaptions.h"
 #include "PlayerNames.h"
 #include "ProgramIcon.h"
 #include "UserMessages.h"
@@ -100,6 +101,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::prepareWindow() {
     loadSettings();
     setFixedSize(kWindowWidth, kWindowHeight);
+    colourCaptionsOverBackground();
     if (!QFile::exists(files_.picture)) {
         return;  // no picture, and nothing to say
     }
@@ -108,6 +110,22 @@ void MainWindow::prepareWindow() {
         throw FileError(fromUtf8(messages::kPictureUnreadable).arg(fullPath(files_.picture)));
     }
     picture_ = QPixmap::fromImage(image);
+    pictureBackground_ = pictureBackground(image);
+    colourCaptionsOverBackground();
+}
+
+void MainWindow::colourCaptionsOverBackground() {
+    const QColor window = palette().color(QPalette::Window);
+    colourCaptions(*this, *ui_->titleLabel,
+                   pictureBackground_ ? *pictureBackground_ : CaptionBackground{window, window});
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A theme changed while the program runs: the captions follow it.
+    if (event->type() == QEvent::PaletteChange) {
+        colourCaptionsOverBackground();
+    }
 }
 
 void MainWindow::loadSettings() {

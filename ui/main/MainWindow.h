@@ -17,6 +17,7 @@
 #include "FideListPanel.h"
 #include "HistoryPeriod.h"
 #include "OncePerActionBoxes.h"
+#include "PictureCaptions.h"
 #include "PlayerSession.h"
 #include "RatingSystem.h"
 #include "Settings.h"
@@ -115,12 +116,14 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void prepareWindow();  // at creation: the switches, the size, the background picture
+    void colourCaptionsOverBackground();
     void createHelp();
     void connectHandlers();
     void connectFieldsToSession();
@@ -190,6 +193,7 @@ private:
     Settings settings_;
     // The background picture, loaded once at creation; null when there is none.
     QPixmap picture_;
+    std::optional<CaptionBackground> pictureBackground_;  // none without a picture
     bool painted_ = false;  // the first painting gives the windows their icon
 
     // The progress text of the normal-curve scan, drawn beside the new rating until that

@@ -194,6 +194,12 @@ void MainWindow::showResults(const QStringList& texts) {
 void MainWindow::setResult(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
+    // A screen reader says the figure with what it is, "NOUVEL ELO : 1736", and tells it
+    // when it changes.
+    if (const QLabel* caption = ui_->captionOf(label)) {
+        label->setAccessibleName(
+            text.isEmpty() ? QString() : caption->text().trimmed() + QLatin1Char(' ') + text);
+    }
 }
 
 void MainWindow::clearResults() {

@@ -105,11 +105,14 @@ struct MainWindowControls {
     std::array<QLabel*, 5> resultLabels() const {
         return {averageValue, scoreValue, performanceValue, newRatingValue, notesValue};
     }
+    // The caption that says what a result label shows; none for the notes.
+    const QLabel* captionOf(const QLabel* value) const;
 
 private:
     void createControls(QWidget* window);
     void setTabOrder();
     void setFixedTips();
+    void nameForScreenReaders();
 };
 
 }  // namespace tavolin

@@ -64,7 +64,33 @@ void MainWindowControls::setupUi(QWidget* window) {
         makeCaptionOf(controls.caption, controls.button);
     }
     makeCaptionOf(youngCaption, youngBox);
+    nameForScreenReaders();
     pressButtonsWithEnter(window);
+}
+
+// What a screen reader says of each control: the caption beside it, as the eye reads it.
+void MainWindowControls::nameForScreenReaders() {
+    ratingCaption->setBuddy(ratingEdit);
+    coefficientCaption->setBuddy(coefficientBox);
+    opponentCaption->setBuddy(opponentEdit);
+    resultCaption->setBuddy(resultEdit);
+    playerGrid->setAccessibleName(playerNamesCaption->text());
+    gameList->setAccessibleName(gameCountCaption->text().trimmed());
+    deleteNumberEdit->setAccessibleName(deleteGameButton->text());
+}
+
+const QLabel* MainWindowControls::captionOf(const QLabel* value) const {
+    const std::array<std::pair<const QLabel*, const QLabel*>, 4> pairs{
+        {{averageValue, averageCaption},
+         {scoreValue, scoreCaption},
+         {performanceValue, performanceCaption},
+         {newRatingValue, newRatingCaption}}};
+    for (const auto& [shown, caption] : pairs) {
+        if (shown == value) {
+            return caption;
+        }
+    }
+    return nullptr;
 }
 
 std::array<MainWindowControls::SystemControls, 5> MainWindowControls::systemControls() const {
