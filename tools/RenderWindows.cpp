@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows each window of Tavolin on the display and saves it as a PNG: the main window with
-// games and results, the percentage table, the Options window and the About box.
-// Used by scripts/screenshot, which runs it under Xvfb in a folder holding "tavo.lin" and
-// "tavolin.bmp": tavolin-render-windows OUTPUT_FOLDER
+// games and results, the detail of a calculation, a history, the import of a PGN file, the
+// percentage table, the Options window and the About box, in the desktop's language as the
+// program shows them. Used by scripts/screenshot, which runs it under Xvfb in a folder
+// holding "tavo.lin" and "tavolin.bmp": tavolin-render-windows OUTPUT_FOLDER
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,10 @@
 #include "MessageBoxes.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
+#include "PgnImportDialog.h"
 #include "ProgramIcon.h"
 #include "RatingHistory.h"
+#include "ShownLanguage.h"
 
 namespace {
 
@@ -58,10 +61,55 @@ bool save(QWidget& window, const QDir& folder, const char* name) {
     return window.grab().save(folder.filePath(QString::fromLatin1(name)), "PNG");
 }
 
+// A club's games of one evening's rapid tournament, most of them against rated opponents.
+bool writePgnFile(const QString& path) {
+    struct Game {
+        const char* white;
+        const char* black;
+        const char* result;
+        int whiteElo;
+        int blackElo;
+    };
+    const Game games[] = {
+        {"Dupont, Jean", "Martin, Luc", "1-0", 1845, 1790},
+        {"Bernard, Anne", "Dupont, Jean", "1/2-1/2", 1930, 1845},
+        {"Dupont, Jean", "Petit, Marc", "0-1", 1845, 2010},
+        {"Moreau, Claire", "Dupont, Jean", "0-1", 1705, 1845},
+        {"Dupont, Jean", "Leroy, Paul", "1-0", 1845, 0},
+        {"Girard, Sophie", "Dupont, Jean", "1/2-1/2", 1880, 1845},
+        {"Dupont, Jean", "Roux, Henri", "1-0", 1845, 1655},
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    int round = 1;
+    for (const Game& game : games) {
+        QString text = QStringLiteral("[Event \"Rapide du club\"]\n[Date \"2026.11.20\"]\n");
+        text += QStringLiteral("[Round \"%1\"]\n").arg(round++);
+        text += QStringLiteral("[White \"%1\"]\n[Black \"%2\"]\n")
+                    .arg(QString::fromUtf8(game.white), QString::fromUtf8(game.black));
+        text += QStringLiteral("[Result \"%1\"]\n").arg(QString::fromLatin1(game.result));
+        if (game.whiteElo != 0) {
+            text += QStringLiteral("[WhiteElo \"%1\"]\n").arg(game.whiteElo);
+        }
+        if (game.blackElo != 0) {
+            text += QStringLiteral("[BlackElo \"%1\"]\n").arg(game.blackElo);
+        }
+        text +=
+            QStringLiteral("\n1. e4 e5 2. Nf3 Nc6 %1\n\n").arg(QString::fromLatin1(game.result));
+        if (file.write(text.toUtf8()) < 0) {
+            return false;
+        }
+    }
+    return file.flush();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    LanguageInstallation language(desktopLanguage());
     QApplication::setWindowIcon(programIcon());
     if (argc != 2) {
         std::fprintf(stderr, "usage: tavolin-render-windows OUTPUT_FOLDER\n");
@@ -119,7 +167,8 @@ int main(int argc, char* argv[]) {
         input.ratingText = "1850";
         input.coefficientText = "20";
         input.games = games;
-        CalculationDetailWindow detail(calculate(input), QStringLiteral(","));
+        CalculationDetailWindow detail(calculate(input), language.decimalSeparator());
+        detail.resize(640, 480);  // as wide as software centres want their pictures
         saved &= save(detail, out, "detail-window.png");
     }
     {
@@ -162,8 +211,23 @@ int main(int argc, char* argv[]) {
         }
         HistoryWindow window(history, 1, QStringLiteral("Dupont, Jean"), boxes);
         window.readPeriods();
+        window.resize(680, 760);  // every period and every game of the last one in view
         saved &= save(window, out, "history-window.png");
         QFile::remove(history);
+    }
+    {
+        // The games of one player in a PGN file, once the dialog has read them.
+        const QString pgn = QDir::current().filePath(QStringLiteral("rapide-du-club.pgn"));
+        saved &= writePgnFile(pgn);
+        PgnImportDialog import(pgn, QStringLiteral("Dupont, Jean"), boxes);
+        import.show();
+        // The players are read first, then the games of the one chosen.
+        const auto readingEnded = [&] { return !import.reading(); };
+        saved &= QTest::qWaitFor(readingEnded, 10000);
+        QTest::qWait(100);
+        saved &= QTest::qWaitFor(readingEnded, 10000);
+        saved &= save(import, out, "pgn-import-dialog.png");
+        QFile::remove(pgn);
     }
     PercentageTableWindow table;
     saved &= save(table, out, "table-window.png");
