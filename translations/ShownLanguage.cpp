@@ -60,14 +60,18 @@ QString languageCode(const QString& value) {
     return first.toLower();
 }
 
+// The numbers and dates of the language shown: the user's own country's when his locale is
+// of that language, otherwise France's or the United States'. Made from the language and
+// country alone: the system locale may carry another language's numbers ("LANGUAGE=fr" with
+// "LANG=C" gives French words and a decimal point).
 QLocale conventionsOf(ShownLanguage language) {
     const QLocale system = QLocale::system();
     if (language == ShownLanguage::French) {
-        return system.language() == QLocale::French ? system
-                                                    : QLocale(QLocale::French, QLocale::France);
+        return QLocale(QLocale::French,
+                       system.language() == QLocale::French ? system.territory() : QLocale::France);
     }
-    return system.language() == QLocale::English ? system
-                                                 : QLocale(QLocale::English, QLocale::UnitedStates);
+    return QLocale(QLocale::English, system.language() == QLocale::English ? system.territory()
+                                                                           : QLocale::UnitedStates);
 }
 
 }  // namespace

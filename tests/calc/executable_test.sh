@@ -40,6 +40,9 @@ if [ "$("$calc" --table | wc -l)" != 100 ]; then echo "FAILED: --table is not 10
   || { echo "FAILED: French locale"; failures=$((failures + 1)); }
 [ "$(LANGUAGE= LC_ALL=C "$calc" -s fide -r 1600 1600+ 1600- 1600+ | sed -n 2p)" = "Expected/actual score: 1.5/2" ] \
   || { echo "FAILED: C locale"; failures=$((failures + 1)); }
+# French words with a locale of another language's numbers: French numbers.
+[ "$(LANGUAGE=fr LC_ALL=C "$calc" -s fide -r 1600 1600+ 1600- 1600+ | sed -n 2p)" = "Score théorique/réalisé : 1,5/2" ] \
+  || { echo "FAILED: French numbers with LANGUAGE"; failures=$((failures + 1)); }
 [ "$(LANGUAGE=de LANG=fr_FR.UTF-8 "$calc" --bogus 2>&1 | head -1)" = "tavolin-calc: unknown option --bogus" ] \
   || { echo "FAILED: LANGUAGE first"; failures=$((failures + 1)); }
 # Nothing French left in English: no French letter, none of the French help's words.
