@@ -14,7 +14,7 @@ fail() { echo "FAILED: $*"; exit 1; }
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 mkdir -p "$work/home" "$work/data" "$work/config" "$work/runtime" "$work/started-in"
 chmod 700 "$work/runtime"
-entry="$work/prefix/share/applications/io.github.tavolin.Tavolin.desktop"
+entry="$work/prefix/share/applications/io.github.tavolin.tavolin.desktop"
 # The menu starts it without a file: the field code for one is left out.
 command="$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %f//')"
 [ -n "$command" ] || fail "no Exec line in $entry"
@@ -59,7 +59,7 @@ for wrong in --bogus foo.txt; do
 done
 # Tournament reports: their type installed where shared-mime-info reads it, and offered to
 # the program by its desktop entry.
-types="$work/prefix/share/mime/packages/io.github.tavolin.Tavolin.xml"
+types="$work/prefix/share/mime/packages/io.github.tavolin.tavolin.xml"
 [ -f "$types" ] || fail "no $types"
 grep -q '<mime-type type="application/x-fide-trf">' "$types" || fail "$types declares no TRF type"
 grep -q '<glob pattern="\*.trf"/>' "$types" || fail "$types gives no *.trf"
