@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +21,7 @@
 #include "HistoryWindow.h"
 #include "HistoryWindowControls.h"
 #include "MainWindowFixture.h"
+#include "MessageBoxes.h"
 #include "ModalHelper.h"
 #include "OptionsDialog.h"
 #include "PercentageTableWindow.h"
@@ -224,6 +227,50 @@ TEST_F(DarkThemeTest, TheMainWindowsCaptionsReadOnItsPicture) {
     EXPECT_GT(captions, 10);
     // The title keeps its red.
     EXPECT_EQ(ui.titleLabel->palette().color(QPalette::WindowText).hue(), 0);
+}
+
+// The Options window draws the same picture behind its boxes and the FIDE list's title.
+TEST_F(DarkThemeTest, TheOptionsTextsReadOnThePicture) {
+    const QString picture = folder.filePath("tavolin.bmp");
+    OptionsDialog options(settingsFile, picture, boxes, [] {});
+    options.showFideList(folder.filePath("liste-fide.sqlite"), {});
+    const QRect pictureArea(0, 0, 320, 240);
+    const QColor lightest(0xF4, 0xEF, 0xE1), darkest(0xDA, 0xD0, 0xB5);
+    int onPicture = 0;
+    for (QWidget* child : options.findChildren<QWidget*>()) {
+        const bool text = qobject_cast<QLabel*>(child) != nullptr ||
+                          qobject_cast<QCheckBox*>(child) != nullptr ||
+                          qobject_cast<QGroupBox*>(child) != nullptr;
+        if (!text || !child->isVisibleTo(&options)) {
+            continue;
+        }
+        const QColor colour = child->palette().color(QPalette::WindowText);
+        if (child->parentWidget() == &options && child->geometry().intersects(pictureArea)) {
+            ++onPicture;
+            EXPECT_GE(contrastRatio(colour, lightest), kReadableContrast)
+                << child->objectName().toStdString();
+            EXPECT_GE(contrastRatio(colour, darkest), kReadableContrast)
+                << child->objectName().toStdString();
+        } else {
+            EXPECT_GE(contrastRatio(colour, child->palette().color(QPalette::Window)),
+                      kReadableContrast)
+                << child->objectName().toStdString();
+        }
+    }
+    EXPECT_GE(onPicture, 6);  // the five boxes and the list's title
+}
+
+TEST_F(DarkThemeTest, TheQuestionsAreDarkToo) {
+    DialogMessageBoxes real;
+    QColor window, text;
+    whenModalShown<QDialog>([&](QDialog* dialog) {
+        window = dialog->palette().color(QPalette::Window);
+        text = dialog->findChild<QLabel*>()->palette().color(QPalette::WindowText);
+        dialog->reject();
+    });
+    real.questionWithDate(mainWindow.get(), "Clore ?", QDate(2026, 10, 3));
+    EXPECT_TRUE(isDark(window)) << window.name().toStdString();
+    EXPECT_GE(contrastRatio(text, window), kReadableContrast);
 }
 
 TEST_F(DarkThemeTest, TheHistoryIsDarkWithItsCurve) {

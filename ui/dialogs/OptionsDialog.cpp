@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsDialog.h"
 
+#include "PictureCaptions.h"
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -88,6 +90,7 @@ OptionsDialog::OptionsDialog(QString settingsPath, const QString& picturePath, M
     if (QFile::exists(picturePath)) {
         background_.load(picturePath);
     }
+    colourTexts();
     showStoredSettings();
 }
 
@@ -135,6 +138,22 @@ void OptionsDialog::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+// The boxes' texts stand on the picture when there is one, on the window's colour otherwise.
+void OptionsDialog::colourTexts() {
+    const QColor window = palette().color(QPalette::Window);
+    const CaptionBackground background = background_.isNull()
+                                             ? CaptionBackground{window, window}
+                                             : pictureBackground(background_.toImage());
+    colourTextsOnPicture(*this, QRect(QPoint(0, 0), background_.size()), background);
+}
+
+void OptionsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        colourTexts();
+    }
+}
+
 void OptionsDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     if (!background_.isNull()) {
@@ -144,6 +163,7 @@ void OptionsDialog::paintEvent(QPaintEvent* event) {
 
 FideListPanel* OptionsDialog::showFideList(QString listPath, FideListPanel::Actions actions) {
     auto* panel = new FideListPanel(std::move(listPath), boxes_, std::move(actions), this);
+    colourTexts();  // its title may stand on the picture
     panel->setGeometry(8, 212, width() - 16, 116);
     setFixedSize(width(), 336);
     QWidget::setTabOrder(ui_->roundToTensBox, panel);

@@ -35,9 +35,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Settings ticked() const;
+    void colourTexts();
 
     const std::unique_ptr<OptionsDialogControls> ui_;
     QString settingsPath_;
