@@ -159,6 +159,10 @@ inline constexpr ShownText kClosePeriodQuestion = TAVOLIN_TEXT(
     "messages",
     "Clore la période ? Votre nouveau classement %1 devient votre classement actuel et vos %2 "
     "parties sont archivées.");
+inline constexpr ShownText kClosePeriodQuestionOneGame = TAVOLIN_TEXT(
+    "messages",
+    "Clore la période ? Votre nouveau classement %1 devient votre classement actuel et votre "
+    "partie est archivée.");
 inline constexpr ShownText kPeriodChangedDuringQuestion = TAVOLIN_TEXT(
     "messages",
     "Les parties ou les résultats ont changé pendant la question : la période n'a pas été "
@@ -169,6 +173,10 @@ inline constexpr ShownText kFirstRatingCoefficient = TAVOLIN_TEXT(
 // Under the results once a period is closed: the ratings before and after, the games.
 inline constexpr ShownText kPeriodClosedNote =
     TAVOLIN_TEXT("messages", "Période close : %1 → %2 (%3 parties archivées)");
+inline constexpr ShownText kPeriodClosedNoteOneGame =
+    TAVOLIN_TEXT("messages", "Période close : %1 → %2 (1 partie archivée)");
+inline constexpr ShownText kFirstRatingClosedNoteOneGame =
+    TAVOLIN_TEXT("messages", "Période close : premier classement %1 (1 partie archivée)");
 inline constexpr ShownText kFirstRatingClosedNote =
     TAVOLIN_TEXT("messages", "Période close : premier classement %1 (%2 parties archivées)");
 inline constexpr ShownText kReopenNeedsNoGames = TAVOLIN_TEXT(

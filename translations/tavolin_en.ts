@@ -1048,6 +1048,18 @@ handed to it.
         <source>Une erreur inattendue a interrompu l&apos;opération.</source>
         <translation>An unexpected error interrupted the operation.</translation>
     </message>
+    <message>
+        <source>Clore la période ? Votre nouveau classement %1 devient votre classement actuel et votre partie est archivée.</source>
+        <translation>Close the period? Your new rating %1 becomes your current rating and your game is archived.</translation>
+    </message>
+    <message>
+        <source>Période close : %1 → %2 (1 partie archivée)</source>
+        <translation>Period closed: %1 → %2 (1 game archived)</translation>
+    </message>
+    <message>
+        <source>Période close : premier classement %1 (1 partie archivée)</source>
+        <translation>Period closed: first rating %1 (1 game archived)</translation>
+    </message>
 </context>
 <context>
     <name>tavolin::AboutBox</name>

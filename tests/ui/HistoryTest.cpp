@@ -29,6 +29,20 @@ protected:
     QString historyFile() const { return folder.filePath("tavolin-history.sqlite"); }
 };
 
+// A single game is said as one: "votre partie est archivée", "1 partie archivée".
+TEST_F(HistoryTest, APeriodOfOneGameIsSaidInTheSingular) {
+    type(ui.ratingEdit, "1850");
+    addGame("1900", "+");
+    click(ui.calculateButton);
+    boxes.answer = true;
+    click(ui.closePeriodButton);
+    ASSERT_EQ(boxes.questions.size(), 1);
+    EXPECT_TRUE(boxes.questions[0].endsWith("et votre partie est archivée."))
+        << boxes.questions[0].toStdString();
+    EXPECT_TRUE(ui.notesValue->text().endsWith("(1 partie archivée)"))
+        << ui.notesValue->text().toStdString();
+}
+
 TEST_F(HistoryTest, ClosingArchivesThePeriodAndMakesItsNewRatingCurrent) {
     calculateFide2024Example();
     addGame("1500", "+");  // the figures no longer match the games

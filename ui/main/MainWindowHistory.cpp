@@ -78,9 +78,11 @@ void MainWindow::closePeriod() {
         return;
     }
     const bool firstFideRating = period.system == RatingSystem::Fide2024 && !period.ratingBefore;
+    const bool oneGame = period.games.size() == 1;
     QString question =
-        fromUtf8(messages::kClosePeriodQuestion)
-            .arg(QString::number(period.newRating), QString::number(period.games.size()));
+        oneGame ? fromUtf8(messages::kClosePeriodQuestionOneGame).arg(period.newRating)
+                : fromUtf8(messages::kClosePeriodQuestion)
+                      .arg(QString::number(period.newRating), QString::number(period.games.size()));
     if (firstFideRating) {
         question += fromUtf8(messages::kFirstRatingCoefficient);
     }
@@ -132,12 +134,20 @@ void MainWindow::closePeriod() {
     }
     saveTimer_->stop();  // nothing left for it to save
     const QString games = QString::number(period.games.size());
-    setResult(ui_->notesValue, period.ratingBefore
-                                   ? fromUtf8(messages::kPeriodClosedNote)
-                                         .arg(QString::number(*period.ratingBefore),
-                                              QString::number(period.newRating), games)
-                                   : fromUtf8(messages::kFirstRatingClosedNote)
-                                         .arg(QString::number(period.newRating), games));
+    const QString ratingBefore =
+        period.ratingBefore ? QString::number(*period.ratingBefore) : QString();
+    const QString newRating = QString::number(period.newRating);
+    const bool singleGame = period.games.size() == 1;
+    QString note;
+    if (period.ratingBefore) {
+        note = singleGame
+                   ? fromUtf8(messages::kPeriodClosedNoteOneGame).arg(ratingBefore, newRating)
+                   : fromUtf8(messages::kPeriodClosedNote).arg(ratingBefore, newRating, games);
+    } else {
+        note = singleGame ? fromUtf8(messages::kFirstRatingClosedNoteOneGame).arg(newRating)
+                          : fromUtf8(messages::kFirstRatingClosedNote).arg(newRating, games);
+    }
+    setResult(ui_->notesValue, note);
     ui_->notesValue->setToolTip(ui_->notesValue->text());
     ui_->notesValue->setEnabled(true);  // news of the closing, not a figure gone stale
     ui_->opponentEdit->setFocus(Qt::OtherFocusReason);  // the next period's first game
