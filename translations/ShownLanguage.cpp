@@ -121,11 +121,14 @@ void LanguageInstallation::installInApplication() {
 LanguageInstallation::~LanguageInstallation() {
     installTextTranslator(nullptr);
     engineTexts().use(nullptr);
-    if (programInstalled_) {
-        QCoreApplication::removeTranslator(&program_);
-    }
-    if (qtInstalled_) {
-        QCoreApplication::removeTranslator(&qt_);
+    // An application gone first took its translators with it.
+    if (QCoreApplication::instance() != nullptr) {
+        if (programInstalled_) {
+            QCoreApplication::removeTranslator(&program_);
+        }
+        if (qtInstalled_) {
+            QCoreApplication::removeTranslator(&qt_);
+        }
     }
     QLocale::setDefault(previousDefault_);
 }
