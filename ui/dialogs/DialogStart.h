@@ -17,8 +17,13 @@ struct DialogLook {
     bool fixedSize = false;
 };
 
-// The program's icon, the interface font, the look's name, title and size.
+// The program's icon, the interface font, the look's name, title and size; a window that can
+// be resized opens no larger than the screen's room for it.
 void applyDialogLook(QDialog& dialog, const DialogLook& look);
+
+// `wanted` made small enough to fit `available` (the screen without its panels) with the
+// window manager's frame and title bar around it.
+QSize sizeOnScreen(const QSize& wanted, const QSize& available);
 
 // Every window of the program starts so: its look, its controls made by
 // `controls.setupUi(&dialog, setupArguments...)`, and Enter pressing a focused button.

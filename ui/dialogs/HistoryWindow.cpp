@@ -63,7 +63,8 @@ void HistoryWindowControls::setupUi(QWidget* window) {
     auto* layout = new QVBoxLayout(window);
     ratingChart = new QChartView(window);
     ratingChart->setRenderHint(QPainter::Antialiasing);
-    ratingChart->setMinimumHeight(240);
+    // Small enough for the window to fit a screen of 450 points (1280 x 900 at a scale of 2).
+    ratingChart->setMinimumHeight(180);
     ratingChart->setAccessibleName(
         QCoreApplication::translate("RatingChart", "Courbe de classement"));
     layout->addWidget(ratingChart, 3);
