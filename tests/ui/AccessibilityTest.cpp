@@ -208,7 +208,7 @@ TEST_F(DarkThemeTest, TheMainWindowsCaptionsReadOnItsPicture) {
             continue;
         }
         auto* label = qobject_cast<QLabel*>(widget);
-        if (label != nullptr && label->parentWidget() == mainWindow.get()) {
+        if (label != nullptr && label->parentWidget() == ui.titleLabel->parentWidget()) {
             if (label->text().trimmed().isEmpty()) {
                 continue;
             }

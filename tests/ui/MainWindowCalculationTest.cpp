@@ -232,7 +232,7 @@ TEST_F(MainWindowCalculationTest, InterpolationShowsItsProgressOnlyWhileItRuns) 
     }
     enableSwitches([](Settings& s) { s.interpolation = true; });
     QStringList shown;
-    PaintSpy spy(mainWindow.get(), [&] { shown.append(mainWindow->progressText()); });
+    PaintSpy spy(ui.titleLabel->parentWidget(), [&] { shown.append(mainWindow->progressText()); });
     click(ui.calculateButton);
     EXPECT_TRUE(shown.contains("50%"));
     EXPECT_TRUE(shown.contains("100%"));

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,17 +15,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "AboutBox.h"
 #include "CalculationDetailWindow.h"
 #include "ClickableLabel.h"
+#include "DialogStart.h"
 #include "ErrorBoundary.h"
 #include "FileError.h"
 #include "FileFailure.h"
+#include "MainWindowCanvas.h"
 #include "MainWindowControls.h"
 #include "MessageBoxes.h"
 #include "OpponentSuggestions.h"
@@ -83,7 +88,19 @@ MainWindow::MainWindow(MessageBoxes& boxes, MainWindowFiles files, QWidget* pare
       session_(files_.players) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kCaptionAtStart);
-    ui_->setupUi(this);
+    // The surface in the window before its controls are made: the rating's focus is the
+    // window's.
+    canvas_ = new MainWindowCanvas(QSize(kWindowWidth, kWindowHeight),
+                                   [this](QPaintEvent* event) { paintCanvas(event); });
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("mainWindowScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the tab order is the controls'
+    scroll->setWidget(canvas_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    ui_->setupUi(canvas_);
     createHelp();
     showResultsCurrent(true);  // no figures yet: nothing to detail or close
     connectFieldsToSession();
@@ -100,7 +117,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::prepareWindow() {
     loadSettings();
-    setFixedSize(kWindowWidth, kWindowHeight);
+    // The whole surface when the screen has room for it; otherwise what it has, scrolled.
+    const QSize whole(kWindowWidth, kWindowHeight);
+    const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    setFixedSize(shownOn != nullptr ? sizeOnScreen(whole, shownOn->availableGeometry().size())
+                                    : whole);
     colourCaptionsOverBackground();
     if (!QFile::exists(files_.picture)) {
         return;  // no picture, and nothing to say
@@ -116,7 +137,7 @@ void MainWindow::prepareWindow() {
 
 void MainWindow::colourCaptionsOverBackground() {
     const QColor window = palette().color(QPalette::Window);
-    colourCaptions(*this, *ui_->titleLabel,
+    colourCaptions(*canvas_, *ui_->titleLabel,
                    pictureBackground_ ? *pictureBackground_ : CaptionBackground{window, window});
 }
 
@@ -280,7 +301,7 @@ bool MainWindow::savedOrLeftUnsaved() {
                                      .arg(playerCalled(slot, session_.name(slot)), reason));
 }
 
-void MainWindow::paintEvent(QPaintEvent* event) {
+void MainWindow::paintCanvas(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         QTimer::singleShot(0, this, [] { giveWindowsTheProgramIcon(); });
@@ -289,7 +310,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
         ui_->titleLabel->setText(kVersionCaption);
         ui_->titleLabel->adjustSize();
     }
-    QPainter painter(this);
+    QPainter painter(canvas_);
     if (!picture_.isNull()) {
         for (const QPoint tile : {QPoint(0, 0), QPoint(0, kPictureHeight), QPoint(kPictureWidth, 0),
                                   QPoint(kPictureWidth, kPictureHeight)}) {

@@ -115,7 +115,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -124,6 +123,7 @@ protected:
 private:
     void prepareWindow();  // at creation: the switches, the size, the background picture
     void colourCaptionsOverBackground();
+    void paintCanvas(QPaintEvent* event);
     void createHelp();
     void connectHandlers();
     void connectFieldsToSession();
@@ -192,6 +192,7 @@ private:
     PlayerSession session_;
     Settings settings_;
     // The background picture, loaded once at creation; null when there is none.
+    QWidget* canvas_ = nullptr;  // where the controls stand and the picture is painted
     QPixmap picture_;
     std::optional<CaptionBackground> pictureBackground_;  // none without a picture
     bool painted_ = false;  // the first painting gives the windows their icon

@@ -222,7 +222,7 @@ QRect MainWindow::progressArea() const {
 void MainWindow::clearProgress() {
     if (!progressText_.isEmpty()) {
         progressText_.clear();
-        repaint(progressArea());
+        canvas_->repaint(progressArea());
     }
 }
 
@@ -234,7 +234,7 @@ void MainWindow::showProgress(int percent) {
     progressText_ = QString::number(percent) + QLatin1Char('%');
     // Painted at once: the scan keeps the event loop waiting until it ends.
     paintingProgress_ = true;
-    repaint(progressArea());
+    canvas_->repaint(progressArea());
     paintingProgress_ = false;
 }
 
