@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "PgnReader.h"
+#include "ShownText.h"
 #include "Windows1252Table.h"
 
 namespace tavolin {
@@ -122,7 +123,14 @@ std::string pgnTextAsUtf8(std::string_view raw) {
     return withoutControls(std::move(text));
 }
 
-std::string frenchDate(std::string_view pgnDate) {
+namespace {
+
+// How the language shown writes a date; only its order (the month first or not) is taken.
+constexpr ShownText kDateOrder = TAVOLIN_TEXT("PgnText", "dd/MM/yyyy");
+
+enum class DateOrder { DayFirst, MonthFirst };
+
+std::string pgnDateInOrder(std::string_view pgnDate, DateOrder order) {
     const std::size_t first = pgnDate.find('.');
     const std::size_t second = pgnDate.find('.', first == std::string_view::npos ? 0 : first + 1);
     if (first == std::string_view::npos || second == std::string_view::npos ||
@@ -148,7 +156,19 @@ std::string frenchDate(std::string_view pgnDate) {
     if (!year || !month || !day) {
         return std::string(pgnDate);
     }
-    return *day + '/' + *month + '/' + *year;
+    return order == DateOrder::MonthFirst ? *month + '/' + *day + '/' + *year
+                                          : *day + '/' + *month + '/' + *year;
+}
+
+}  // namespace
+
+std::string frenchDate(std::string_view pgnDate) {
+    return pgnDateInOrder(pgnDate, DateOrder::DayFirst);
+}
+
+std::string shownPgnDate(std::string_view pgnDate) {
+    const bool monthFirst = kDateOrder.text().substr(0, 2) == "MM";
+    return pgnDateInOrder(pgnDate, monthFirst ? DateOrder::MonthFirst : DateOrder::DayFirst);
 }
 
 }  // namespace tavolin

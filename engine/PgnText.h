@@ -23,4 +23,8 @@ std::string pgnTextAsUtf8(std::string_view raw);
 // unknown parts as "??". A text that is no such date is given back as it is.
 std::string frenchDate(std::string_view pgnDate);
 
+// The same in the order of the language shown: "02/03/2024" in French, "03/02/2024" in
+// English, as its dates are written ("MM/dd/yyyy").
+std::string shownPgnDate(std::string_view pgnDate);
+
 }  // namespace tavolin

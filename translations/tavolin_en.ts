@@ -436,6 +436,13 @@ Works out a chess player&apos;s new rating from the games of a period.
     </message>
 </context>
 <context>
+    <name>PgnText</name>
+    <message>
+        <source>dd/MM/yyyy</source>
+        <translation>MM/dd/yyyy</translation>
+    </message>
+</context>
+<context>
     <name>PlayerNames</name>
     <message>
         <source>joueur %1</source>

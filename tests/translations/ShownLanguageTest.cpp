@@ -10,6 +10,7 @@
 #include "CalcRun.h"
 #include "HistoryTexts.h"
 #include "PeriodSummary.h"
+#include "PgnText.h"
 #include "RatingSystem.h"
 #include "UserMessages.h"
 
@@ -104,6 +105,26 @@ TEST(ShownLanguageTest, TheHistoryExportFollowsTheLanguage) {
     }
     EXPECT_EQ(historyCsv({period}), french);
     EXPECT_EQ(periodName(period), "du 14/03/2026 à 18:05, 1850 → 1862");
+}
+
+// An imported game's date, month first in English; what is no PGN date stays as written.
+TEST(ShownLanguageTest, ImportedDatesFollowTheLanguage) {
+    struct Case {
+        const char* pgn;
+        const char* french;
+        const char* english;
+    };
+    const Case cases[] = {{"2026.10.02", "02/10/2026", "10/02/2026"},
+                          {"2026.??.??", "?\?/?\?/2026", "?\?/?\?/2026"},
+                          {"2026.10.??", "?\?/10/2026", "10/?\?/2026"},
+                          {"28. 07. 2005", "28. 07. 2005", "28. 07. 2005"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(shownPgnDate(c.pgn), c.french) << c.pgn;
+    }
+    const LanguageInstallation english(ShownLanguage::English);
+    for (const Case& c : cases) {
+        EXPECT_EQ(shownPgnDate(c.pgn), c.english) << c.pgn;
+    }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void showImportedGames(QTableWidget& table, const std::vector<PgnImportedGame>& 
     for (const PgnImportedGame& game : games) {
         const int row = table.rowCount();
         table.insertRow(row);
-        auto* date = new QTableWidgetItem(fromUtf8(frenchDate(game.date)));
+        auto* date = new QTableWidgetItem(fromUtf8(shownPgnDate(game.date)));
         date->setFlags(date->flags() | Qt::ItemIsUserCheckable);
         date->setCheckState(Qt::Checked);
         table.setItem(row, 0, date);
