@@ -33,7 +33,9 @@
 #include "CalculationDetailWindow.h"
 #include "FideListDownloadDialog.h"
 #include "FideMonthText.h"
+#include "HistoryPeriods.h"
 #include "HistoryWindow.h"
+#include "HistoryWindowControls.h"
 #include "MainWindowFixture.h"
 #include "MessageBoxes.h"
 #include "ModalHelper.h"
@@ -42,6 +44,7 @@
 #include "PercentageTableWindow.h"
 #include "PgnImportDialog.h"
 #include "PgnImportDialogControls.h"
+#include "RatingHistory.h"
 #include "ShownLanguage.h"
 
 namespace tavolin::testing {
@@ -313,6 +316,17 @@ TEST_F(EnglishWindowsTest, TheHistoryWindowOfAnEmptyHistorySpeaksEnglish) {
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
+TEST_F(EnglishWindowsTest, TheHistoryWritesScoresWithADecimalPoint) {
+    const QString path = folder.filePath("tavolin-historique.sqlite");
+    RatingHistory(path).add(testing::closedPeriod("2026-03-14", 1, 1850, 1862, {1, 0.5, 1, 1}));
+    HistoryWindow history(path, 1, "Anna", boxes);
+    history.readPeriods();
+    const QTableWidget* table = controlsOf<HistoryWindowControls>(history).periodTable;
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), "03/14/2026");
+    EXPECT_EQ(table->item(0, 3)->text(), "3.5");
+}
+
 TEST_F(EnglishWindowsTest, ThePgnImportSpeaksEnglish) {
     const QString pgn = folder.filePath("open.pgn");
     writeFile(pgn, kSmallPgn);
@@ -379,6 +393,17 @@ TEST_F(FrenchWindowsTest, TheFrenchCaptionsStayTheProgramsOwn) {
     EXPECT_EQ(history.windowTitle().left(14), "Historique de ");
     EXPECT_EQ(fideListOfMonth("2026-10"), "liste FIDE d'octobre 2026");
     EXPECT_EQ(fideListOfMonth("2026-03"), "liste FIDE de mars 2026");
+}
+
+TEST_F(FrenchWindowsTest, TheHistoryWritesScoresWithADecimalComma) {
+    const QString path = folder.filePath("tavolin-historique.sqlite");
+    RatingHistory(path).add(testing::closedPeriod("2026-03-14", 1, 1850, 1862, {1, 0.5, 1, 1}));
+    HistoryWindow history(path, 1, "Anna", boxes);
+    history.readPeriods();
+    const QTableWidget* table = controlsOf<HistoryWindowControls>(history).periodTable;
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), "14/03/2026");
+    EXPECT_EQ(table->item(0, 3)->text(), "3,5");
 }
 
 TEST_F(FrenchWindowsTest, TheDateReadsDayFirst) {

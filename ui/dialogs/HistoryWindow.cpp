@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -31,9 +32,6 @@
 namespace tavolin {
 
 namespace {
-
-// The history is French whatever the desktop's language: its scores take a comma.
-const QChar kDecimalComma = QLatin1Char(',');
 
 // A cell of the period table, its text and alignment held plainly rather than in the item's
 // list of roles: a long history's rows take a third less memory and time.
@@ -233,8 +231,10 @@ void HistoryWindow::listRows(std::size_t count) {
     QTableWidget* table = ui_->periodTable;
     const auto first = static_cast<int>(listedRows_);
     table->setRowCount(first + static_cast<int>(count));
+    // Scores are written as the language shown writes numbers: "2,5", "2.5".
+    const QChar decimalSeparator = QLocale().decimalPoint().front();
     for (std::size_t k = 0; k < count; ++k) {
-        const QStringList texts = historyRow(periods_[listedRows_ + k], kDecimalComma);
+        const QStringList texts = historyRow(periods_[listedRows_ + k], decimalSeparator);
         for (int column = 0; column < texts.size(); ++column) {
             table->setItem(first + static_cast<int>(k), column,
                            new PeriodCell(texts[column], column == 0 || column == 1
