@@ -38,7 +38,6 @@ OpponentSuggestions::OpponentSuggestions(QLineEdit* field, QString listPath, QOb
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setCompletionRole(kFieldTextRole);
     completer_->setMaxVisibleItems(10);
-    completer_->popup()->setFont(field_->font());
     connect(field_, &QLineEdit::textEdited, this, &OpponentSuggestions::search);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { choose(index.data(kRowRole).toInt()); });
@@ -124,7 +123,9 @@ void OpponentSuggestions::search(const QString& text) {
         model_->appendRow(item);
     }
     // The field is a rating's width: the offer takes the width of its longest line.
+    // The popup is made here, at the first offer, rather than with the program's window.
     QAbstractItemView* popup = completer_->popup();
+    popup->setFont(field_->font());
     const int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth() +
                       popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kPopupMargin;
     completer_->complete(QRect(0, 0, std::max(width, field_->width()), field_->height()));
