@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
-#include "FilledMessage.h"
 #include "GameEntryReading.h"
+#include "SkippedCounts.h"
 #include "TextReading.h"
 #include "UserMessages.h"
 
@@ -14,10 +15,7 @@ namespace tavolin {
 namespace {
 
 // Each reason for one game, then for several.
-struct ReasonText {
-    ShownText one, several;
-};
-constexpr std::array<ReasonText, kPgnSkipReasons> kReasonTexts{{
+constexpr std::array<SkipReasonText, kPgnSkipReasons> kReasonTexts{{
     {TAVOLIN_TEXT("PgnImport", "sans Elo de l'adversaire"),
      TAVOLIN_TEXT("PgnImport", "sans Elo de l'adversaire")},
     {TAVOLIN_TEXT("PgnImport", "Elo de l'adversaire illisible"),
@@ -119,37 +117,16 @@ void PgnPlayerGames::add(const PgnGameTags& game) {
 }
 
 int PgnPlayerGames::skippedTotal() const {
-    int total = 0;
-    for (const int count : skipped_) {
-        total += count;
-    }
-    return total;
+    return std::accumulate(skipped_.begin(), skipped_.end(), 0);
 }
 
 std::string PgnPlayerGames::skippedText() const {
-    std::string text;
-    for (std::size_t k = 0; k < kPgnSkipReasons; ++k) {
-        if (skipped_[k] == 0) {
-            continue;
-        }
-        if (!text.empty()) {
-            text += ", ";
-        }
-        const ReasonText& reason = kReasonTexts[k];
-        text += std::to_string(skipped_[k]) + ' ' +
-                std::string((skipped_[k] == 1 ? reason.one : reason.several).text());
-    }
-    return text;
+    return skippedCountsText(skipped_, kReasonTexts);
 }
 
 std::string PgnPlayerGames::skippedSummary() const {
-    const int total = skippedTotal();
-    if (total == 0) {
-        return {};
-    }
-    return total == 1
-               ? filledMessage(messages::kPgnSkippedOne, skippedText())
-               : filledMessage(messages::kPgnSkippedMany, std::to_string(total), skippedText());
+    return skippedCountsSummary(skipped_, kReasonTexts, messages::kPgnSkippedOne,
+                                messages::kPgnSkippedMany);
 }
 
 void PgnPlayerList::add(const PgnGameTags& game) {

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrfImport.h"
 
+#include <numeric>
+
 #include "FilledMessage.h"
 #include "GameEntryReading.h"
+#include "SkippedCounts.h"
 #include "UserMessages.h"
 
 namespace tavolin {
 
 namespace {
 
-struct ReasonText {
-    ShownText one, several;
-};
-constexpr std::array<ReasonText, kTrfSkipReasons> kReasonTexts{{
+constexpr std::array<SkipReasonText, kTrfSkipReasons> kReasonTexts{{
     {TAVOLIN_TEXT("TrfImport", "forfait"), TAVOLIN_TEXT("TrfImport", "forfaits")},
     {TAVOLIN_TEXT("TrfImport", "partie de moins d'un coup"),
      TAVOLIN_TEXT("TrfImport", "parties de moins d'un coup")},
@@ -63,37 +63,16 @@ std::string_view trfSkipReasonText(TrfSkipReason reason) {
 }
 
 int TrfPlayerGames::skippedTotal() const {
-    int total = 0;
-    for (const int count : skippedRounds) {
-        total += count;
-    }
-    return total;
+    return std::accumulate(skippedRounds.begin(), skippedRounds.end(), 0);
 }
 
 std::string TrfPlayerGames::skippedText() const {
-    std::string text;
-    for (std::size_t k = 0; k < kTrfSkipReasons; ++k) {
-        if (skippedRounds[k] == 0) {
-            continue;
-        }
-        if (!text.empty()) {
-            text += ", ";
-        }
-        const ReasonText& reason = kReasonTexts[k];
-        text += std::to_string(skippedRounds[k]) + ' ' +
-                std::string((skippedRounds[k] == 1 ? reason.one : reason.several).text());
-    }
-    return text;
+    return skippedCountsText(skippedRounds, kReasonTexts);
 }
 
 std::string TrfPlayerGames::skippedSummary() const {
-    const int total = skippedTotal();
-    if (total == 0) {
-        return {};
-    }
-    return total == 1
-               ? filledMessage(messages::kTrfSkippedOne, skippedText())
-               : filledMessage(messages::kTrfSkippedMany, std::to_string(total), skippedText());
+    return skippedCountsSummary(skippedRounds, kReasonTexts, messages::kTrfSkippedOne,
+                                messages::kTrfSkippedMany);
 }
 
 std::string trfDamageSummary(const TrfEvent& event) {
