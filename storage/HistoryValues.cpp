@@ -87,6 +87,20 @@ QString checkedText(const QVariant& value, const char* column) {
     return value.toString();
 }
 
+QDateTime closingMoment(const QDate& day, const QTime& time) {
+    const QDateTime onTheClock(day, time);
+    if (onTheClock.isValid()) {
+        return onTheClock;
+    }
+    // The start of the day is its first moment, midnight or after a skip at midnight; a day
+    // skipped whole (a zone moved across the date line) closes at the next one's start.
+    QDateTime start = day.startOfDay();
+    if (!start.isValid()) {
+        start = day.addDays(1).startOfDay();
+    }
+    return start.addMSecs(time.msecsSinceStartOfDay());
+}
+
 QDateTime checkedDate(const QVariant& value) {
     const QString text = checkedText(value, "closed_at");
     QDateTime date = QDateTime::fromString(text, kClosedAtFormat);

@@ -19,6 +19,12 @@ inline const QString kClosedAtFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 // Beyond any rating: a larger stored one is a damaged history.
 inline constexpr int kHighestStoredRating = 4000;
 
+// The moment a period closes on `day` at the clock's `time`. On the night the clocks skip
+// that time (summer time starting), as long after the day's start as `time` says: 02:30
+// becomes 03:30. Always a valid moment: an invalid one would be stored as no date at all,
+// and the whole history would read as damaged.
+QDateTime closingMoment(const QDate& day, const QTime& time);
+
 // A value out of its range or of another kind than its column's; `what` names the column
 // and the value ("new_rating : 2000000000").
 struct DamagedValue {

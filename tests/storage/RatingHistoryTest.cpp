@@ -14,6 +14,8 @@
 #include "FileError.h"
 #include "HistoryPeriods.h"
 #include "HistorySchema.h"
+#include "HistoryValues.h"
+#include "LocalZone.h"
 #include "OtherConnection.h"
 #include "PlayerFiles.h"
 #include "QtPrinters.h"
@@ -49,6 +51,38 @@ TEST_F(RatingHistoryTest, PeriodsComeBackAsClosedOldestFirstAfterReopening) {
     EXPECT_EQ(reopened.periods(), (std::vector<HistoryPeriod>{closed[1], closed[2], closed[0]}));
     EXPECT_EQ(reopened.periods(2), (std::vector<HistoryPeriod>{closed[1], closed[0]}));
     EXPECT_TRUE(reopened.periods(5).empty());
+}
+
+// A period closed on an earlier day at the time of night the clocks skipped that day is
+// stored at the time they showed instead, and the history reads on.
+TEST_F(RatingHistoryTest, AClosingAtATimeTheClocksSkippedIsKeptAtTheTimeTheyShowed) {
+    struct Case {
+        const char* zone;
+        QDate day;
+        QTime closedAt;
+        const char* stored;  // local time
+    };
+    const Case cases[] = {
+        {"Europe/Paris", QDate(2024, 3, 31), QTime(2, 30), "2024-03-31T03:30:00"},
+        {"Europe/Paris", QDate(2024, 3, 31), QTime(1, 59), "2024-03-31T01:59:00"},
+        {"Europe/Paris", QDate(2024, 10, 27), QTime(2, 30), "2024-10-27T02:30:00"},
+        {"Australia/Lord_Howe", QDate(2024, 10, 6), QTime(2, 15), "2024-10-06T02:45:00"},
+        {"America/Sao_Paulo", QDate(2018, 11, 4), QTime(0, 20), "2018-11-04T01:20:00"},
+        {"Pacific/Apia", QDate(2011, 12, 30), QTime(18, 0), "2011-12-31T18:00:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + c.day.toString(Qt::ISODate).toStdString());
+        const LocalZone zone(c.zone);
+        QFile::remove(path);
+        RatingHistory history(path);
+        HistoryPeriod period = closedPeriod("2024-01-01", 1, 1800, 1810, {1});
+        period.closedAt = closingMoment(c.day, c.closedAt);
+        ASSERT_TRUE(period.closedAt.isValid());
+        history.add(period);
+        const std::vector<HistoryPeriod> read = RatingHistory(path).periods(1);
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].closedAt.toString(kClosedAtFormat), c.stored);
+    }
 }
 
 TEST_F(RatingHistoryTest, ReadingOrDeletingInAMissingHistoryMakesNoFile) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "HistoryValues.h"
 #include "HistoryWindow.h"
 #include "MainWindow.h"
 #include "MainWindowControls.h"
@@ -99,7 +100,7 @@ void MainWindow::closePeriod() {
         warn(messages::kPeriodChangedDuringQuestion);
         return;
     }
-    period.closedAt = QDateTime(std::min(*closedOn, now.date()), now.time());
+    period.closedAt = closingMoment(std::min(*closedOn, now.date()), now.time());
     RatingHistory history(historyPath());
     const qint64 added = history.add(period);
     // The history and the player file never disagree: a player that cannot be saved takes
