@@ -213,6 +213,19 @@ QList<SeenText> contextMenuTexts(QWidget* control) {
     return seen;
 }
 
+// The date and score the history window lists for a period of 3½ points closed on
+// 14 March 2026, written into the history at `path`.
+QStringList dateAndScoreListed(const QString& path, MessageBoxes& boxes) {
+    RatingHistory(path).add(testing::closedPeriod("2026-03-14", 1, 1850, 1862, {1, 0.5, 1, 1}));
+    HistoryWindow history(path, 1, "Anna", boxes);
+    history.readPeriods();
+    const QTableWidget* table = controlsOf<HistoryWindowControls>(history).periodTable;
+    if (table->rowCount() != 1) {
+        return {};
+    }
+    return {table->item(0, 0)->text(), table->item(0, 3)->text()};
+}
+
 const QByteArray kSmallPgn =
     "[Event \"Open\"][Round \"1\"][White \"Dupont, Jean\"][Black \"Martin, Luc\"]\n"
     "[BlackElo \"2010\"][Result \"0-1\"]\n1. e4 e5 0-1\n\n"
@@ -317,14 +330,8 @@ TEST_F(EnglishWindowsTest, TheHistoryWindowOfAnEmptyHistorySpeaksEnglish) {
 }
 
 TEST_F(EnglishWindowsTest, TheHistoryWritesScoresWithADecimalPoint) {
-    const QString path = folder.filePath("tavolin-historique.sqlite");
-    RatingHistory(path).add(testing::closedPeriod("2026-03-14", 1, 1850, 1862, {1, 0.5, 1, 1}));
-    HistoryWindow history(path, 1, "Anna", boxes);
-    history.readPeriods();
-    const QTableWidget* table = controlsOf<HistoryWindowControls>(history).periodTable;
-    ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->item(0, 0)->text(), "03/14/2026");
-    EXPECT_EQ(table->item(0, 3)->text(), "3.5");
+    EXPECT_EQ(dateAndScoreListed(folder.filePath("tavolin-historique.sqlite"), boxes),
+              (QStringList{"03/14/2026", "3.5"}));
 }
 
 TEST_F(EnglishWindowsTest, ThePgnImportSpeaksEnglish) {
@@ -396,14 +403,8 @@ TEST_F(FrenchWindowsTest, TheFrenchCaptionsStayTheProgramsOwn) {
 }
 
 TEST_F(FrenchWindowsTest, TheHistoryWritesScoresWithADecimalComma) {
-    const QString path = folder.filePath("tavolin-historique.sqlite");
-    RatingHistory(path).add(testing::closedPeriod("2026-03-14", 1, 1850, 1862, {1, 0.5, 1, 1}));
-    HistoryWindow history(path, 1, "Anna", boxes);
-    history.readPeriods();
-    const QTableWidget* table = controlsOf<HistoryWindowControls>(history).periodTable;
-    ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->item(0, 0)->text(), "14/03/2026");
-    EXPECT_EQ(table->item(0, 3)->text(), "3,5");
+    EXPECT_EQ(dateAndScoreListed(folder.filePath("tavolin-historique.sqlite"), boxes),
+              (QStringList{"14/03/2026", "3,5"}));
 }
 
 TEST_F(FrenchWindowsTest, TheDateReadsDayFirst) {
