@@ -103,6 +103,21 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+bool isPgnTextUtf8AsItIs(std::string_view raw) {
+    for (std::size_t at = 0; at < raw.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(raw[at]);
+        if (byte < 0x20 || byte == 0x7F) {
+            return false;
+        }
+        // U+0080 to U+009F, control characters too; anything else from 0xC2 on is left to
+        // isUtf8().
+        if (byte == 0xC2 && at + 1 < raw.size() && static_cast<unsigned char>(raw[at + 1]) < 0xA0) {
+            return false;
+        }
+    }
+    return isUtf8(raw);
+}
+
 std::string pgnTextAsUtf8(std::string_view raw) {
     if (isUtf8(raw)) {
         return withoutControls(std::string(raw));
