@@ -255,12 +255,18 @@ std::vector<PgnPlayer> PgnPlayerList::listed() const {
     std::vector<PgnPlayer> players;
     players.reserve(order.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
-        // The texts are taken from all over texts_: those taken a few steps later start on
-        // their way from memory.
+        // The players are taken from all over players_ and texts_: where the texts of the
+        // one taken a few steps later lie, and further on the player itself, start on their
+        // way from memory.
 #if defined(__GNUC__)
-        constexpr std::size_t kAhead = 8;
-        if (k + kAhead < order.size()) {
-            __builtin_prefetch(texts_.data() + players_[order[k + kAhead]].at);
+        constexpr std::size_t kTextsAhead = 8;
+        constexpr std::size_t kPlayerAhead = 2 * kTextsAhead;
+        if (k + kPlayerAhead < order.size()) {
+            __builtin_prefetch(&players_[order[k + kPlayerAhead]]);
+            __builtin_prefetch(&games_[order[k + kPlayerAhead]]);
+        }
+        if (k + kTextsAhead < order.size()) {
+            __builtin_prefetch(texts_.data() + players_[order[k + kTextsAhead]].at);
         }
 #endif
         const std::uint32_t player = order[k];
