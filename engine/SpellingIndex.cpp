@@ -103,7 +103,12 @@ SpellingIndex::Probe SpellingIndex::probe(std::string_view spelling) const {
     const std::uint64_t hash = hashOf(spelling);
 #if defined(__GNUC__)
     if (!slots_.empty()) {
-        __builtin_prefetch(&slots_[homeSlot(storedHash(hash), slots_.size() - 1)]);
+        // The next slot too, in the next line of the memory's cache for every other slot:
+        // a spelling found or placed after the one at home is looked for there.
+        const std::size_t mask = slots_.size() - 1;
+        const std::size_t home = homeSlot(storedHash(hash), mask);
+        __builtin_prefetch(&slots_[home]);
+        __builtin_prefetch(&slots_[(home + 1) & mask]);
     }
 #endif
     return {hash};
