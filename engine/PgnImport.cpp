@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "GameEntryReading.h"
+#include "PlayerSort.h"
 #include "SkippedCounts.h"
 #include "TextReading.h"
 #include "UserMessages.h"
@@ -172,7 +173,13 @@ std::uint32_t PgnPlayerList::playerOf(const std::string& rawName,
     if (const std::uint32_t* known = bySpelling_.find(rawName, probe)) {
         return *known;
     }
-    const std::string name = pgnTextAsUtf8(rawName);
+    // Most names are kept as they are: no copy is made of them.
+    std::string converted;
+    std::string_view name = rawName;
+    if (!isPgnTextUtf8AsItIs(rawName)) {
+        converted = pgnTextAsUtf8(rawName);
+        name = converted;
+    }
     std::string key = key_(name);
     std::uint32_t player = kNoPlayer;
     if (!key.empty() && key != "?") {
@@ -184,102 +191,77 @@ std::uint32_t PgnPlayerList::playerOf(const std::string& rawName,
             byKey_.insert(key, player, keyProbe);
             // The name as first written.
             const std::string_view firstWritten = trimmed(name);
-            players_.push_back({std::string(firstWritten), std::move(key), 0});
+            players_.push_back({texts_.size(), static_cast<std::uint32_t>(firstWritten.size()),
+                                static_cast<std::uint32_t>(key.size())});
+            texts_.append(firstWritten).append(key);
             games_.push_back(0);
-            namePrefixes_.push_back(namePrefixOf(firstWritten));
         }
     }
     bySpelling_.insert(rawName, player, probe);
     return player;
 }
 
-PgnPlayerList::NamePrefix PgnPlayerList::namePrefixOf(std::string_view name) {
-    NamePrefix prefix{};
-    for (std::size_t byte = 0; byte < prefix.size() * sizeof(std::uint64_t); ++byte) {
-        const auto value = byte < name.size() ? static_cast<unsigned char>(name[byte]) : 0u;
-        std::uint64_t& word = prefix[byte / sizeof(std::uint64_t)];
-        word = (word << 8) | value;
-    }
-    return prefix;
+std::string_view PgnPlayerList::nameOf(std::uint32_t player) const {
+    const PlayerTexts& texts = players_[player];
+    return {texts_.data() + texts.at, texts.nameLength};
+}
+
+std::string_view PgnPlayerList::keyOf(std::uint32_t player) const {
+    const PlayerTexts& texts = players_[player];
+    return {texts_.data() + texts.at + texts.nameLength, texts.keyLength};
 }
 
 std::vector<std::uint32_t> PgnPlayerList::sortedOrder() const {
-    // Sorted as small records that hold what decides nearly every comparison: the names
-    // themselves lie all over memory.
-    struct SortRecord {
-        int games;
-        std::uint32_t player;
-        NamePrefix namePrefix;
-    };
-    std::vector<SortRecord> records;
+    std::vector<PlayerSortRecord> records;
     records.reserve(players_.size());
     for (std::uint32_t k = 0; k < players_.size(); ++k) {
-        records.push_back({games_[k], k, namePrefixes_[k]});
+        records.push_back(playerSortRecord(games_[k], k, nameOf(k)));
     }
-    std::sort(records.begin(), records.end(), [this](const SortRecord& a, const SortRecord& b) {
-        if (a.games != b.games) {
-            return a.games > b.games;
-        }
-        // Word by word, never through memcmp: a call at each comparison costs more than
-        // the sort's other work.
-        for (std::size_t word = 0; word < a.namePrefix.size(); ++word) {
-            if (a.namePrefix[word] != b.namePrefix[word]) {
-                return a.namePrefix[word] < b.namePrefix[word];
-            }
-        }
-        const std::string& first = players_[a.player].name;
-        const std::string& second = players_[b.player].name;
-        return first != second ? first < second : a.player < b.player;
-    });
+    sortPlayerRecords(records, [this](std::uint32_t player) { return nameOf(player); });
     std::vector<std::uint32_t> order;
     order.reserve(records.size());
-    for (const SortRecord& record : records) {
+    for (const PlayerSortRecord& record : records) {
         order.push_back(record.player);
     }
     return order;
 }
 
-// The players are taken in the list's order, from all over players_: the one taken a few
-// steps later starts on its way from memory.
-void PgnPlayerList::fetchPlayerAhead(const std::vector<std::uint32_t>& order,
-                                     std::size_t at) const {
-#if defined(__GNUC__)
-    constexpr std::size_t kAhead = 8;
-    if (at + kAhead < order.size()) {
-        __builtin_prefetch(&players_[order[at + kAhead]]);
-    }
-#else
-    (void)order;
-    (void)at;
-#endif
-}
-
-std::vector<PgnPlayer> PgnPlayerList::players() const& {
+std::vector<PgnPlayer> PgnPlayerList::listed() const {
     countPending();
-    std::vector<PgnPlayer> players;
-    players.reserve(players_.size());
     const std::vector<std::uint32_t> order = sortedOrder();
+    std::vector<PgnPlayer> players;
+    players.reserve(order.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
-        fetchPlayerAhead(order, k);
-        players.push_back(players_[order[k]]);
-        players.back().games = games_[order[k]];
+        // The players are taken from all over players_ and texts_: where the texts of the
+        // one taken a few steps later lie, and further on the player itself, start on their
+        // way from memory.
+#if defined(__GNUC__)
+        constexpr std::size_t kTextsAhead = 8;
+        constexpr std::size_t kPlayerAhead = 2 * kTextsAhead;
+        if (k + kPlayerAhead < order.size()) {
+            __builtin_prefetch(&players_[order[k + kPlayerAhead]]);
+            __builtin_prefetch(&games_[order[k + kPlayerAhead]]);
+        }
+        if (k + kTextsAhead < order.size()) {
+            __builtin_prefetch(texts_.data() + players_[order[k + kTextsAhead]].at);
+        }
+#endif
+        const std::uint32_t player = order[k];
+        players.push_back(
+            {std::string(nameOf(player)), std::string(keyOf(player)), games_[player]});
     }
     return players;
 }
 
+std::vector<PgnPlayer> PgnPlayerList::players() const& {
+    return listed();
+}
+
 std::vector<PgnPlayer> PgnPlayerList::players() && {
-    countPending();
-    std::vector<PgnPlayer> players;
-    players.reserve(players_.size());
-    const std::vector<std::uint32_t> order = sortedOrder();
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        fetchPlayerAhead(order, k);
-        players.push_back(std::move(players_[order[k]]));
-        players.back().games = games_[order[k]];
-    }
-    players_.clear();
-    games_.clear();
-    namePrefixes_.clear();
+    std::vector<PgnPlayer> players = listed();
+    players_ = {};
+    texts_ = {};
+    games_ = {};
     return players;
 }
 

@@ -105,19 +105,24 @@ private:
     std::uint32_t playerOf(const std::string& rawName, SpellingIndex::Probe probe) const;
     // The players' numbers in the list's order.
     std::vector<std::uint32_t> sortedOrder() const;
-    void fetchPlayerAhead(const std::vector<std::uint32_t>& order, std::size_t at) const;
-    // A name's first 24 bytes as three numbers that compare as the strings do: most names
-    // of a file are told apart by them without reading the names themselves.
-    using NamePrefix = std::array<std::uint64_t, 3>;
-    static NamePrefix namePrefixOf(std::string_view name);
+    std::string_view nameOf(std::uint32_t player) const;
+    std::string_view keyOf(std::uint32_t player) const;
+    std::vector<PgnPlayer> listed() const;
 
     NameKey key_;
+    // Where a player's name (as first written) and key lie in texts_, one after the other.
+    struct PlayerTexts {
+        std::size_t at;
+        std::uint32_t nameLength, keyLength;
+    };
     // The names still waiting are counted when the players are asked for, even of a list
     // that cannot be changed: what the list holds is the same whether they were counted
     // already or not. Hence mutable.
-    mutable std::vector<PgnPlayer> players_;        // their games counted in games_
-    mutable std::vector<int> games_;                // small and together: counted at each name
-    mutable std::vector<NamePrefix> namePrefixes_;  // worked out while each name is at hand
+    mutable std::vector<PlayerTexts> players_;  // their games counted in games_
+    // The players' texts end to end in one block: each is made a string of its own only
+    // when the list is asked for, in the list's order, rather than kept apart all along.
+    mutable std::string texts_;
+    mutable std::vector<int> games_;  // small and together: counted at each name
     mutable SpellingIndex bySpelling_;
     mutable SpellingIndex byKey_;
     mutable std::array<PendingName, kNamesBehind> pending_;

@@ -104,6 +104,26 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
+bool isPgnTextUtf8AsItIs(std::string_view raw) {
+    for (std::size_t at = 0; at < raw.size();) {
+        const auto byte = static_cast<unsigned char>(raw[at]);
+        if (byte >= 0x20 && byte < 0x7F) {
+            ++at;
+            continue;
+        }
+        if (byte < 0x80) {
+            return false;  // C0 or DEL
+        }
+        const std::size_t length = utf8SequenceAt(raw, at);
+        // U+0080 to U+009F are control characters too.
+        if (length == 0 || (byte == 0xC2 && static_cast<unsigned char>(raw[at + 1]) < 0xA0)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 std::string pgnTextAsUtf8(std::string_view raw) {
     if (isUtf8(raw)) {
         return withoutControls(std::string(raw));

@@ -18,6 +18,9 @@ bool isUtf8(std::string_view text);
 // limit loses the incomplete character at its end), Windows-1252 otherwise, the code page
 // Latin-1 files are written in. Control characters become blanks.
 std::string pgnTextAsUtf8(std::string_view raw);
+// Whether pgnTextAsUtf8() gives `raw` back as it is: valid UTF-8 without a control character,
+// as most names are. Found without making a copy.
+bool isPgnTextUtf8AsItIs(std::string_view raw);
 
 // A PGN date ("2024.03.02", parts unknown as "??") as the French write it: "02/03/2024",
 // unknown parts as "??". A text that is no such date is given back as it is.

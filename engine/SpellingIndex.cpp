@@ -15,6 +15,9 @@ namespace tavolin {
 namespace {
 
 constexpr std::size_t kFirstSlotCount = 1024;
+// Each larger table is made anew, zeroed and filled again: growing four times over makes
+// fewer of them, for at most twice the memory a table that doubles would hold.
+constexpr std::size_t kGrowth = 4;
 constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15;  // 2^64 divided by the golden ratio
 
 std::uint64_t mixed(std::uint64_t value) {
@@ -100,7 +103,12 @@ SpellingIndex::Probe SpellingIndex::probe(std::string_view spelling) const {
     const std::uint64_t hash = hashOf(spelling);
 #if defined(__GNUC__)
     if (!slots_.empty()) {
-        __builtin_prefetch(&slots_[homeSlot(storedHash(hash), slots_.size() - 1)]);
+        // The next slot too, in the next line of the memory's cache for every other slot:
+        // a spelling found or placed after the one at home is looked for there.
+        const std::size_t mask = slots_.size() - 1;
+        const std::size_t home = homeSlot(storedHash(hash), mask);
+        __builtin_prefetch(&slots_[home]);
+        __builtin_prefetch(&slots_[(home + 1) & mask]);
     }
 #endif
     return {hash};
@@ -186,7 +194,7 @@ void SpellingIndex::insert(std::string_view spelling, std::uint32_t number, Prob
 
 void SpellingIndex::grow() {
     auto old = std::move(slots_);
-    slots_.assign(old.empty() ? kFirstSlotCount : 2 * old.size(), Slot{});
+    slots_.assign(old.empty() ? kFirstSlotCount : kGrowth * old.size(), Slot{});
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
         if (slot.hash == 0) {

@@ -107,8 +107,12 @@ const std::array<PackedFolding, 256>& packedLatin1Folding() {
 // and the one after it are left out as they come.
 std::optional<std::string> latin1NameKey(std::string_view utf8) {
     const std::array<PackedFolding, 256>& folding = packedLatin1Folding();
-    std::string key;
-    key.reserve(utf8.size() + 8);
+    // Written through a pointer into room enough for the longest folding of every character
+    // and a blank before each, then cut to its length: no check of the room at each byte.
+    constexpr std::size_t kMostPerByte = std::tuple_size_v<decltype(PackedFolding::bytes)> + 1;
+    std::string key(utf8.size() * kMostPerByte, '\0');
+    char* const first = key.data();
+    char* out = first;
     bool blankPending = false;
     for (std::size_t k = 0; k < utf8.size(); ++k) {
         auto character = static_cast<unsigned char>(utf8[k]);
@@ -124,18 +128,19 @@ std::optional<std::string> latin1NameKey(std::string_view utf8) {
         for (std::size_t byte = 0; byte < folded.length; ++byte) {
             const char c = folded.bytes[byte];
             if (c == ' ') {
-                blankPending = !key.empty();
+                blankPending = out != first;
                 continue;
             }
             if (blankPending) {
-                if (c != ',' && key.back() != ',') {
-                    key += ' ';
+                if (c != ',' && out[-1] != ',') {
+                    *out++ = ' ';
                 }
                 blankPending = false;
             }
-            key += c;
+            *out++ = c;
         }
     }
+    key.resize(static_cast<std::size_t>(out - first));
     return key;
 }
 
