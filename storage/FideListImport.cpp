@@ -14,6 +14,7 @@
 #include "FileError.h"
 #include "FileFailure.h"
 #include "HistorySql.h"
+#include "SqliteFunctions.h"
 #include "SqliteStatement.h"
 #include "UserMessages.h"
 #include "Utf8.h"
@@ -83,12 +84,13 @@ public:
         const QVariant handle = database.driver()->handle();
         if (progress_ && handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
             connection_ = *static_cast<sqlite3* const*>(handle.constData());
-            sqlite3_progress_handler(connection_, kStepsBetweenQuestions, &ask, this);
+            sqliteFunctions().sqlite3_progress_handler(connection_, kStepsBetweenQuestions, &ask,
+                                                       this);
         }
     }
     ~StopDuringStatements() {
         if (connection_ != nullptr) {
-            sqlite3_progress_handler(connection_, 0, nullptr, nullptr);
+            sqliteFunctions().sqlite3_progress_handler(connection_, 0, nullptr, nullptr);
         }
     }
     StopDuringStatements(const StopDuringStatements&) = delete;

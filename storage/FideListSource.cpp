@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "ArchiveFunctions.h"
 #include "FileError.h"
 #include "FileFailure.h"
 #include "ShownText.h"
@@ -95,11 +96,11 @@ FideListReading readText(QFile& file, const QString& path,
 }
 
 struct ArchiveFree {
-    void operator()(archive* zip) const { archive_read_free(zip); }
+    void operator()(archive* zip) const { archiveFunctions().archive_read_free(zip); }
 };
 
 [[noreturn]] void failZip(archive* zip, const QString& path) {
-    const char* words = archive_error_string(zip);
+    const char* words = archiveFunctions().archive_error_string(zip);
     throw FileError(
         fromUtf8(messages::kFideListZipDamaged)
             .arg(fullPath(path), words != nullptr
@@ -109,27 +110,29 @@ struct ArchiveFree {
 
 FideListReading readZip(const QString& path, const FideListReader::PlayerHandler& handle,
                         const FideListProgress& progress) {
-    const std::unique_ptr<archive, ArchiveFree> zip(archive_read_new());
-    archive_read_support_format_zip_streamable(zip.get());
-    if (archive_read_open_filename(zip.get(), QFile::encodeName(path).constData(), 1 << 16) !=
-        ARCHIVE_OK) {
+    const ArchiveFunctions& libarchive = archiveFunctions();
+    const std::unique_ptr<archive, ArchiveFree> zip(libarchive.archive_read_new());
+    libarchive.archive_read_support_format_zip_streamable(zip.get());
+    if (libarchive.archive_read_open_filename(zip.get(), QFile::encodeName(path).constData(),
+                                              1 << 16) != ARCHIVE_OK) {
         failZip(zip.get(), path);
     }
     const qint64 total = QFileInfo(path).size();
     FideListReading reading;
     for (;;) {
         archive_entry* entry = nullptr;
-        const int status = archive_read_next_header(zip.get(), &entry);
+        const int status = libarchive.archive_read_next_header(zip.get(), &entry);
         if (status == ARCHIVE_EOF) {
             failWith(messages::kFideListZipWithoutList, path);
         }
         if (status < ARCHIVE_WARN) {
             failZip(zip.get(), path);
         }
-        const QString name = QString::fromUtf8(archive_entry_pathname_utf8(entry) != nullptr
-                                                   ? archive_entry_pathname_utf8(entry)
-                                                   : archive_entry_pathname(entry));
-        if (archive_entry_filetype(entry) != AE_IFREG ||
+        const QString name =
+            QString::fromUtf8(libarchive.archive_entry_pathname_utf8(entry) != nullptr
+                                  ? libarchive.archive_entry_pathname_utf8(entry)
+                                  : libarchive.archive_entry_pathname(entry));
+        if (libarchive.archive_entry_filetype(entry) != AE_IFREG ||
             !name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
             continue;
         }
@@ -139,7 +142,7 @@ FideListReading readZip(const QString& path, const FideListReader::PlayerHandler
             const void* block = nullptr;
             size_t size = 0;
             la_int64_t offset = 0;
-            const int read = archive_read_data_block(zip.get(), &block, &size, &offset);
+            const int read = libarchive.archive_read_data_block(zip.get(), &block, &size, &offset);
             if (read == ARCHIVE_EOF) {
                 break;
             }
@@ -153,7 +156,7 @@ FideListReading readZip(const QString& path, const FideListReader::PlayerHandler
                 }
                 failLineTooLong(reader, path);
             }
-            if (progress && !progress(archive_filter_bytes(zip.get(), -1), total)) {
+            if (progress && !progress(libarchive.archive_filter_bytes(zip.get(), -1), total)) {
                 reading.stopped = true;
                 return reading;
             }
@@ -161,8 +164,9 @@ FideListReading readZip(const QString& path, const FideListReader::PlayerHandler
         if (notAList || (!reader.finish() && !reader.headerRead())) {
             continue;
         }
-        if (archive_entry_mtime_is_set(entry)) {
-            reading.month = monthOf(QDateTime::fromSecsSinceEpoch(archive_entry_mtime(entry)));
+        if (libarchive.archive_entry_mtime_is_set(entry)) {
+            reading.month =
+                monthOf(QDateTime::fromSecsSinceEpoch(libarchive.archive_entry_mtime(entry)));
         }
         finishReading(reader, path, reading);
         return reading;

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include "FileFailure.h"
+#include "SqliteFunctions.h"
 #include "UserMessages.h"
 #include "Utf8.h"
 
@@ -78,8 +79,9 @@ void hardenConnection(const QSqlDatabase& database) {
     const QVariant handle = database.driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
         if (sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData())) {
-            sqlite3_db_config(connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-            sqlite3_db_config(connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+            sqliteFunctions().sqlite3_db_config(connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+            sqliteFunctions().sqlite3_db_config(connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0,
+                                                nullptr);
         }
     }
     executeOrThrow(database, QStringLiteral("PRAGMA trusted_schema = OFF"));

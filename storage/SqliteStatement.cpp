@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include "HistorySql.h"
+#include "SqliteFunctions.h"
 
 namespace tavolin {
 
@@ -21,52 +22,53 @@ SqliteStatement::SqliteStatement(const QSqlDatabase& database, const QString& st
                                    QSqlError::ConnectionError)};
     }
     const QByteArray text = statement.toUtf8();
-    const int code = sqlite3_prepare_v2(connection_, text.constData(),
-                                        static_cast<int>(text.size()), &statement_, nullptr);
+    const int code = sqliteFunctions().sqlite3_prepare_v2(
+        connection_, text.constData(), static_cast<int>(text.size()), &statement_, nullptr);
     if (code != SQLITE_OK) {
         fail(code);
     }
 }
 
 SqliteStatement::~SqliteStatement() {
-    sqlite3_finalize(statement_);
+    sqliteFunctions().sqlite3_finalize(statement_);
 }
 
 void SqliteStatement::fail(int code) const {
     throw SqlFailure{QSqlError(QStringLiteral("Unable to fetch row"),
-                               QString::fromUtf8(sqlite3_errmsg(connection_)),
+                               QString::fromUtf8(sqliteFunctions().sqlite3_errmsg(connection_)),
                                QSqlError::StatementError, QString::number(code))};
 }
 
 void SqliteStatement::bind(int parameter, qint64 value) {
-    if (const int code = sqlite3_bind_int64(statement_, parameter, value); code != SQLITE_OK) {
+    if (const int code = sqliteFunctions().sqlite3_bind_int64(statement_, parameter, value);
+        code != SQLITE_OK) {
         fail(code);
     }
 }
 
 void SqliteStatement::bindText(int parameter, std::string_view utf8) {
-    const int code = sqlite3_bind_text(statement_, parameter, utf8.data(),
-                                       static_cast<int>(utf8.size()), SQLITE_STATIC);
+    const int code = sqliteFunctions().sqlite3_bind_text(
+        statement_, parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_STATIC);
     if (code != SQLITE_OK) {
         fail(code);
     }
 }
 
 void SqliteStatement::bindText(int parameter, const QString& text) {
-    const int code =
-        sqlite3_bind_text16(statement_, parameter, text.utf16(),
-                            static_cast<int>(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+    const int code = sqliteFunctions().sqlite3_bind_text16(
+        statement_, parameter, text.utf16(), static_cast<int>(text.size() * sizeof(QChar)),
+        SQLITE_TRANSIENT);
     if (code != SQLITE_OK) {
         fail(code);
     }
 }
 
 void SqliteStatement::reset() {
-    sqlite3_reset(statement_);
+    sqliteFunctions().sqlite3_reset(statement_);
 }
 
 bool SqliteStatement::next() {
-    const int code = sqlite3_step(statement_);
+    const int code = sqliteFunctions().sqlite3_step(statement_);
     if (code == SQLITE_ROW) {
         return true;
     }
@@ -77,20 +79,20 @@ bool SqliteStatement::next() {
 }
 
 int SqliteStatement::kind(int column) const {
-    return sqlite3_column_type(statement_, column);
+    return sqliteFunctions().sqlite3_column_type(statement_, column);
 }
 
 qint64 SqliteStatement::integer(int column) const {
-    return sqlite3_column_int64(statement_, column);
+    return sqliteFunctions().sqlite3_column_int64(statement_, column);
 }
 
 double SqliteStatement::real(int column) const {
-    return sqlite3_column_double(statement_, column);
+    return sqliteFunctions().sqlite3_column_double(statement_, column);
 }
 
 QString SqliteStatement::text(int column) const {
-    const void* characters = sqlite3_column_text16(statement_, column);
-    const int bytes = sqlite3_column_bytes16(statement_, column);
+    const void* characters = sqliteFunctions().sqlite3_column_text16(statement_, column);
+    const int bytes = sqliteFunctions().sqlite3_column_bytes16(statement_, column);
     return QString(static_cast<const QChar*>(characters), bytes / static_cast<int>(sizeof(QChar)));
 }
 

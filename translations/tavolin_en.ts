@@ -405,6 +405,13 @@ Works out a chess player&apos;s new rating from the games of a period.
     </message>
 </context>
 <context>
+    <name>OnDemandLibrary</name>
+    <message>
+        <source>Impossible de charger la bibliothèque %1 : %2</source>
+        <translation>Cannot load the library %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PgnImport</name>
     <message>
         <source>sans Elo de l&apos;adversaire</source>
