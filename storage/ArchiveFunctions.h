@@ -4,6 +4,8 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include "OnDemandLibrary.h"
+
 namespace tavolin {
 
 // The functions of libarchive the program calls, taken from the library at the first use:
@@ -17,9 +19,7 @@ namespace tavolin {
                         take(archive_entry_mtime_is_set) take(archive_entry_mtime)
 
 struct ArchiveFunctions {
-#define TAVOLIN_ARCHIVE_POINTER(name) decltype(&::name) name;
-    TAVOLIN_ARCHIVE_FUNCTIONS(TAVOLIN_ARCHIVE_POINTER)
-#undef TAVOLIN_ARCHIVE_POINTER
+    TAVOLIN_ARCHIVE_FUNCTIONS(TAVOLIN_FUNCTION_POINTER)
 };
 
 // libarchive's functions, the library loaded at the first call; FileError when it cannot be.

@@ -19,15 +19,34 @@ public:
     // The function `name`, or FileError.
     void* function(const char* name) const;
 
-    // The same, as a pointer of the type of the function declared in the library's header.
+    // The same into `pointer`, of the type of the function declared in the library's header.
     template <typename Function>
-    Function typed(const char* name) const {
-        return reinterpret_cast<Function>(function(name));
+    void take(Function& pointer, const char* name) const {
+        pointer = reinterpret_cast<Function>(function(name));
     }
 
 private:
     const char* soname_;
     void* handle_;
 };
+
+// A library's functions as a struct of pointers, each member named as its function, the
+// functions listed once by a macro of `take(name)`: TAVOLIN_FUNCTION_POINTER declares the
+// members, TAVOLIN_TAKE_FUNCTION fills them in the `take` of functionsOnDemand.
+#define TAVOLIN_FUNCTION_POINTER(name) decltype(&::name) name;
+#define TAVOLIN_TAKE_FUNCTION(name) library.take(taken.name, #name);
+
+// The functions of library `soname`, taken by `fill(library, taken)` at the first call. A
+// failed loading throws and is tried again at the next call.
+template <typename Functions, typename Fill>
+const Functions& functionsOnDemand(const char* soname, Fill fill) {
+    static const Functions functions = [&] {
+        static const OnDemandLibrary library(soname);
+        Functions taken{};
+        fill(library, taken);
+        return taken;
+    }();
+    return functions;
+}
 
 }  // namespace tavolin

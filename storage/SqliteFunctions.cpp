@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SqliteFunctions.h"
 
-#include "OnDemandLibrary.h"
-
 namespace tavolin {
 
 // The library's name is the one of SQLite 3 on every version; Qt's driver loads that one.
@@ -10,16 +8,10 @@ static_assert(SQLITE_VERSION_NUMBER / 1000000 == 3);
 constexpr const char* kSqliteLibrary = "libsqlite3.so.0";
 
 const SqliteFunctions& sqliteFunctions() {
-    // A failed loading throws and is tried again at the next call.
-    static const SqliteFunctions functions = [] {
-        static const OnDemandLibrary library(kSqliteLibrary);
-        SqliteFunctions taken{};
-#define TAVOLIN_TAKE_FUNCTION(name) taken.name = library.typed<decltype(&::name)>(#name);
-        TAVOLIN_SQLITE_FUNCTIONS(TAVOLIN_TAKE_FUNCTION)
-#undef TAVOLIN_TAKE_FUNCTION
-        return taken;
-    }();
-    return functions;
+    return functionsOnDemand<SqliteFunctions>(
+        kSqliteLibrary, [](const OnDemandLibrary& library, SqliteFunctions& taken) {
+            TAVOLIN_SQLITE_FUNCTIONS(TAVOLIN_TAKE_FUNCTION)
+        });
 }
 
 }  // namespace tavolin

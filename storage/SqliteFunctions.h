@@ -3,6 +3,8 @@
 
 #include <sqlite3.h>
 
+#include "OnDemandLibrary.h"
+
 namespace tavolin {
 
 // The functions of SQLite the program calls itself, on connections Qt's driver opened:
@@ -16,9 +18,7 @@ namespace tavolin {
                     take(sqlite3_progress_handler) take(sqlite3_db_config)
 
 struct SqliteFunctions {
-#define TAVOLIN_SQLITE_POINTER(name) decltype(&::name) name;
-    TAVOLIN_SQLITE_FUNCTIONS(TAVOLIN_SQLITE_POINTER)
-#undef TAVOLIN_SQLITE_POINTER
+    TAVOLIN_SQLITE_FUNCTIONS(TAVOLIN_FUNCTION_POINTER)
 };
 
 // SQLite's functions, the library loaded at the first call; FileError when it cannot be.
